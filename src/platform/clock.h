@@ -1,0 +1,59 @@
+#pragma once
+// Time as the programs see it: a monotonic microsecond clock that can also sleep,
+// and the 32-bit millisecond tick counter derived from it. Tests use VirtualClock,
+// where sleeping advances time at once, so nothing depends on the machine's speed.
+
+#include <cstdint>
+
+namespace platform {
+
+class Clock {
+ public:
+  virtual ~Clock() = default;
+
+  // Monotonic time in microseconds since an arbitrary origin.
+  virtual std::uint64_t now_us() const = 0;
+
+  // Returns once now_us() >= t_us (at once when already past).
+  virtual void sleep_until_us(std::uint64_t t_us) = 0;
+
+  // The operating system's millisecond tick counter: 32 bits, wraps every 2^32 ms.
+  std::uint32_t tick_ms() const { return static_cast<std::uint32_t>(tick_origin_ms_ + now_us() / 1000); }
+
+  // Lets a test start the tick counter anywhere, e.g. just before the wrap.
+  void set_tick_origin_ms(std::uint32_t origin) { tick_origin_ms_ = origin; }
+
+ private:
+  std::uint32_t tick_origin_ms_ = 0;
+};
+
+// Milliseconds from `start` to `now`, correct across the counter's wrap (and its sign
+// change at 2^31) as long as less than 2^32 ms lie between them.
+constexpr std::uint32_t ElapsedMs(std::uint32_t start, std::uint32_t now) { return now - start; }
+
+// Real time from std::chrono::steady_clock.
+class SystemClock final : public Clock {
+ public:
+  SystemClock();
+  std::uint64_t now_us() const override;
+  void sleep_until_us(std::uint64_t t_us) override;
+
+ private:
+  std::uint64_t origin_us_;
+};
+
+// Time that moves only when told to; sleeping jumps straight to the wake-up time.
+class VirtualClock final : public Clock {
+ public:
+  std::uint64_t now_us() const override { return now_us_; }
+  void sleep_until_us(std::uint64_t t_us) override {
+    if (t_us > now_us_) now_us_ = t_us;
+  }
+  void advance_us(std::uint64_t d) { now_us_ += d; }
+  void advance_ms(std::uint64_t d) { now_us_ += d * 1000; }
+
+ private:
+  std::uint64_t now_us_ = 0;
+};
+
+}  // namespace platform
