@@ -1,0 +1,67 @@
+#include "platform/serial/line_settings.h"
+
+#include <cctype>
+#include <charconv>
+#include <vector>
+
+namespace platform {
+
+namespace {
+
+std::vector<std::string_view> SplitFields(std::string_view text) {
+  std::vector<std::string_view> fields;
+  std::size_t start = 0;
+  for (std::size_t i = 0; i <= text.size(); ++i) {
+    if (i == text.size() || text[i] == ',') {
+      fields.push_back(text.substr(start, i - start));
+      start = i + 1;
+    }
+  }
+  return fields;
+}
+
+std::string_view Trim(std::string_view s) {
+  while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
+  while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
+  return s;
+}
+
+std::optional<int> ParseWholeNumber(std::string_view s) {
+  s = Trim(s);
+  int value = 0;
+  const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), value);
+  if (ec != std::errc() || end != s.data() + s.size()) return std::nullopt;
+  return value;
+}
+
+}  // namespace
+
+std::string LineSettings::ToText() const {
+  return std::to_string(baud) + "," + parity + "," + std::to_string(data_bits) + "," + stop_bits;
+}
+
+std::optional<LineSettings> LineSettings::Parse(std::string_view text) {
+  const std::vector<std::string_view> fields = SplitFields(text);
+  if (fields.size() != 4) return std::nullopt;
+
+  LineSettings s;
+  const auto baud = ParseWholeNumber(fields[0]);
+  if (!baud || *baud <= 0) return std::nullopt;
+  s.baud = *baud;
+
+  const std::string_view parity = Trim(fields[1]);
+  if (parity.size() != 1) return std::nullopt;
+  s.parity = static_cast<char>(std::tolower(static_cast<unsigned char>(parity[0])));
+  if (std::string_view("neoms").find(s.parity) == std::string_view::npos) return std::nullopt;
+
+  const auto bits = ParseWholeNumber(fields[2]);
+  if (!bits || *bits < 4 || *bits > 8) return std::nullopt;
+  s.data_bits = *bits;
+
+  const std::string_view stop = Trim(fields[3]);
+  if (stop != "1" && stop != "1.5" && stop != "2") return std::nullopt;
+  s.stop_bits = std::string(stop);
+  return s;
+}
+
+}  // namespace platform

@@ -1,0 +1,72 @@
+#include "platform/serial/serial_port.h"
+
+namespace platform {
+
+SerialPort::SerialPort(DeviceFactory factory, std::string source)
+    : factory_(std::move(factory)), source_(std::move(source)) {}
+
+PortError SerialPort::Failure(int number, std::string description) const {
+  return PortError{number, std::move(description), source_};
+}
+
+PortResult SerialPort::NotOpen() const {
+  return Failure(kErrPortNotOpen, "Operation valid only when the port is open");
+}
+
+PortResult SerialPort::Tag(PortResult result) const {
+  if (result && result->source.empty()) result->source = source_;
+  return result;
+}
+
+PortResult SerialPort::set_comm_port(int port_number) {
+  if (port_open()) return Failure(kErrPortAlreadyOpen, "Port already open");
+  if (port_number < 1) return Failure(kErrInvalidPortNumber, "Invalid port number " + std::to_string(port_number));
+  port_number_ = port_number;
+  return std::nullopt;
+}
+
+PortResult SerialPort::set_port_open(bool open) {
+  if (!open) {
+    device_.reset();
+    return std::nullopt;
+  }
+  if (port_open()) return Failure(kErrPortAlreadyOpen, "Port already open");
+  PortError error;
+  std::unique_ptr<SerialDevice> device = factory_ ? factory_(port_number_, error) : nullptr;
+  if (!device) {
+    if (error.number == 0) error = Failure(kErrDeviceUnavailable, "Port COM" + std::to_string(port_number_) + " is not available");
+    return Tag(error);
+  }
+  if (PortResult r = device->Configure(settings_)) return Tag(r);
+  // A pseudo-terminal refuses modem-line handshakes; the port still works without them.
+  device->SetHandshake(handshake_);
+  device_ = std::move(device);
+  return std::nullopt;
+}
+
+PortResult SerialPort::set_settings(std::string_view text) {
+  const std::optional<LineSettings> parsed = LineSettings::Parse(text);
+  if (!parsed) return Failure(kErrInvalidSettings, "Invalid line settings \"" + std::string(text) + "\"");
+  if (device_) {
+    if (PortResult r = device_->Configure(*parsed)) return Tag(r);
+  }
+  settings_ = *parsed;
+  return std::nullopt;
+}
+
+PortResult SerialPort::set_handshaking(int mode) {
+  if (mode < 0 || mode > 2) return Failure(kErrInvalidSettings, "Invalid handshake mode " + std::to_string(mode));
+  handshake_ = static_cast<Handshake>(mode);
+  if (device_) return Tag(device_->SetHandshake(handshake_));
+  return std::nullopt;
+}
+
+PortResult SerialPort::DiscardInput() { return device_ ? Tag(device_->DiscardInput()) : NotOpen(); }
+PortResult SerialPort::DiscardOutput() { return device_ ? Tag(device_->DiscardOutput()) : NotOpen(); }
+PortResult SerialPort::Write(std::string_view bytes) { return device_ ? Tag(device_->Write(bytes)) : NotOpen(); }
+PortResult SerialPort::Read(std::string& out) { return device_ ? Tag(device_->Read(out)) : NotOpen(); }
+PortResult SerialPort::WaitForInput(std::uint32_t max_wait_ms) {
+  return device_ ? Tag(device_->WaitForInput(max_wait_ms)) : NotOpen();
+}
+
+}  // namespace platform

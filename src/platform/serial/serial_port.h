@@ -1,0 +1,61 @@
+#pragma once
+// The serial port as the programs use it: a port number, an open state, a line settings
+// text, and byte I/O. It keeps those rules in one place; the bytes go through a
+// SerialDevice that the device factory opens for the port number (a tty or the
+// simulated bus). Every operation reports failure as a PortError, never by throwing.
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "platform/serial/line_settings.h"
+#include "platform/serial/port_error.h"
+#include "platform/serial/serial_device.h"
+
+namespace platform {
+
+// Opens the device behind a port number; on failure returns null and fills `error`.
+using DeviceFactory = std::function<std::unique_ptr<SerialDevice>(int port_number, PortError& error)>;
+
+class SerialPort {
+ public:
+  // `source` names this port in its failures (the control's name in the window).
+  SerialPort(DeviceFactory factory, std::string source);
+
+  int comm_port() const { return port_number_; }
+  PortResult set_comm_port(int port_number);
+
+  bool port_open() const { return device_ != nullptr; }
+  PortResult set_port_open(bool open);
+
+  // "9600,n,8,1": the settings as last set, parity letter in lower case.
+  std::string settings() const { return settings_.ToText(); }
+  const LineSettings& line_settings() const { return settings_; }
+  PortResult set_settings(std::string_view text);
+
+  PortResult set_handshaking(int mode);  // 0 none, 1 XOn/XOff, 2 RTS/CTS
+
+  PortResult DiscardInput();
+  PortResult DiscardOutput();
+  PortResult Write(std::string_view bytes);
+  PortResult Read(std::string& out);
+  PortResult WaitForInput(std::uint32_t max_wait_ms);
+
+ private:
+  PortError Failure(int number, std::string description) const;
+  PortResult NotOpen() const;
+  // Fills in the source of a device failure; a device that failed is left open so the
+  // caller sees every later operation fail the same clear way until the port is closed.
+  PortResult Tag(PortResult result) const;
+
+  DeviceFactory factory_;
+  std::string source_;
+  int port_number_ = 1;
+  LineSettings settings_;
+  Handshake handshake_ = Handshake::kNone;
+  std::unique_ptr<SerialDevice> device_;
+};
+
+}  // namespace platform
