@@ -1,0 +1,80 @@
+// What a transaction costs on a real tty at 9600 baud:
+//  - the delay from the reply's CR being written by the far end to Comm_Send returning;
+//  - the CPU time of a transaction that times out on a silent address, as a share of
+//    its wall time (a busy wait would show close to 100%).
+#include <benchmark/benchmark.h>
+#include <sys/resource.h>
+
+#include <QCoreApplication>
+#include <algorithm>
+#include <vector>
+
+#include "bench/pty_peer.h"
+#include "platform/clock.h"
+#include "platform/serial_qt/qt_serial_device.h"
+#include "protocol/transaction.h"
+
+namespace {
+
+struct Link {
+  explicit Link(const std::string& path)
+      : port([path](int, platform::PortError& e) { return platform::OpenQtSerialDevice(path, e); }, "bench") {
+    port.set_settings("9600,N,8,1");
+    port.set_port_open(true);
+  }
+  platform::SystemClock clock;
+  platform::SerialPort port;
+  protocol::Transaction transaction{port, clock};
+};
+
+double ThreadCpuSeconds() {
+  rusage u{};
+  getrusage(RUSAGE_THREAD, &u);
+  return static_cast<double>(u.ru_utime.tv_sec + u.ru_stime.tv_sec) +
+         static_cast<double>(u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
+}
+
+void BM_ReplyToReturn(benchmark::State& state) {
+  bench::PtyPeer peer("99");
+  Link link(peer.slave_path());
+  std::vector<double> delays_us;
+  for (auto _ : state) {
+    const std::string r = link.transaction.Comm_Send("01", "WU");
+    const std::int64_t returned = bench::SteadyNowNs();
+    if (r != "*01OK\r") {
+      state.SkipWithError("no reply from the peer");
+      return;
+    }
+    delays_us.push_back(static_cast<double>(returned - peer.last_cr_written_ns()) / 1000.0);
+  }
+  std::sort(delays_us.begin(), delays_us.end());
+  state.counters["median_cr_to_return_us"] = delays_us[delays_us.size() / 2];
+  state.counters["p99_cr_to_return_us"] = delays_us[delays_us.size() * 99 / 100];
+}
+BENCHMARK(BM_ReplyToReturn)->Iterations(300)->Unit(benchmark::kMillisecond);
+
+void BM_TimeoutCpuShare(benchmark::State& state) {
+  bench::PtyPeer peer("99");
+  Link link(peer.slave_path());
+  double cpu = 0, wall = 0;
+  for (auto _ : state) {
+    const double c0 = ThreadCpuSeconds();
+    const std::int64_t w0 = bench::SteadyNowNs();
+    link.transaction.Comm_Send("99", "AD");
+    wall += static_cast<double>(bench::SteadyNowNs() - w0) / 1e9;
+    cpu += ThreadCpuSeconds() - c0;
+  }
+  state.counters["cpu_share_pct"] = 100.0 * cpu / wall;
+  state.counters["timeout_ms"] = 1000.0 * wall / static_cast<double>(state.iterations());
+}
+BENCHMARK(BM_TimeoutCpuShare)->Iterations(30)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QCoreApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}

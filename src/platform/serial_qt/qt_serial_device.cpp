@@ -1,0 +1,136 @@
+#include "platform/serial_qt/qt_serial_device.h"
+
+#include <QSerialPort>
+
+namespace platform {
+
+namespace {
+
+class QtSerialDevice final : public SerialDevice {
+ public:
+  explicit QtSerialDevice(const std::string& path) : path_(path) { port_.setPortName(QString::fromStdString(path)); }
+
+  PortResult Open() {
+    if (port_.open(QIODevice::ReadWrite)) return std::nullopt;
+    switch (port_.error()) {
+      case QSerialPort::DeviceNotFoundError:
+        return Fail(kErrDeviceUnavailable, "No serial device at " + path_);
+      case QSerialPort::PermissionError:
+        return Fail(kErrDeviceBusy, path_ + " is held by another program, or access to it is denied");
+      default:
+        return Fail(kErrDeviceUnavailable, "Cannot open " + path_);
+    }
+  }
+
+  PortResult Configure(const LineSettings& s) override {
+    if (auto r = Usable()) return r;
+    const bool ok = port_.setBaudRate(s.baud) && port_.setDataBits(static_cast<QSerialPort::DataBits>(s.data_bits)) &&
+                    port_.setParity(ToQtParity(s.parity)) && port_.setStopBits(ToQtStopBits(s.stop_bits));
+    if (!ok) return Fail(kErrSetStateFailed, path_ + " refused the line settings " + s.ToText());
+    return std::nullopt;
+  }
+
+  PortResult SetHandshake(Handshake mode) override {
+    if (auto r = Usable()) return r;
+    const auto flow = mode == Handshake::kRtsCts    ? QSerialPort::HardwareControl
+                      : mode == Handshake::kXonXoff ? QSerialPort::SoftwareControl
+                                                    : QSerialPort::NoFlowControl;
+    // A pseudo-terminal has no modem lines: a refusal here leaves a working port.
+    port_.setFlowControl(flow);
+    port_.clearError();
+    return std::nullopt;
+  }
+
+  PortResult DiscardInput() override {
+    if (auto r = Usable()) return r;
+    port_.clear(QSerialPort::Input);
+    return Checked(kErrReadFailed);
+  }
+
+  PortResult DiscardOutput() override {
+    if (auto r = Usable()) return r;
+    port_.clear(QSerialPort::Output);
+    return Checked(kErrWriteFailed);
+  }
+
+  PortResult Write(std::string_view bytes) override {
+    if (auto r = Usable()) return r;
+    if (port_.write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size()))
+      return Fail(kErrWriteFailed, "Writing to " + path_ + " failed");
+    port_.flush();  // hands the bytes to the driver without waiting for the line
+    return Checked(kErrWriteFailed);
+  }
+
+  PortResult Read(std::string& out) override {
+    if (auto r = Usable()) return r;
+    port_.waitForReadyRead(0);  // pulls what the driver holds into Qt's buffer, never blocks
+    if (auto r = Checked(kErrReadFailed)) return r;
+    const QByteArray data = port_.readAll();
+    out.append(data.constData(), static_cast<std::size_t>(data.size()));
+    return std::nullopt;
+  }
+
+  PortResult WaitForInput(std::uint32_t max_wait_ms) override {
+    if (auto r = Usable()) return r;
+    if (port_.bytesAvailable() > 0) return std::nullopt;
+    port_.waitForReadyRead(static_cast<int>(max_wait_ms));
+    return Checked(kErrReadFailed);
+  }
+
+ private:
+  PortResult Usable() const {
+    if (failed_) return failed_;
+    return std::nullopt;
+  }
+
+  // A time-out is not a failure; anything else (the adapter unplugged, the other side
+  // of a pseudo-terminal gone) is, and stays one until the port is closed.
+  PortResult Checked(int number) {
+    const QSerialPort::SerialPortError e = port_.error();
+    if (e == QSerialPort::NoError || e == QSerialPort::TimeoutError) {
+      port_.clearError();
+      return std::nullopt;
+    }
+    failed_ = PortError{number, path_ + ": " + port_.errorString().toStdString(), ""};
+    return failed_;
+  }
+
+  PortResult Fail(int number, std::string description) {
+    const std::string detail = port_.errorString().toStdString();
+    if (!detail.empty() && detail != "Unknown error") description += " (" + detail + ")";
+    return PortError{number, std::move(description), ""};
+  }
+
+  static QSerialPort::Parity ToQtParity(char p) {
+    switch (p) {
+      case 'e': return QSerialPort::EvenParity;
+      case 'o': return QSerialPort::OddParity;
+      case 'm': return QSerialPort::MarkParity;
+      case 's': return QSerialPort::SpaceParity;
+      default: return QSerialPort::NoParity;
+    }
+  }
+
+  static QSerialPort::StopBits ToQtStopBits(const std::string& s) {
+    if (s == "2") return QSerialPort::TwoStop;
+    if (s == "1.5") return QSerialPort::OneAndHalfStop;
+    return QSerialPort::OneStop;
+  }
+
+  std::string path_;
+  QSerialPort port_;
+  PortResult failed_;
+};
+
+}  // namespace
+
+std::unique_ptr<SerialDevice> OpenQtSerialDevice(const std::string& path, PortError& error) {
+  auto device = std::make_unique<QtSerialDevice>(path);
+  if (PortResult r = device->Open()) {
+    error = *r;
+    return nullptr;
+  }
+  return device;
+}
+
+}  // namespace platform

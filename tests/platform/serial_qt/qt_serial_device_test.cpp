@@ -1,0 +1,142 @@
+// The real serial backend against a pseudo-terminal that the test holds the other side of.
+#include "platform/serial_qt/qt_serial_device.h"
+
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <poll.h>
+#include <pty.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include <QCoreApplication>
+
+#include "platform/clock.h"
+
+namespace {
+
+using platform::OpenQtSerialDevice;
+using platform::PortError;
+
+struct PtyFixture : ::testing::Test {
+  int master = -1;
+  std::string slave_path;
+
+  void SetUp() override {
+    int slave = -1;
+    char name[128];
+    ASSERT_EQ(openpty(&master, &slave, name, nullptr, nullptr), 0);
+    slave_path = name;
+    close(slave);
+  }
+  void TearDown() override {
+    if (master >= 0) close(master);
+  }
+  // Reads what the other side sent, waiting at most a second for `n` bytes.
+  std::string ReadMaster(std::size_t n) {
+    std::string got;
+    while (got.size() < n) {
+      pollfd p{master, POLLIN, 0};
+      if (poll(&p, 1, 1000) <= 0) break;
+      char buf[256];
+      const ssize_t k = read(master, buf, sizeof buf);
+      if (k <= 0) break;
+      got.append(buf, static_cast<std::size_t>(k));
+    }
+    return got;
+  }
+};
+
+TEST_F(PtyFixture, WritesAndReadsThroughARealTty) {
+  PortError error;
+  auto device = OpenQtSerialDevice(slave_path, error);
+  ASSERT_TRUE(device) << error.description;
+  EXPECT_FALSE(device->Configure(*platform::LineSettings::Parse("1200,N,8,1")));
+  EXPECT_FALSE(device->SetHandshake(platform::Handshake::kRtsCts)) << "a pty's refusal is tolerated";
+
+  EXPECT_FALSE(device->Write("$01RP033\r"));
+  EXPECT_EQ(ReadMaster(9), "$01RP033\r");
+
+  ASSERT_EQ(write(master, "*01OK05\r", 8), 8);
+  EXPECT_FALSE(device->WaitForInput(1000));
+  std::string got;
+  for (int i = 0; i < 50 && got.size() < 8; ++i) {
+    EXPECT_FALSE(device->Read(got));
+    if (got.size() < 8) device->WaitForInput(20);
+  }
+  EXPECT_EQ(got, "*01OK05\r");
+
+  // The line settings really reached the tty.
+  termios t{};
+  ASSERT_EQ(tcgetattr(master, &t), 0);
+  EXPECT_EQ(cfgetospeed(&t), B1200);
+}
+
+TEST_F(PtyFixture, DiscardInputDropsWhatArrivedEarlier) {
+  PortError error;
+  auto device = OpenQtSerialDevice(slave_path, error);
+  ASSERT_TRUE(device);
+  ASSERT_EQ(write(master, "late\r", 5), 5);
+  device->WaitForInput(1000);
+  EXPECT_FALSE(device->DiscardInput());
+  std::string got;
+  device->Read(got);
+  EXPECT_EQ(got, "");
+}
+
+TEST_F(PtyFixture, AWaitWithoutInputReturnsAtTheDeadline) {
+  PortError error;
+  auto device = OpenQtSerialDevice(slave_path, error);
+  ASSERT_TRUE(device);
+  EXPECT_FALSE(device->WaitForInput(30)) << "a time-out is not a failure";
+  std::string got;
+  EXPECT_FALSE(device->Read(got));
+  EXPECT_EQ(got, "");
+}
+
+TEST_F(PtyFixture, TheOtherSideVanishingFailsEveryLaterOperation) {
+  PortError error;
+  auto device = OpenQtSerialDevice(slave_path, error);
+  ASSERT_TRUE(device);
+  close(master);
+  master = -1;
+  platform::SystemClock clock;
+  bool failed = false;
+  for (int i = 0; i < 20 && !failed; ++i) {
+    std::string got;
+    failed = device->WaitForInput(100).has_value() || device->Read(got).has_value();
+  }
+  EXPECT_TRUE(failed);
+  std::string got;
+  EXPECT_TRUE(device->Read(got)) << "the failure sticks until the port is closed";
+  EXPECT_TRUE(device->Write("x"));
+  EXPECT_LT(clock.now_us(), 2'000'000u) << "no operation blocked on the vanished device";
+}
+
+TEST_F(PtyFixture, ASecondOpenOfAHeldPortFailsWithAClearDescription) {
+  PortError error;
+  auto holder = OpenQtSerialDevice(slave_path, error);
+  ASSERT_TRUE(holder);
+  PortError busy;
+  auto second = OpenQtSerialDevice(slave_path, busy);
+  EXPECT_FALSE(second);
+  EXPECT_GT(busy.number, 8000);
+  EXPECT_NE(busy.description.find(slave_path), std::string::npos) << busy.description;
+  // The holder is not disturbed.
+  EXPECT_FALSE(holder->Write("ok\r"));
+  EXPECT_EQ(ReadMaster(3), "ok\r");
+}
+
+TEST(QtSerialDevice, AMissingDeviceIsReportedByName) {
+  PortError error;
+  EXPECT_FALSE(OpenQtSerialDevice("/dev/ttyNoSuchPort9", error));
+  EXPECT_EQ(error.number, platform::kErrDeviceUnavailable);
+  EXPECT_NE(error.description.find("/dev/ttyNoSuchPort9"), std::string::npos);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QCoreApplication app(argc, argv);
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}
