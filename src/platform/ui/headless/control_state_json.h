@@ -1,0 +1,18 @@
+#pragma once
+// The state lines of `show` and `dump`: what a script can see of a control, by kind.
+// "visible" and "enabled" are the control's own properties, as the program set them;
+// whether a frame around it hides or disables it shows in the frame's own line.
+
+#include "platform/ui/headless/json_writer.h"
+
+namespace ui {
+class Control;
+class Window;
+}  // namespace ui
+
+namespace ui::headless {
+
+JsonObject ControlState(const Control& control);
+JsonObject WindowState(const Window& window);
+
+}  // namespace ui::headless

@@ -1,0 +1,49 @@
+#include "platform/ui/headless/headless_services.h"
+
+#include <string>
+
+#include "platform/ui/headless/json_writer.h"
+
+namespace ui::headless {
+
+HeadlessServices::HeadlessServices(EventLoop& loop, platform::Clock& clock, TimeOfDay start,
+                                   std::ostream& out)
+    : loop_(loop),
+      clock_(clock),
+      start_seconds_(start.SecondsSinceMidnight()),
+      start_us_(clock.now_us()),
+      out_(out) {}
+
+MessageBoxAnswer HeadlessServices::ShowMessageBox(const MessageBoxRequest& request) {
+  MessageBoxAnswer answer = FirstButton(request.buttons);
+  if (!answers_.empty()) {
+    const QueuedAnswer queued = answers_.front();
+    answers_.pop_front();
+    if (BoxOffers(request.buttons, queued.answer)) {
+      answer = queued.answer;
+    } else {
+      WriteLine(out_, JsonObject()
+                          .AddText("error", "the answer " + std::string(AnswerName(queued.answer)) +
+                                                " is not a button of this message box; it got " +
+                                                std::string(AnswerName(answer)))
+                          .AddNumber("line", queued.line));
+    }
+  }
+  JsonObject box;
+  box.AddText("title", request.title)
+      .AddText("text", request.text)
+      .AddText("buttons", ButtonsName(request.buttons))
+      .AddText("icon", IconName(request.icon));
+  WriteLine(out_, JsonObject().AddObject("msgbox", box).AddText("answer", AnswerName(answer)));
+  return answer;
+}
+
+TimeOfDay HeadlessServices::Now() {
+  const std::uint64_t now = clock_.now_us();
+  const long long elapsed_s = now > start_us_ ? static_cast<long long>((now - start_us_) / 1'000'000) : 0;
+  return TimeOfDay::FromSeconds(start_seconds_ + elapsed_s);
+}
+
+void HeadlessServices::QueueAnswer(MessageBoxAnswer answer, int line) { answers_.push_back({answer, line}); }
+
+}  // namespace ui::headless

@@ -1,0 +1,42 @@
+#pragma once
+// The window's services in headless mode: message boxes are printed as JSON lines and
+// answered from the script's queued answers (else with their first button), DoEvents
+// runs the event loop's due events, timers tick through the event loop, and the time of
+// day moves with the clock from a given start.
+
+#include <deque>
+#include <ostream>
+
+#include "platform/clock.h"
+#include "platform/ui/headless/event_loop.h"
+#include "platform/ui/ui_services.h"
+
+namespace ui::headless {
+
+class HeadlessServices final : public UiServices {
+ public:
+  HeadlessServices(EventLoop& loop, platform::Clock& clock, TimeOfDay start, std::ostream& out);
+
+  MessageBoxAnswer ShowMessageBox(const MessageBoxRequest& request) override;
+  void DoEvents() override { loop_.RunDueEvents(); }
+  void TimerChanged(Control& timer) override { loop_.TimerChanged(timer); }
+  TimeOfDay Now() override;
+
+  // `line` is the script line that queued it, named if the answer does not fit its box.
+  void QueueAnswer(MessageBoxAnswer answer, int line);
+
+ private:
+  struct QueuedAnswer {
+    MessageBoxAnswer answer;
+    int line;
+  };
+
+  EventLoop& loop_;
+  platform::Clock& clock_;
+  const long long start_seconds_;
+  const std::uint64_t start_us_;
+  std::ostream& out_;
+  std::deque<QueuedAnswer> answers_;
+};
+
+}  // namespace ui::headless

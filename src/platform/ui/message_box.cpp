@@ -1,0 +1,46 @@
+#include "platform/ui/message_box.h"
+
+namespace ui {
+
+std::string_view ButtonsName(MessageBoxButtons buttons) {
+  return buttons == MessageBoxButtons::kRetryCancel ? "retrycancel" : "ok";
+}
+
+std::string_view IconName(MessageBoxIcon icon) {
+  switch (icon) {
+    case MessageBoxIcon::kNone:
+      return "none";
+    case MessageBoxIcon::kExclamation:
+      return "exclamation";
+    case MessageBoxIcon::kWarning:
+      return "warning";
+    case MessageBoxIcon::kInformation:
+      return "information";
+    case MessageBoxIcon::kCritical:
+      return "critical";
+  }
+  return "none";
+}
+
+std::string_view AnswerName(MessageBoxAnswer answer) {
+  switch (answer) {
+    case MessageBoxAnswer::kOk:
+      return "ok";
+    case MessageBoxAnswer::kRetry:
+      return "retry";
+    case MessageBoxAnswer::kCancel:
+      return "cancel";
+  }
+  return "ok";
+}
+
+MessageBoxAnswer FirstButton(MessageBoxButtons buttons) {
+  return buttons == MessageBoxButtons::kRetryCancel ? MessageBoxAnswer::kRetry : MessageBoxAnswer::kOk;
+}
+
+bool BoxOffers(MessageBoxButtons buttons, MessageBoxAnswer answer) {
+  if (buttons == MessageBoxButtons::kOk) return answer == MessageBoxAnswer::kOk;
+  return answer == MessageBoxAnswer::kRetry || answer == MessageBoxAnswer::kCancel;
+}
+
+}  // namespace ui

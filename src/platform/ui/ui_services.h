@@ -1,0 +1,32 @@
+#pragma once
+// What a window needs from the front-end that shows it: the real window and the
+// headless mode each provide one. Handlers receive it as an argument, so a test can
+// hand them its own.
+
+#include "platform/ui/message_box.h"
+#include "platform/ui/time_of_day.h"
+
+namespace ui {
+
+class Control;
+
+class UiServices {
+ public:
+  virtual ~UiServices() = default;
+
+  // Shows a modal message box and returns once the user has answered it.
+  virtual MessageBoxAnswer ShowMessageBox(const MessageBoxRequest& request) = 0;
+
+  // Lets pending window events run (clicks, timer ticks), re-entering handlers.
+  virtual void DoEvents() = 0;
+
+  // The window calls this when a timer is enabled or disabled or its interval changes,
+  // and for every timer when the services are attached. A running timer's schedule
+  // restarts from now; ticks are delivered back through Window::RunTimerTick, at most
+  // one pending at a time.
+  virtual void TimerChanged(Control& timer) = 0;
+
+  virtual TimeOfDay Now() = 0;
+};
+
+}  // namespace ui

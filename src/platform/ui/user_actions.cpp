@@ -1,0 +1,256 @@
+#include "platform/ui/user_actions.h"
+
+#include <algorithm>
+
+#include "platform/ui/control.h"
+#include "platform/ui/utf8_text.h"
+#include "platform/ui/window.h"
+
+namespace ui {
+
+namespace {
+
+constexpr int kBackspace = 8;
+constexpr int kDelete = 127;
+
+std::string Because(const Control& control, const Control* culprit, const char* state) {
+  std::string why = control.display_name() + " is " + state;
+  if (culprit != &control) why += " (" + culprit->display_name() + " around it is " + state + ")";
+  return why;
+}
+
+}  // namespace
+
+Control* UserActions::Reach(const ControlId& id, ActionResult& error) {
+  if (window_.closed()) {
+    error = ActionResult::Error("the window is closed");
+    return nullptr;
+  }
+  Control* control = window_.Find(id);
+  if (control == nullptr) {
+    std::string why = "unknown control: " + id.ToString();
+    if (id.index < 0 && window_.IsArrayName(id.name))
+      why += " (a control array: write " + id.name + "(INDEX))";
+    error = ActionResult::Error(std::move(why));
+  }
+  return control;
+}
+
+ActionResult UserActions::CheckReachable(const Control& control) const {
+  if (const Control* culprit = window_.HiddenBy(control))
+    return ActionResult::Error(Because(control, culprit, "hidden"));
+  if (const Control* culprit = window_.DisabledBy(control)) {
+    return ActionResult::Error(Because(control, culprit, "disabled"));
+  }
+  return ActionResult::Done();
+}
+
+ActionResult UserActions::CheckTypable(const Control& control) const {
+  if (!KindHoldsTypedText(control.kind(), control.editable())) {
+    return ActionResult::Error(control.display_name() + " is a " + std::string(KindName(control.kind())) +
+                               " and holds no typed text");
+  }
+  ActionResult reach = CheckReachable(control);
+  if (reach.status != ActionStatus::kDone) return reach;
+  if (control.kind() == ControlKind::kTextBox && control.read_only()) {
+    return ActionResult::Error(control.display_name() + " is read-only");
+  }
+  return ActionResult::Done();
+}
+
+ActionResult UserActions::MoveFocusTo(Control& control) {
+  switch (window_.SetFocus(control)) {
+    case FocusMove::kMoved:
+      return ActionResult::Done();
+    case FocusMove::kRefused:
+      return ActionResult::Refused();
+    case FocusMove::kUnavailable:
+      break;
+  }
+  return ActionResult::Error(control.display_name() + " cannot take the focus");
+}
+
+ActionResult UserActions::Click(const ControlId& id) {
+  ActionResult result;
+  Control* control = Reach(id, result);
+  if (control == nullptr) return result;
+  switch (control->kind()) {
+    case ControlKind::kList:
+      return ActionResult::Error(control->display_name() + " is a list: choose an item instead");
+    case ControlKind::kScrollBar:
+      return ActionResult::Error(control->display_name() + " is a scroll bar: scroll it instead");
+    case ControlKind::kTimer:
+      return ActionResult::Error(control->display_name() + " is a timer and cannot be clicked");
+    default:
+      break;
+  }
+  result = CheckReachable(*control);
+  if (result.status != ActionStatus::kDone) return result;
+  if (!KindTakesFocus(control->kind())) {
+    control->RaiseClick();
+    return ActionResult::Done();
+  }
+  result = MoveFocusTo(*control);
+  if (result.status != ActionStatus::kDone) return result;
+  switch (control->kind()) {
+    case ControlKind::kCheckBox:
+      control->set_value(control->value() == 0 ? 1 : 0);  // runs the click handler
+      break;
+    case ControlKind::kOption:
+      if (control->selected()) {
+        control->RaiseClick();
+      } else {
+        control->set_selected(true);  // runs the click handler
+      }
+      break;
+    default:
+      control->RaiseClick();
+      break;
+  }
+  return ActionResult::Done();
+}
+
+ActionResult UserActions::Choose(const ControlId& id, int index) {
+  ActionResult result;
+  Control* control = Reach(id, result);
+  if (control == nullptr) return result;
+  if (control->kind() != ControlKind::kList) {
+    return ActionResult::Error(control->display_name() + " is not a list");
+  }
+  if (index < 0 || index >= control->item_count()) {
+    return ActionResult::Error(control->display_name() + " has no item " + std::to_string(index) +
+                               " (it has " + std::to_string(control->item_count()) + ")");
+  }
+  result = CheckReachable(*control);
+  if (result.status != ActionStatus::kDone) return result;
+  result = MoveFocusTo(*control);
+  if (result.status != ActionStatus::kDone) return result;
+  if (control->list_index() == index) {
+    control->RaiseClick();
+  } else {
+    control->set_list_index(index);  // runs the click handler
+  }
+  return ActionResult::Done();
+}
+
+void UserActions::PressKey(Control& control, int key_code, std::string_view typed_bytes) {
+  int key = key_code;
+  control.RaiseKeyPress(key);
+  if (key == 0) return;  // discarded by the handler
+  // The handler may have closed the window or put the box out of reach.
+  if (CheckTypable(control).status != ActionStatus::kDone) return;
+  std::string text = control.text();
+  if (key == kBackspace) {
+    if (text.empty()) return;
+    utf8::RemoveLastCharacter(text);
+    control.set_text(std::move(text));
+    return;
+  }
+  if (key < ' ' || key == kDelete || !utf8::IsCodePoint(key)) return;
+  if (control.kind() == ControlKind::kTextBox && control.max_length() > 0 &&
+      utf8::CountCharacters(text) >= static_cast<std::size_t>(control.max_length())) {
+    return;
+  }
+  // A key the handler left alone goes in exactly as it came, even a stray byte.
+  text += key == key_code && !typed_bytes.empty() ? std::string(typed_bytes)
+                                                  : utf8::Encode(static_cast<char32_t>(key));
+  control.set_text(std::move(text));
+}
+
+ActionResult UserActions::Type(const ControlId& id, std::string_view text) {
+  ActionResult result;
+  Control* control = Reach(id, result);
+  if (control == nullptr) return result;
+  result = CheckTypable(*control);
+  if (result.status != ActionStatus::kDone) return result;
+  result = MoveFocusTo(*control);
+  if (result.status != ActionStatus::kDone) return result;
+  for (const utf8::Character& character : utf8::SplitCharacters(text)) {
+    result = CheckTypable(*control);
+    if (result.status != ActionStatus::kDone) return result;  // put out of reach while typing
+    PressKey(*control, static_cast<int>(character.code), character.bytes);
+  }
+  return ActionResult::Done();
+}
+
+ActionResult UserActions::Key(const ControlId& id, int key_code) {
+  ActionResult result;
+  Control* control = Reach(id, result);
+  if (control == nullptr) return result;
+  if (!utf8::IsCodePoint(key_code))
+    return ActionResult::Error("no key has the code " + std::to_string(key_code));
+  if (!KindTakesFocus(control->kind())) {
+    return ActionResult::Error(control->display_name() + " cannot take the focus, so it gets no keys");
+  }
+  result = CheckReachable(*control);
+  if (result.status != ActionStatus::kDone) return result;
+  result = MoveFocusTo(*control);
+  if (result.status != ActionStatus::kDone) return result;
+  if (KindHoldsTypedText(control->kind(), control->editable())) {
+    PressKey(*control, key_code, {});
+  } else {
+    control->RaiseKeyPress(key_code);  // keys reach its handler but edit nothing
+  }
+  return ActionResult::Done();
+}
+
+ActionResult UserActions::Paste(const ControlId& id, std::string_view text) {
+  ActionResult result;
+  Control* control = Reach(id, result);
+  if (control == nullptr) return result;
+  result = CheckTypable(*control);
+  if (result.status != ActionStatus::kDone) return result;
+  result = MoveFocusTo(*control);
+  if (result.status != ActionStatus::kDone) return result;
+  if (control->kind() == ControlKind::kTextBox && control->max_length() > 0) {
+    text = utf8::FirstCharacters(text, static_cast<std::size_t>(control->max_length()));
+  }
+  control->set_text(std::string(text));
+  return ActionResult::Done();
+}
+
+ActionResult UserActions::Clear(const ControlId& id) { return Paste(id, {}); }
+
+ActionResult UserActions::Focus(const ControlId& id) {
+  ActionResult result;
+  Control* control = Reach(id, result);
+  if (control == nullptr) return result;
+  if (!KindTakesFocus(control->kind())) {
+    return ActionResult::Error(control->display_name() + " is a " + std::string(KindName(control->kind())) +
+                               " and cannot take the focus");
+  }
+  result = CheckReachable(*control);
+  if (result.status != ActionStatus::kDone) return result;
+  return MoveFocusTo(*control);
+}
+
+ActionResult UserActions::Scroll(const ControlId& id, int value) {
+  ActionResult result;
+  Control* control = Reach(id, result);
+  if (control == nullptr) return result;
+  if (control->kind() != ControlKind::kScrollBar) {
+    return ActionResult::Error(control->display_name() + " is not a scroll bar");
+  }
+  const int low = std::min(control->min(), control->max());
+  const int high = std::max(control->min(), control->max());
+  if (value < low || value > high) {
+    return ActionResult::Error(control->display_name() + " goes from " + std::to_string(low) + " to " +
+                               std::to_string(high) + ", not to " + std::to_string(value));
+  }
+  result = CheckReachable(*control);
+  if (result.status != ActionStatus::kDone) return result;
+  result = MoveFocusTo(*control);
+  if (result.status != ActionStatus::kDone) return result;
+  control->set_value(value);  // runs the change handler when the value changes
+  return ActionResult::Done();
+}
+
+ActionResult UserActions::BackgroundClick() {
+  if (window_.closed()) return ActionResult::Error("the window is closed");
+  window_.RaiseBackgroundClick();
+  return ActionResult::Done();
+}
+
+ActionResult UserActions::Close() { return window_.Close() ? ActionResult::Done() : ActionResult::Refused(); }
+
+}  // namespace ui

@@ -1,0 +1,25 @@
+#include "shell/port_choice.h"
+
+namespace shell {
+
+void cmbCommPort_Click(MainWindow& m) {
+  ui::Control& ports = m["cmbCommPort"];
+  if (ports.list_index() < 0) return;
+
+  // Every step runs even after a failure; the last failure is the one reported.
+  platform::PortResult failure;
+  auto step = [&failure](platform::PortResult r) {
+    if (r) failure = std::move(r);
+  };
+  if (m.MSCommBsq.port_open()) step(m.MSCommBsq.set_port_open(false));
+  step(m.MSCommBsq.set_comm_port(ports.item_data(ports.list_index())));
+  step(m.MSCommBsq.set_port_open(true));
+
+  if (failure) {
+    m.MsgBox(failure->description, std::string(kAppTitle), ui::MessageBoxIcon::kExclamation);
+    return;
+  }
+  m.settings.Set(kAppTitle, "Transmitter", "CommPort", std::to_string(m.MSCommBsq.comm_port()));
+}
+
+}  // namespace shell

@@ -1,0 +1,79 @@
+#include "shell/startup.h"
+
+#include <charconv>
+#include <optional>
+
+#include "shell/port_choice.h"
+#include "shell/search_state.h"
+
+namespace shell {
+
+namespace {
+
+constexpr std::string_view kStartHint = "按“搜索变送器”键，开始搜索在线变送器！";
+
+void Form_Load(MainWindow& m) {
+  // 1. The unit texts a unit code is shown as.
+  m.UnitNames = {"kPa", "MPa", "mH2O", "Bar", "Psi", "mBar", "kgf/cm2", "mmHg", "atm", "Pa", "inH2O", "inHg", "User"};
+
+  // 2.-7. Port steps: a step that fails is skipped, silently.
+  if (m.MSCommBsq.port_open()) m.MSCommBsq.set_port_open(false);
+  m.MSCommBsq.DiscardOutput();
+  m.MSCommBsq.DiscardInput();
+  m.app_title = std::string(kAppTitle);
+  const std::string stored = m.settings.Get(m.app_title, "Transmitter", "CommPort", "");
+  ui::Control& ports = m["cmbCommPort"];
+  if (const auto index = StoredPortIndex(stored, ports.item_count())) ports.set_list_index(*index);
+
+  m["StatusBar1"].set_panel_text(1, std::string(kStartHint));
+  m.TempTurn = true;
+}
+
+void Form_Click(MainWindow& m) {
+  ui::Control& pass = m["txtPass"];
+  m.window().SetFocus(pass);
+  pass.set_text("");
+}
+
+// The close is refused while a bus search runs; otherwise the port is closed.
+void Form_QueryUnload(MainWindow& m, bool& cancel) {
+  if (SearchIsRunning(m)) {
+    cancel = true;
+    return;
+  }
+  if (m.MSCommBsq.port_open()) m.MSCommBsq.set_port_open(false);
+}
+
+// Closes the port first, then asks the window to close. During a search the close is
+// refused, but the port is closed all the same: the search then ends on its own, every
+// probe on the closed port failing at once.
+void COM_QUIT_Click(MainWindow& m) {
+  if (m.MSCommBsq.port_open()) m.MSCommBsq.set_port_open(false);
+  m.window().Close();
+}
+
+}  // namespace
+
+std::optional<int> StoredPortIndex(std::string_view stored, int item_count) {
+  while (!stored.empty() && stored.front() == ' ') stored.remove_prefix(1);
+  while (!stored.empty() && stored.back() == ' ') stored.remove_suffix(1);
+  if (!stored.empty() && stored.front() == '+') stored.remove_prefix(1);
+  int number = 0;
+  const auto [end, ec] = std::from_chars(stored.data(), stored.data() + stored.size(), number);
+  if (stored.empty() || ec != std::errc() || end != stored.data() + stored.size()) return std::nullopt;
+  const int index = number - 1;
+  if (index < 0 || index >= item_count) return std::nullopt;
+  return index;
+}
+
+void AttachShellHandlers(MainWindow& m) {
+  ui::Window& w = m.window();
+  w.on_load([&m](ui::UiServices&) { Form_Load(m); });
+  w.on_background_click([&m](ui::UiServices&) { Form_Click(m); });
+  w.on_query_unload([&m](ui::UiServices&, bool& cancel) { Form_QueryUnload(m, cancel); });
+  m["COM_QUIT"].on_click([&m](ui::UiServices&) { COM_QUIT_Click(m); });
+  m["Exit"].on_click([&m](ui::UiServices&) { COM_QUIT_Click(m); });
+  m["cmbCommPort"].on_click([&m](ui::UiServices&) { cmbCommPort_Click(m); });
+}
+
+}  // namespace shell
