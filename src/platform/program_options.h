@@ -1,6 +1,8 @@
 #pragma once
 // The command line both programs share:
-//   PROGRAM [--headless] [--simulate] [--port N=DEVICE]...
+//   PROGRAM [--headless] [--simulate] [--port N=DEVICE]... [--snapshot FILE.png]
+// --snapshot makes the real window save a picture of itself once it is shown, then quit
+// (for the README's screenshots).
 
 #include <map>
 #include <string>
@@ -14,6 +16,7 @@ struct ProgramOptions {
   bool headless = false;
   bool simulate = false;
   std::map<int, std::string> ports;  // --port N=DEVICE
+  std::string snapshot;               // --snapshot FILE
   std::string error;                  // non-empty: the options are unusable (exit status 2)
 
   void ApplyTo(PortMap& map) const;

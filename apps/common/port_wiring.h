@@ -1,0 +1,32 @@
+#pragma once
+// How a program's port numbers reach devices for one run: the command line's mappings,
+// the settings store's, the system's ttys through Qt SerialPort, and one built-in
+// simulated bus (on the real clock) shared by every port mapped to "sim", so that
+// transmitters keep their state when the port is closed and opened again.
+
+#include <memory>
+#include <string>
+
+#include "platform/clock.h"
+#include "platform/program_options.h"
+#include "platform/serial/port_map.h"
+#include "platform/serial/serial_port.h"
+#include "platform/settings/settings_store.h"
+#include "simbus/bus.h"
+
+namespace app {
+
+class PortWiring {
+ public:
+  PortWiring(const platform::ProgramOptions& options, const platform::SettingsStore& store, std::string app,
+             platform::Clock& clock);
+
+  platform::DeviceFactory Factory();
+
+ private:
+  platform::PortMap map_;
+  platform::Clock& clock_;
+  std::unique_ptr<simbus::Bus> bus_;  // made on first use
+};
+
+}  // namespace app

@@ -1,0 +1,104 @@
+#include "discovery/bus_search.h"
+
+#include <cstdio>
+
+#include "discovery/device_read.h"
+#include "protocol/commands.h"
+#include "protocol/frame.h"
+#include "shell/search_state.h"
+
+namespace discovery {
+
+namespace {
+
+using shell::kSearchIdleCaption;
+using shell::kSearchRunningCaption;
+using shell::MainWindow;
+
+constexpr int kLastAddress = 99;
+
+// "在线变送器 2个": the count with the blank a positive number's sign leaves.
+std::string FoundText(int count) { return "在线变送器 " + std::to_string(count) + "个"; }
+
+std::string TwoDigits(int n) {
+  char text[8];
+  std::snprintf(text, sizeof text, "%02d", n);
+  return text;
+}
+
+// The search goes on while the caption says so and the port is still open. Closing the
+// window during a search closes the port before the close is refused: the search then
+// ends here, as after a stop, instead of probing a closed port 396 times.
+bool KeepSearching(MainWindow& m) { return shell::SearchIsRunning(m) && m.MSCommBsq.port_open(); }
+
+void WriteProgress(MainWindow& m, const std::string& address) {
+  ui::Control& status = m["StatusBar1"];
+  status.set_panel_text(1, "正在搜索变送器：" + address);
+  status.set_panel_text(2, FoundText(m["CMB_ADDR"].item_count()));
+  status.set_panel_text(3, "串口:COM" + std::to_string(m.MSCommBsq.comm_port()));
+  status.set_panel_text(4, "波特率:" + m["CMB_BAND"].text());
+}
+
+// Probes one address; a transmitter counts only when it answers with its own address.
+void Probe(MainWindow& m, const std::string& address, int band_index) {
+  const std::string result = m.Comm_Send(address, protocol::cmd::kAddress);
+  if (!protocol::ExactMatch(result, address, address)) return;
+  m["CMB_ADDR"].add_item(address);
+  m.OnlineTable.back() = shell::OnlineEntry{address, static_cast<std::int16_t>(band_index)};
+  m.OnlineTable.emplace_back();  // the spare entry
+}
+
+void Finish(MainWindow& m) {
+  m["cmdSEARCH"].set_caption(std::string(kSearchIdleCaption));
+  ui::Control& status = m["StatusBar1"];
+  ui::Control& found = m["CMB_ADDR"];
+  status.set_panel_text(1, "变送器搜索完毕");
+  if (found.item_count() > 0) {
+    m.OnlineTable.pop_back();
+    status.set_panel_text(2, FoundText(found.item_count()));
+    status.set_panel_text(4, "波特率:" + m["CMB_BAND"].text());
+    found.set_list_index(0);  // reads the first transmitter
+  } else {
+    status.set_panel_text(2, "在线变送器0个");
+    status.set_panel_text(4, "波特率:");
+  }
+}
+
+}  // namespace
+
+void cmdSEARCH_Click(MainWindow& m) {
+  m["Timer1"].set_enabled(false);
+  m["cmdON_OFF"].set_caption("采集");
+
+  if (!m.MSCommBsq.port_open()) {
+    m.MsgBox("端口未选择或未打开！", "错误", ui::MessageBoxIcon::kExclamation);
+    return;
+  }
+  ui::Control& button = m["cmdSEARCH"];
+  if (button.caption() == kSearchRunningCaption) {
+    button.set_caption(std::string(kSearchIdleCaption));  // the running search sees it and finishes
+    return;
+  }
+  button.set_caption(std::string(kSearchRunningCaption));
+
+  m.OnlineTable.assign(1, shell::OnlineEntry{});
+  ui::Control& found = m["CMB_ADDR"];
+  for (int i = found.item_count() - 1; i >= 0; --i) found.remove_item(i);
+
+  ui::Control& bands = m["CMB_BAND"];
+  const int band_count = bands.item_count();
+  for (int b = band_count - 1; b >= 0 && KeepSearching(m); --b) {
+    bands.set_list_index(b);
+    m.MSCommBsq.set_settings(bands.text() + ",N,8,1");
+    for (int n = 1; n <= kLastAddress; ++n) {
+      m.services().DoEvents();
+      if (!KeepSearching(m)) break;
+      const std::string address = TwoDigits(n);
+      WriteProgress(m, address);
+      Probe(m, address, b);
+    }
+  }
+  Finish(m);
+}
+
+}  // namespace discovery

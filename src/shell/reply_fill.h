@@ -1,0 +1,27 @@
+#pragma once
+// How a transaction result is put into a control, the same for every handler:
+//   box fill:  the box shows the result, then its value cut when longer than 4 characters;
+//   list fill: when the result is longer than 4 characters, the list selects the item
+//              whose index is the numeric value of the value cut.
+// Failed results ("ERR 0", "EER 3") are six characters and pass like any other.
+
+#include <string>
+#include <string_view>
+
+#include "platform/ui/control.h"
+
+namespace shell {
+
+// The value cut when the result is longer than 4 characters, else the result itself.
+std::string CutIfLonger(std::string_view result);
+
+void BoxFill(ui::Control& box, std::string_view result);
+
+// A code outside the list's items (or beyond any index) leaves the selection unchanged.
+// Returns whether the selection was set.
+bool ListFill(ui::Control& list, std::string_view result);
+
+// A list's index as a command argument: "0", "12", "-1" for none.
+std::string IndexArgument(const ui::Control& list);
+
+}  // namespace shell

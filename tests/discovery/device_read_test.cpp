@@ -1,0 +1,123 @@
+#include <gtest/gtest.h>
+
+#include "tests/support/dravon_fixture.h"
+
+namespace {
+
+class DeviceReadTest : public testing_support::DravonFixture {
+ protected:
+  // A finished search that found `transmitters` (address, band index), without running one.
+  void Found(std::vector<shell::OnlineEntry> entries) {
+    for (const auto& e : entries) (*this)["CMB_ADDR"].add_item(e.Addr);
+    main.OnlineTable = std::move(entries);
+  }
+  std::string Text(std::string_view name) { return (*this)[name].text(); }
+};
+
+TEST_F(DeviceReadTest, AVersion200TransmitterShowsItsLimitsAndFixesTheRange) {
+  simbus::Transmitter& t = AddTransmitter("01", 9600, "2.00");
+  t.present().unit = 4;
+  t.present().dp = 1;
+  Start(1);
+  Found({{"01", 3}});
+  port.set_settings("1200,N,8,1");
+  TakeCommands();
+
+  user.Choose({"CMB_ADDR", -1}, 0);
+
+  EXPECT_EQ(TakeCommands(), (std::vector<std::string>{"01TY", "01VR", "01OL", "01OH", "01SL", "01SH", "01FU", "01DL",
+                                                      "01DH", "01UT", "01TY", "01ID", "01DP", "01ZF",
+                                                      "01FF", "01RP0", "01RT0"}))
+      << "17 reads in order";
+  EXPECT_EQ(port.settings(), "9600,n,8,1");
+  EXPECT_EQ(Text("TXT_ADDR"), "01");
+  EXPECT_EQ(Text("TXT_BAND"), "9600");
+  EXPECT_EQ(Text("TXT_VER"), "2.00");
+  EXPECT_EQ(Text("TXT_TYPE"), "86000000");
+  EXPECT_EQ(Text("TXT_SCZ"), "+000.0");
+  EXPECT_EQ(Text("TXT_SCF"), "+250.0");
+  EXPECT_EQ(Text("TXT_FUNIT"), "kPa") << "the limit unit, not the range unit";
+  EXPECT_EQ(Text("TXT_DPL"), "+000.0");
+  EXPECT_EQ(Text("TXT_DPH"), "+100.0");
+  EXPECT_EQ((*this)["cmbUnit"].text(), "psi");
+  EXPECT_EQ((*this)["Label3"].caption(), "psi");
+  EXPECT_FALSE((*this)["TXT_DPL"].enabled());
+  EXPECT_FALSE((*this)["TXT_DPH"].enabled());
+  EXPECT_FALSE((*this)["Cmb_DP"].enabled());
+  EXPECT_TRUE((*this)["cmbUnit"].enabled()) << "enabled again after the read";
+  EXPECT_EQ((*this)["Cmb_DP"].text(), "000.0");
+  EXPECT_EQ(Text("TXT_DAZF"), "+0000");
+  EXPECT_EQ(Text("txtID"), Text("TXT_ID"));
+  EXPECT_EQ(Text("txtMAX"), Text("TXT_PRESSURE"));
+  EXPECT_EQ(Text("txtMIN"), Text("TXT_PRESSURE"));
+  EXPECT_GT(Text("TXT_PRESSURE").size(), 5u);
+  EXPECT_EQ(Text("TXT_TEMPERATURE").find('.'), Text("TXT_TEMPERATURE").size() - 2) << "one decimal";
+}
+
+TEST_F(DeviceReadTest, AnOlderTransmitterShowsItsRangeAndUnitAndKeepsTheBoxesEditable) {
+  simbus::Transmitter& t = AddTransmitter("05", 4800, "1.50");
+  t.present().unit = 1;
+  Start(1);
+  Found({{"05", 2}});
+  user.Choose({"CMB_ADDR", -1}, 0);
+  const std::vector<std::string> commands = TakeCommands();
+  ASSERT_GE(commands.size(), 8u);
+  EXPECT_EQ(commands[4], "05DL");
+  EXPECT_EQ(commands[5], "05DH");
+  EXPECT_EQ(commands[6], "05UT");
+  EXPECT_EQ(Text("TXT_FUNIT"), "MPa") << "UnitNames spells it MPa";
+  EXPECT_EQ((*this)["Label3"].caption(), "Mpa") << "the list spells it Mpa";
+  EXPECT_TRUE((*this)["TXT_DPL"].enabled());
+  EXPECT_TRUE((*this)["Cmb_DP"].enabled());
+  EXPECT_EQ(port.settings(), "4800,n,8,1");
+}
+
+TEST_F(DeviceReadTest, AnAbsentTransmitterLeavesTheErrorValueInEveryField) {
+  Start(1);
+  Found({{"09", 3}});
+  user.Choose({"CMB_ADDR", -1}, 0);
+  for (const char* box : {"TXT_TYPE", "TXT_VER", "TXT_DAL", "TXT_DAH", "TXT_SCZ", "TXT_SCF", "TXT_DPL", "TXT_DPH",
+                          "txtType", "TXT_ID", "txtID", "TXT_DAZF", "TXT_DAFF", "TXT_PRESSURE", "txtMIN", "txtMAX"})
+    EXPECT_EQ(Text(box), " 0") << box;
+  EXPECT_EQ(Text("TXT_FUNIT"), "kPa");
+  EXPECT_EQ((*this)["cmbUnit"].text(), "kPa");
+  EXPECT_EQ((*this)["Cmb_DP"].text(), "0000.");
+  EXPECT_EQ(Text("TXT_TEMPERATURE"), "0.0");
+  EXPECT_TRUE((*this)["TXT_DPL"].enabled());
+  EXPECT_EQ(now_ms(), 17u * 100u) << "17 reads, each waiting out its time-out";
+}
+
+TEST_F(DeviceReadTest, AnEntryFoundAtAnotherRateSwitchesThePortFirst) {
+  AddTransmitter("12", 1200);
+  Start(1);
+  Found({{"03", 3}, {"12", 0}});
+  user.Choose({"CMB_ADDR", -1}, 1);
+  EXPECT_EQ(port.settings(), "1200,n,8,1");
+  EXPECT_EQ((*this)["CMB_BAND"].text(), "1200");
+  EXPECT_EQ(Text("TXT_ADDR"), "12");
+  EXPECT_EQ(Text("TXT_VER"), "1.50");
+}
+
+TEST_F(DeviceReadTest, UnitAndDecimalCodesOutsideTheTablesNeverIndexPastThem) {
+  simbus::Transmitter& t = AddTransmitter("01", 9600, "1.50");
+  Start(1);
+  Found({{"01", 3}});
+  user.Choose({"CMB_ADDR", -1}, 0);
+  ASSERT_EQ((*this)["cmbUnit"].text(), "kPa");
+  t.present().unit = 40;  // firmware fault: no such unit
+  t.present().dp = 9;
+  user.Choose({"CMB_ADDR", -1}, 0);
+  EXPECT_EQ(Text("TXT_FUNIT"), "40") << "shown as it came";
+  EXPECT_EQ((*this)["cmbUnit"].text(), "kPa") << "the list keeps its selection";
+  EXPECT_EQ((*this)["Cmb_DP"].text(), "000.0");
+}
+
+TEST_F(DeviceReadTest, NoSelectedEntryMeansNoRead) {
+  Start(1);
+  user.Click({"cmdReFresh", -1});
+  (*this)["CMB_ADDR"].add_item("01");  // an entry without its table row
+  user.Choose({"CMB_ADDR", -1}, 0);
+  EXPECT_TRUE(TakeCommands().empty());
+}
+
+}  // namespace
