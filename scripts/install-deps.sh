@@ -9,6 +9,7 @@ packages=(
   qt6-base-dev qt6-serialport-dev libgl-dev
   fonts-wqy-microhei
   xvfb xauth
+  clang libclang-rt-14-dev
 )
 
 missing=()

@@ -107,6 +107,14 @@ TEST_F(StoreFixture, RefusesNamesAndValuesThatWouldBreakTheFile) {
   EXPECT_EQ(store.Get("Halvora", "Transmitter", "CommPort"), "");
 }
 
+TEST(IniFormat, NamesTheFileCouldNotGiveBackAreSkipped) {
+  const platform::IniSections s = platform::ParseIni("[\r]\nk=1\n[T]\n[x=2\n\x01k=3\nok=4\n");
+  EXPECT_EQ(s.size(), 1u);
+  EXPECT_EQ(s.at("T").size(), 1u);
+  EXPECT_EQ(s.at("T").at("ok"), "4");
+  EXPECT_EQ(platform::ParseIni(platform::FormatIni(s)), s);
+}
+
 TEST(IniFormat, RoundTripsSectionsAndKeys) {
   platform::IniSections s;
   s["Transmitter"]["CommPort"] = "3";

@@ -56,11 +56,12 @@ bool AtomicWrite(const std::string& path, const std::string& contents) {
   return true;
 }
 
-// A key or section name that would break the file's lines is refused.
-bool SafeName(std::string_view s) {
-  if (s.empty()) return false;
+// A section or key name that the file can hold and give back unchanged: no control
+// characters, none of the file's own marks, no blanks around it, not a comment.
+bool IsStorableName(std::string_view s) {
+  if (s.empty() || s != Trim(s) || s.front() == ';' || s.front() == '#') return false;
   for (char c : s)
-    if (c == '\n' || c == '\r' || c == '=' || c == '[' || c == ']' || c == '\0') return false;
+    if (static_cast<unsigned char>(c) < 0x20 || c == '=' || c == '[' || c == ']') return false;
   return true;
 }
 
@@ -83,14 +84,14 @@ IniSections ParseIni(std::string_view text) {
     if (line.empty() || line.front() == ';' || line.front() == '#') continue;
     if (line.front() == '[') {
       const std::size_t close = line.find(']');
-      in_section = close != std::string_view::npos && close > 1;
+      in_section = close != std::string_view::npos && IsStorableName(Trim(line.substr(1, close - 1)));
       if (in_section) current = std::string(Trim(line.substr(1, close - 1)));
       continue;
     }
     const std::size_t eq = line.find('=');
     if (!in_section || eq == std::string_view::npos || eq == 0) continue;
     const std::string_view key = Trim(line.substr(0, eq));
-    if (key.empty()) continue;
+    if (!IsStorableName(key)) continue;
     sections[current][std::string(key)] = std::string(Trim(line.substr(eq + 1)));
   }
   return sections;
@@ -135,8 +136,8 @@ std::string IniSettingsStore::Get(std::string_view app, std::string_view section
 
 bool IniSettingsStore::Set(std::string_view app, std::string_view section, std::string_view key,
                            std::string_view value) {
-  if (!SafeName(app) || app.find('/') != std::string_view::npos || !SafeName(section) || !SafeName(key) ||
-      !SafeValue(value))
+  if (!IsStorableName(app) || app.find('/') != std::string_view::npos || app == "." || app == ".." ||
+      !IsStorableName(section) || !IsStorableName(key) || !SafeValue(value))
     return false;
   const std::string path = FilePath(app);
   std::string contents;

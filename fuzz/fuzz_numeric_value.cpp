@@ -1,0 +1,17 @@
+// Numbers read from replies and typed boxes.
+#include <cmath>
+#include <cstdint>
+#include <string_view>
+
+#include "platform/text/numeric_value.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  const std::string_view text(reinterpret_cast<const char*>(data), size);
+  if (!std::isfinite(platform::NumericValue(text))) __builtin_trap();
+  (void)platform::NumericIndex(text);
+  if (const auto whole = platform::ParseNumberText(text)) {
+    if (!std::isfinite(*whole)) __builtin_trap();
+    (void)platform::FormatOneDecimal(*whole);
+  }
+  return 0;
+}
