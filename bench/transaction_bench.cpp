@@ -3,13 +3,13 @@
 //  - the CPU time of a transaction that times out on a silent address, as a share of
 //    its wall time (a busy wait would show close to 100%).
 #include <benchmark/benchmark.h>
-#include <sys/resource.h>
 
 #include <QCoreApplication>
 #include <algorithm>
 #include <vector>
 
 #include "bench/pty_peer.h"
+#include "bench/thread_cpu.h"
 #include "platform/clock.h"
 #include "platform/serial_qt/qt_serial_device.h"
 #include "protocol/transaction.h"
@@ -26,13 +26,6 @@ struct Link {
   platform::SerialPort port;
   protocol::Transaction transaction{port, clock};
 };
-
-double ThreadCpuSeconds() {
-  rusage u{};
-  getrusage(RUSAGE_THREAD, &u);
-  return static_cast<double>(u.ru_utime.tv_sec + u.ru_stime.tv_sec) +
-         static_cast<double>(u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
-}
 
 void BM_ReplyToReturn(benchmark::State& state) {
   bench::PtyPeer peer("99");
@@ -58,11 +51,11 @@ void BM_TimeoutCpuShare(benchmark::State& state) {
   Link link(peer.slave_path());
   double cpu = 0, wall = 0;
   for (auto _ : state) {
-    const double c0 = ThreadCpuSeconds();
+    const double c0 = bench::ThreadCpuSeconds();
     const std::int64_t w0 = bench::SteadyNowNs();
     link.transaction.Comm_Send("99", "AD");
     wall += static_cast<double>(bench::SteadyNowNs() - w0) / 1e9;
-    cpu += ThreadCpuSeconds() - c0;
+    cpu += bench::ThreadCpuSeconds() - c0;
   }
   state.counters["cpu_share_pct"] = 100.0 * cpu / wall;
   state.counters["timeout_ms"] = 1000.0 * wall / static_cast<double>(state.iterations());

@@ -15,7 +15,9 @@ namespace {
 using shell::MainWindow;
 namespace cmd = protocol::cmd;
 
-std::string Send(MainWindow& m, std::string_view command) { return m.Comm_Send(m["CMB_ADDR"].text(), command); }
+std::string Send(MainWindow& m, std::string_view command) {
+  return m.Comm_Send(m["CMB_ADDR"].text(), command);
+}
 
 // Step 1: an address already in the list (other than the selected one) is refused.
 bool RefuseDuplicate(MainWindow& m) {

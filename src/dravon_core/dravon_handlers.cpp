@@ -1,6 +1,9 @@
 #include "dravon_core/dravon_handlers.h"
 
+#include "config/attach.h"
 #include "discovery/attach.h"
+#include "measure/attach.h"
+#include "protocol/console/command_console.h"
 #include "shell/startup.h"
 
 namespace dravon {
@@ -8,6 +11,9 @@ namespace dravon {
 void AttachDravonHandlers(shell::MainWindow& m) {
   shell::AttachShellHandlers(m);
   discovery::AttachDiscoveryHandlers(m);
+  config::AttachConfigHandlers(m);
+  measure::AttachMeasureHandlers(m);
+  protocol::console::AttachCommandConsole(m);
 }
 
 }  // namespace dravon

@@ -8,7 +8,8 @@ namespace platform {
 namespace {
 std::uint64_t SteadyMicros() {
   using namespace std::chrono;
-  return static_cast<std::uint64_t>(duration_cast<microseconds>(steady_clock::now().time_since_epoch()).count());
+  return static_cast<std::uint64_t>(
+      duration_cast<microseconds>(steady_clock::now().time_since_epoch()).count());
 }
 }  // namespace
 

@@ -21,19 +21,30 @@ LayoutHint At(int row, int column, int row_span = 1, int column_span = 1) {
 
 // A label standing before the control it names.
 ControlDesign Label(std::string name, std::string parent, std::string caption, LayoutHint at) {
-  return {.kind = ControlKind::kLabel, .name = std::move(name), .parent = std::move(parent),
-          .text = std::move(caption), .layout = at};
+  return {.kind = ControlKind::kLabel,
+          .name = std::move(name),
+          .parent = std::move(parent),
+          .text = std::move(caption),
+          .layout = at};
 }
 
 ControlDesign Button(std::string name, std::string parent, std::string caption, LayoutHint at) {
-  return {.kind = ControlKind::kButton, .name = std::move(name), .parent = std::move(parent),
-          .text = std::move(caption), .layout = at};
+  return {.kind = ControlKind::kButton,
+          .name = std::move(name),
+          .parent = std::move(parent),
+          .text = std::move(caption),
+          .layout = at};
 }
 
 ControlDesign Box(std::string name, std::string parent, std::string text, LayoutHint at,
                   Alignment alignment = Alignment::kLeft, bool read_only = false, std::string tip = "") {
-  return {.kind = ControlKind::kTextBox, .name = std::move(name), .parent = std::move(parent),
-          .text = std::move(text), .tool_tip = std::move(tip), .alignment = alignment, .read_only = read_only,
+  return {.kind = ControlKind::kTextBox,
+          .name = std::move(name),
+          .parent = std::move(parent),
+          .text = std::move(text),
+          .tool_tip = std::move(tip),
+          .alignment = alignment,
+          .read_only = read_only,
           .layout = at};
 }
 
@@ -46,8 +57,13 @@ ControlDesign List(std::string name, std::string parent, std::vector<std::string
                    std::string tip = "") {
   std::vector<int> data(items.size());
   for (std::size_t i = 0; i < data.size(); ++i) data[i] = static_cast<int>(i);
-  return {.kind = ControlKind::kList, .name = std::move(name), .parent = std::move(parent),
-          .tool_tip = std::move(tip), .items = std::move(items), .item_data = std::move(data), .layout = at};
+  return {.kind = ControlKind::kList,
+          .name = std::move(name),
+          .parent = std::move(parent),
+          .tool_tip = std::move(tip),
+          .items = std::move(items),
+          .item_data = std::move(data),
+          .layout = at};
 }
 
 ControlDesign Frame(std::string name, std::string caption, LayoutHint at) {
@@ -56,13 +72,21 @@ ControlDesign Frame(std::string name, std::string caption, LayoutHint at) {
 
 // A trim bar: up is more, one step per arrow click.
 ControlDesign TrimBar(std::string name, int large_step, LayoutHint at) {
-  return {.kind = ControlKind::kScrollBar, .name = std::move(name), .parent = "frame_IOUT", .value = 0,
-          .min = 5000, .max = -5000, .small_change = 1, .large_change = large_step, .layout = at};
+  return {.kind = ControlKind::kScrollBar,
+          .name = std::move(name),
+          .parent = "frame_IOUT",
+          .value = 0,
+          .min = 5000,
+          .max = -5000,
+          .small_change = 1,
+          .large_change = large_step,
+          .layout = at};
 }
 
 void AddInformationFrame(ui::Window& w) {
   w.Add(Frame("frame_INFO", "变送器基本信息", At(0, 0, 1, 5)));
-  ControlDesign ports = List("cmbCommPort", "frame_INFO", {"com1", "com2", "com3", "com4", "com5", "com6"}, At(0, 1));
+  ControlDesign ports =
+      List("cmbCommPort", "frame_INFO", {"com1", "com2", "com3", "com4", "com5", "com6"}, At(0, 1));
   ports.item_data = {1, 2, 3, 4, 5, 6};
   w.Add(Label("Label18", "frame_INFO", "串口:", At(0, 0)));
   w.Add(ports);
@@ -100,9 +124,10 @@ void AddBasicSettingsFrame(ui::Window& w) {
 void AddRangeFrame(ui::Window& w) {
   w.Add(Frame("frame_DISP", "数字信号设置", At(2, 0, 1, 3)));
   w.Add(Label("Label21", "frame_DISP", "单    位:", At(0, 0)));
-  w.Add(List("cmbUnit", "frame_DISP",
-             {"kPa", "Mpa", "mH2O", "Bar", "psi", "mBar", "kgf/cm2", "mmHg", "atm", "Pa", "inH2O", "inHg", "User"},
-             At(0, 1)));
+  w.Add(List(
+      "cmbUnit", "frame_DISP",
+      {"kPa", "Mpa", "mH2O", "Bar", "psi", "mBar", "kgf/cm2", "mmHg", "atm", "Pa", "inH2O", "inHg", "User"},
+      At(0, 1)));
   w.Add(Label("Label12", "frame_DISP", "小数位数:", At(0, 2)));
   w.Add(List("Cmb_DP", "frame_DISP", {"0000.", "000.0", "00.00", "0.000", ".0000"}, At(0, 3)));
   w.Add(Label("Label9", "frame_DISP", "量程零点:", At(1, 0)));
@@ -119,7 +144,8 @@ void AddMeasurementFrame(ui::Window& w) {
   w.Add(Box("TXT_PRESSURE", "frame_CVALUE", "PRESSURE", At(0, 1), Alignment::kRight, true, "当前压力值"));
   w.Add(Label("Label3", "frame_CVALUE", "单位", At(0, 2)));
   w.Add(Label("lblTEMP", "frame_CVALUE", "温度:", At(1, 0)));
-  w.Add(Box("TXT_TEMPERATURE", "frame_CVALUE", "TEMPERATURE", At(1, 1), Alignment::kRight, true, "当前温度值"));
+  w.Add(
+      Box("TXT_TEMPERATURE", "frame_CVALUE", "TEMPERATURE", At(1, 1), Alignment::kRight, true, "当前温度值"));
   w.Add(Label("Label4", "frame_CVALUE", "℃", At(1, 2)));
   ControlDesign min_label = Label("lblMIN", "frame_CVALUE", "最小值:", At(2, 0));
   min_label.visible = false;
@@ -162,12 +188,16 @@ void AddCommandFrame(ui::Window& w) {
   w.Add(Box("txtInsSend", "Frame_Command", "RP0", At(0, 1)));
   w.Add(Button("Cmd_INS", "Frame_Command", "发送", At(0, 2)));
   w.Add(Label("lblIns2", "Frame_Command", "返回:", At(1, 0)));
-  w.Add(Box("txtReturn", "Frame_Command", "", At(1, 1, 1, 2), Alignment::kLeft, false, "返回值已经去除了两位校验码"));
+  w.Add(Box("txtReturn", "Frame_Command", "", At(1, 1, 1, 2), Alignment::kLeft, false,
+            "返回值已经去除了两位校验码"));
 }
 
 void AddWindowLevelControls(ui::Window& w) {
-  ControlDesign same{.kind = ControlKind::kCheckBox, .name = "chkSame", .text = "在线变送器基本信息设置相同",
-                     .visible = false, .layout = At(3, 0, 1, 5)};
+  ControlDesign same{.kind = ControlKind::kCheckBox,
+                     .name = "chkSame",
+                     .text = "在线变送器基本信息设置相同",
+                     .visible = false,
+                     .layout = At(3, 0, 1, 5)};
   w.Add(same);
   w.Add(Button("CMD_USER", "", "保存修改数据", At(4, 0)));
   ControlDesign fact = Button("CMD_FACT", "", "写入工厂数据区", At(4, 1));

@@ -14,7 +14,8 @@ constexpr std::string_view kStartHint = "按“搜索变送器”键，开始搜
 
 void Form_Load(MainWindow& m) {
   // 1. The unit texts a unit code is shown as.
-  m.UnitNames = {"kPa", "MPa", "mH2O", "Bar", "Psi", "mBar", "kgf/cm2", "mmHg", "atm", "Pa", "inH2O", "inHg", "User"};
+  m.UnitNames = {"kPa",  "MPa", "mH2O", "Bar",   "Psi",  "mBar", "kgf/cm2",
+                 "mmHg", "atm", "Pa",   "inH2O", "inHg", "User"};
 
   // 2.-7. Port steps: a step that fails is skipped, silently.
   if (m.MSCommBsq.port_open()) m.MSCommBsq.set_port_open(false);

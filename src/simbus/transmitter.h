@@ -93,6 +93,9 @@ class Transmitter {
 
   // The live values at a time, as "RP0" and "RT0" report them (zero offset applied).
   double PressureAt(std::uint64_t now_us) const;
+  // A fixed "RP0" value in place of the live reading, for firmware that writes its
+  // pressure in another form ("+40.0", "+4.0"); empty: the live reading again.
+  void set_pressure_text(std::string text) { pressure_text_ = std::move(text); }
   double TemperatureAt(std::uint64_t now_us) const;
 
   Faults& faults() { return faults_; }
@@ -110,6 +113,7 @@ class Transmitter {
   Settings present_, user_area_, factory_area_;
   Faults faults_;
   FaultCounters counters_;
+  std::string pressure_text_;
 };
 
 }  // namespace simbus

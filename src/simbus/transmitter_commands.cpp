@@ -31,7 +31,10 @@ std::optional<std::string> Transmitter::WriteRangeValue(std::string_view arg, do
 std::optional<std::string> Transmitter::Execute(std::string_view command, std::uint64_t now_us,
                                                 std::optional<int>* baud_after) {
   // Three-character commands first; they take no argument.
-  if (command == cmd::kReadPressure) return FormatPressure(PressureAt(now_us), present_.dp);
+  if (command == cmd::kReadPressure) {
+    if (!pressure_text_.empty()) return pressure_text_;
+    return FormatPressure(PressureAt(now_us), present_.dp);
+  }
   if (command == cmd::kReadTemperature) return FormatTemperature(TemperatureAt(now_us));
   if (command.size() < 2) return std::nullopt;
 

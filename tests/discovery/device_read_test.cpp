@@ -26,9 +26,9 @@ TEST_F(DeviceReadTest, AVersion200TransmitterShowsItsLimitsAndFixesTheRange) {
   user.Choose({"CMB_ADDR", -1}, 0);
 
   EXPECT_EQ(TakeCommands(), (std::vector<std::string>{"01TY", "01VR", "01OL", "01OH", "01SL", "01SH", "01FU", "01DL",
-                                                      "01DH", "01UT", "01TY", "01ID", "01DP", "01ZF",
+                                                      "01DH", "01UT", "01UT4", "01TY", "01ID", "01DP", "01ZF",
                                                       "01FF", "01RP0", "01RT0"}))
-      << "17 reads in order";
+      << "17 reads in order; the unit just read differs from the empty list and is written back once";
   EXPECT_EQ(port.settings(), "9600,n,8,1");
   EXPECT_EQ(Text("TXT_ADDR"), "01");
   EXPECT_EQ(Text("TXT_BAND"), "9600");
@@ -84,7 +84,7 @@ TEST_F(DeviceReadTest, AnAbsentTransmitterLeavesTheErrorValueInEveryField) {
   EXPECT_EQ((*this)["Cmb_DP"].text(), "0000.");
   EXPECT_EQ(Text("TXT_TEMPERATURE"), "0.0");
   EXPECT_TRUE((*this)["TXT_DPL"].enabled());
-  EXPECT_EQ(now_ms(), 17u * 100u) << "17 reads, each waiting out its time-out";
+  EXPECT_EQ(now_ms(), 18u * 100u) << "17 reads and the unit written back, each waiting out its time-out";
 }
 
 TEST_F(DeviceReadTest, AnEntryFoundAtAnotherRateSwitchesThePortFirst) {

@@ -108,7 +108,7 @@ TEST_F(StoreFixture, RefusesNamesAndValuesThatWouldBreakTheFile) {
 }
 
 TEST(IniFormat, NamesTheFileCouldNotGiveBackAreSkipped) {
-  const platform::IniSections s = platform::ParseIni("[\r]\nk=1\n[T]\n[x=2\n\x01k=3\nok=4\n");
+  const platform::IniSections s = platform::ParseIni("[\r]\nk=1\n[x=2\n[T]\n\x01k=3\nok=4\n");
   EXPECT_EQ(s.size(), 1u);
   EXPECT_EQ(s.at("T").size(), 1u);
   EXPECT_EQ(s.at("T").at("ok"), "4");

@@ -162,4 +162,17 @@ TEST_F(Commands, ADoubleByteTypeCodeTravelsWithItsLongerChecksum) {
   EXPECT_EQ(Send("01", "TY型号1"), protocol::kResultBadFrame);
 }
 
+TEST_F(Commands, AFixedPressureTextReplacesTheLiveReadingUntilCleared) {
+  // Firmware that writes a shorter pressure form: the polling length rule must see it.
+  t->set_pressure_text("+40.0");
+  EXPECT_EQ(Send("01", "RP0"), "*01+40.0\r");
+  t->set_pressure_text("+4.0");
+  EXPECT_EQ(Send("01", "RP0"), "*01+4.0\r");
+  t->faults() = {.overflow = simbus::Overflow::kPositive};
+  EXPECT_EQ(Value("01", "RP0"), "+@OVER") << "faults still shape the fixed text";
+  t->faults() = {};
+  t->set_pressure_text("");
+  EXPECT_EQ(Value("01", "RP0").size(), 7u) << "the live reading again";
+}
+
 }  // namespace

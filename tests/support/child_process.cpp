@@ -6,7 +6,9 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cstdlib>
 #include <cstring>
+#include <filesystem>
 
 extern char** environ;
 
@@ -16,8 +18,8 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-pid_t Spawn(const std::string& program, const std::vector<std::string>& args, const std::vector<std::string>& env,
-            int in_fd, int out_fd, int err_fd) {
+pid_t Spawn(const std::string& program, const std::vector<std::string>& args,
+            const std::vector<std::string>& env, int in_fd, int out_fd, int err_fd) {
   const pid_t pid = fork();
   if (pid != 0) return pid;
   dup2(in_fd, 0);
@@ -48,8 +50,9 @@ std::vector<std::string> SplitLines(const std::string& text) {
 
 }  // namespace
 
-ProcessResult RunProgram(const std::string& program, const std::vector<std::string>& args, const std::string& input,
-                         std::chrono::milliseconds limit, const std::vector<std::string>& env) {
+ProcessResult RunProgram(const std::string& program, const std::vector<std::string>& args,
+                         const std::string& input, std::chrono::milliseconds limit,
+                         const std::vector<std::string>& env) {
   int in[2], out[2], err[2];
   if (pipe(in) != 0 || pipe(out) != 0 || pipe(err) != 0) return {};
   const pid_t pid = Spawn(program, args, env, in[0], out[1], err[1]);
@@ -73,11 +76,17 @@ ProcessResult RunProgram(const std::string& program, const std::vector<std::stri
     char buf[4096];
     if (fds[0].revents) {
       const ssize_t n = read(out[0], buf, sizeof buf);
-      if (n <= 0) out_open = false; else out_text.append(buf, static_cast<std::size_t>(n));
+      if (n <= 0)
+        out_open = false;
+      else
+        out_text.append(buf, static_cast<std::size_t>(n));
     }
     if (fds[1].revents) {
       const ssize_t n = read(err[0], buf, sizeof buf);
-      if (n <= 0) err_open = false; else result.stderr_text.append(buf, static_cast<std::size_t>(n));
+      if (n <= 0)
+        err_open = false;
+      else
+        result.stderr_text.append(buf, static_cast<std::size_t>(n));
     }
   }
   close(out[0]);
@@ -133,19 +142,47 @@ void SimbusProcess::Stop() {
   pid_ = -1;
 }
 
+namespace {
+// Where the string value of `field` starts in a JSON line, with or without a blank after
+// the colon; npos when absent.
+std::size_t ValueStart(const std::string& line, const std::string& field) {
+  for (const std::string& key : {"\"" + field + "\":\"", "\"" + field + "\": \""}) {
+    const std::size_t at = line.find(key);
+    if (at != std::string::npos) return at + key.size();
+  }
+  return std::string::npos;
+}
+}  // namespace
+
+TempConfigHome::TempConfigHome() {
+  char tmpl[] = "/tmp/e2e_config_XXXXXX";
+  const char* made = mkdtemp(tmpl);
+  dir_ = made ? made : "/tmp";
+}
+
+TempConfigHome::~TempConfigHome() {
+  std::error_code ec;
+  if (dir_ != "/tmp") std::filesystem::remove_all(dir_, ec);
+}
+
+std::string ControlField(const std::vector<std::string>& lines, const std::string& control,
+                         const std::string& field) {
+  return JsonStringField(LineForControl(lines, control), field);
+}
+
 std::string LineForControl(const std::vector<std::string>& lines, const std::string& name) {
-  const std::string key = "\"control\":\"" + name + "\"";
-  for (const std::string& line : lines)
-    if (line.find(key) != std::string::npos) return line;
+  for (const std::string& line : lines) {
+    const std::size_t at = ValueStart(line, "control");
+    if (at != std::string::npos && line.compare(at, name.size() + 1, name + "\"") == 0) return line;
+  }
   return "";
 }
 
 std::string JsonStringField(const std::string& line, const std::string& field) {
-  const std::string key = "\"" + field + "\":\"";
-  const std::size_t at = line.find(key);
+  const std::size_t at = ValueStart(line, field);
   if (at == std::string::npos) return "";
   std::string value;
-  for (std::size_t i = at + key.size(); i < line.size(); ++i) {
+  for (std::size_t i = at; i < line.size(); ++i) {
     if (line[i] == '"') break;
     if (line[i] == '\\' && i + 1 < line.size()) {
       const char e = line[++i];

@@ -61,7 +61,8 @@ class RecordingServices final : public ui::UiServices {
   }
   void TimerChanged(ui::Control& timer) override { loop.TimerChanged(timer); }
   ui::TimeOfDay Now() override {
-    return ui::TimeOfDay::FromSeconds(start_of_day_seconds + static_cast<long long>(clock_.now_us() / 1'000'000));
+    return ui::TimeOfDay::FromSeconds(start_of_day_seconds +
+                                      static_cast<long long>(clock_.now_us() / 1'000'000));
   }
 
   ui::headless::EventLoop loop;
@@ -124,7 +125,9 @@ class DravonFixture : public ::testing::Test {
   }
 
   // Runs `action` when the window next lets events run (a stop press during a search).
-  void AtNextEvents(std::function<void()> action) { services.loop.Schedule(clock.now_us(), std::move(action)); }
+  void AtNextEvents(std::function<void()> action) {
+    services.loop.Schedule(clock.now_us(), std::move(action));
+  }
 
   ui::Control& operator[](std::string_view name) { return main[name]; }
   std::uint64_t now_ms() const { return clock.now_us() / 1000; }

@@ -23,7 +23,9 @@ class ScriptedDevice final : public platform::SerialDevice {
   explicit ScriptedDevice(platform::VirtualClock& clock) : clock_(clock) {}
 
   // Bytes that arrive at `delay_ms` after the next write.
-  void ReplyToNextWrite(std::uint32_t delay_ms, std::string bytes) { script_.push_back({delay_ms, std::move(bytes)}); }
+  void ReplyToNextWrite(std::uint32_t delay_ms, std::string bytes) {
+    script_.push_back({delay_ms, std::move(bytes)});
+  }
   // Bytes that arrive at an absolute time.
   void ArriveAt(std::uint64_t at_us, std::string bytes) { pending_.push_back({at_us, std::move(bytes)}); }
   void FailFrom(std::uint64_t at_us) { fail_from_us_ = at_us; }

@@ -1,9 +1,8 @@
 #include "platform/text/numeric_value.h"
 
-#include <cctype>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
-#include <cstdlib>
 #include <limits>
 
 namespace platform {
@@ -36,10 +35,14 @@ std::size_t NumberPrefixLength(std::string_view s, bool allow_exponent) {
   return i;
 }
 
+// from_chars, not strtod: the programs' texts always use a decimal point, whatever the
+// locale the window system sets.
 double ToDouble(std::string_view number) {
-  const std::string copy(number);  // strtod needs a terminated string
-  const double v = std::strtod(copy.c_str(), nullptr);
-  return std::isfinite(v) ? v : 0.0;
+  if (!number.empty() && number.front() == '+') number.remove_prefix(1);
+  double v = 0.0;
+  const auto [end, ec] = std::from_chars(number.data(), number.data() + number.size(), v);
+  (void)end;
+  return ec == std::errc() && std::isfinite(v) ? v : 0.0;
 }
 
 }  // namespace
@@ -52,7 +55,8 @@ double NumericValue(std::string_view text) {
 
 std::optional<int> NumericIndex(std::string_view text) {
   const double rounded = std::nearbyint(NumericValue(text));
-  if (rounded < std::numeric_limits<int>::min() || rounded > std::numeric_limits<int>::max()) return std::nullopt;
+  if (rounded < std::numeric_limits<int>::min() || rounded > std::numeric_limits<int>::max())
+    return std::nullopt;
   return static_cast<int>(rounded);
 }
 

@@ -1,0 +1,44 @@
+// Dravon: the transmitter configuration tool, as a Qt window or, with --headless, driven
+// line by line from standard input.
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <iostream>
+
+#include "apps/common/port_wiring.h"
+#include "dravon_core/dravon_handlers.h"
+#include "gui/qt_window.h"
+#include "platform/clock.h"
+#include "platform/program_options.h"
+#include "platform/settings/settings_store.h"
+#include "platform/ui/headless/headless_driver.h"
+#include "shell/main_window.h"
+
+int main(int argc, char** argv) {
+  const platform::ProgramOptions options = platform::ParseProgramOptions(argc, argv);
+  if (!options.error.empty()) {
+    std::cerr << "dravon: " << options.error << "\n"
+              << "usage: dravon [--headless] [--simulate] [--port N=DEVICE]... [--snapshot FILE.png]\n";
+    return 2;
+  }
+
+  platform::SystemClock clock;
+  platform::IniSettingsStore store;
+  app::PortWiring wiring(options, store, std::string(shell::kAppTitle), clock);
+  platform::SerialPort port(wiring.Factory(), "MSCommBsq");
+
+  if (options.headless) {
+    int qt_argc = 1;
+    QCoreApplication qt(qt_argc, argv);  // the serial backend needs one
+    shell::MainWindow main_window(port, clock, store);
+    dravon::AttachDravonHandlers(main_window);
+    ui::headless::HeadlessDriver driver(main_window.window(), clock, std::cin, std::cout,
+                                        ui::LocalTimeOfDay());
+    return driver.Run();
+  }
+
+  QApplication qt(argc, argv);
+  shell::MainWindow main_window(port, clock, store);
+  dravon::AttachDravonHandlers(main_window);
+  return gui::RunQtWindow(main_window.window(), gui::RunOptions{options.snapshot});
+}

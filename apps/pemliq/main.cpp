@@ -1,0 +1,42 @@
+// Pemliq: the serial link test terminal, as a Qt window or, with --headless, driven line
+// by line from standard input.
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <iostream>
+
+#include "apps/common/port_wiring.h"
+#include "gui/qt_window.h"
+#include "platform/clock.h"
+#include "platform/program_options.h"
+#include "platform/serial/serial_port.h"
+#include "platform/settings/settings_store.h"
+#include "platform/ui/headless/headless_driver.h"
+#include "terminal/terminal_window.h"
+
+int main(int argc, char** argv) {
+  const platform::ProgramOptions options = platform::ParseProgramOptions(argc, argv);
+  if (!options.error.empty()) {
+    std::cerr << "pemliq: " << options.error << "\n"
+              << "usage: pemliq [--headless] [--simulate] [--port N=DEVICE]... [--snapshot FILE.png]\n";
+    return 2;
+  }
+
+  platform::SystemClock clock;
+  // Pemliq stores nothing itself; the store only maps port numbers to devices (section Ports).
+  platform::IniSettingsStore store;
+  app::PortWiring wiring(options, store, "Pemliq", clock);
+  platform::SerialPort port(wiring.Factory(), "MSComm1");
+
+  if (options.headless) {
+    int qt_argc = 1;
+    QCoreApplication qt(qt_argc, argv);  // the serial backend needs one
+    terminal::TerminalWindow form(port, clock);
+    ui::headless::HeadlessDriver driver(form.window(), clock, std::cin, std::cout, ui::LocalTimeOfDay());
+    return driver.Run();
+  }
+
+  QApplication qt(argc, argv);
+  terminal::TerminalWindow form(port, clock);
+  return gui::RunQtWindow(form.window(), gui::RunOptions{options.snapshot});
+}

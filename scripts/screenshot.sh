@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# Writes the README's pictures of the two windows: docs/dravon.png and, once Pemliq is
+# built, docs/pemliq.png. Each program runs on the simulated bus under a virtual X
+# server, saves a picture of its window as soon as it is shown, and quits.
+#   scripts/screenshot.sh [BUILD_DIR]      (default: build/default)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+build="${1:-build/default}"
+dravon="$build/apps/dravon/dravon"
+pemliq="$build/apps/pemliq/pemliq"
+
+if ! command -v xvfb-run >/dev/null; then
+  echo "screenshot.sh: xvfb-run is missing (apt-get install xvfb)" >&2
+  exit 1
+fi
+if [ ! -x "$dravon" ]; then
+  echo "screenshot.sh: $dravon is not built (cmake --preset default && cmake --build --preset default)" >&2
+  exit 1
+fi
+
+# A settings folder of its own, so the pictures neither read nor change the user's stored port.
+config="$(mktemp -d)"
+trap 'rm -rf "$config"' EXIT
+
+mkdir -p docs
+shoot() {
+  env -u QT_QPA_PLATFORM XDG_CONFIG_HOME="$config" xvfb-run -a "$1" --simulate --snapshot "$2"
+  echo "wrote $2"
+}
+
+shoot "$dravon" docs/dravon.png
+if [ -x "$pemliq" ]; then
+  shoot "$pemliq" docs/pemliq.png
+fi

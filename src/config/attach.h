@@ -1,0 +1,10 @@
+#pragma once
+
+#include "shell/main_window.h"
+
+namespace config {
+
+// Attaches the range and unit, analog output, data-area and access-code handlers.
+void AttachConfigHandlers(shell::MainWindow& main);
+
+}  // namespace config

@@ -1,0 +1,52 @@
+#include "gui/qt_services.h"
+
+#include <QCoreApplication>
+#include <QTime>
+#include <QTimer>
+#include <QWidget>
+
+#include "gui/qt_message_box.h"
+#include "platform/ui/window.h"
+
+namespace gui {
+
+QtServices::QtServices(ui::Window& window) : window_(window) {}
+
+QtServices::~QtServices() = default;
+
+ui::MessageBoxAnswer QtServices::ShowMessageBox(const ui::MessageBoxRequest& request) {
+  if (hook_) return hook_(request);
+  QWidget* parent =
+      dialog_parent_ != nullptr && dialog_parent_->isVisible() ? dialog_parent_.data() : nullptr;
+  return AskWithQMessageBox(request, parent);
+}
+
+void QtServices::DoEvents() { QCoreApplication::processEvents(); }
+
+void QtServices::TimerChanged(ui::Control& timer) {
+  std::unique_ptr<QTimer>& qt_timer = timers_[&timer];
+  if (qt_timer == nullptr) {
+    qt_timer = std::make_unique<QTimer>();
+    ui::Window* window = &window_;
+    ui::Control* control = &timer;
+    QObject::connect(qt_timer.get(), &QTimer::timeout, qt_timer.get(),
+                     [window, control] { window->RunTimerTick(*control); });
+  }
+  if (timer.enabled() && timer.interval() > 0) {
+    qt_timer->start(timer.interval());
+  } else {
+    qt_timer->stop();
+  }
+}
+
+ui::TimeOfDay QtServices::Now() {
+  const QTime now = QTime::currentTime();
+  return ui::TimeOfDay{now.hour(), now.minute(), now.second()};
+}
+
+QTimer* QtServices::TimerOf(const ui::Control& timer) const {
+  const auto it = timers_.find(&timer);
+  return it == timers_.end() ? nullptr : it->second.get();
+}
+
+}  // namespace gui

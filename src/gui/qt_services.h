@@ -1,0 +1,53 @@
+#pragma once
+// The window's services in the real window: modal QMessageBoxes, Qt's event processing
+// for DoEvents, one QTimer per timer control, and the system's time of day.
+
+#include <QPointer>
+#include <functional>
+#include <map>
+#include <memory>
+
+#include "platform/ui/ui_services.h"
+
+class QTimer;
+class QWidget;
+
+namespace ui {
+class Window;
+}
+
+namespace gui {
+
+class QtServices final : public ui::UiServices {
+ public:
+  // Answers a message box in place of the user; tests set one so that nothing waits.
+  using MessageBoxHook = std::function<ui::MessageBoxAnswer(const ui::MessageBoxRequest&)>;
+
+  explicit QtServices(ui::Window& window);
+  ~QtServices() override;
+  QtServices(const QtServices&) = delete;
+  QtServices& operator=(const QtServices&) = delete;
+
+  ui::MessageBoxAnswer ShowMessageBox(const ui::MessageBoxRequest& request) override;
+  void DoEvents() override;
+  // A timer runs while it is enabled with a positive interval; a change restarts it.
+  // Its ticks reach the window through Window::RunTimerTick, which skips a tick while the
+  // previous one still runs; a QTimer never queues ticks up.
+  void TimerChanged(ui::Control& timer) override;
+  ui::TimeOfDay Now() override;
+
+  // Message boxes stand over this window once it is shown.
+  void set_dialog_parent(QWidget* parent) { dialog_parent_ = parent; }
+  void set_message_box_hook(MessageBoxHook hook) { hook_ = std::move(hook); }
+
+  // The QTimer of a timer control; null before the window reported it.
+  QTimer* TimerOf(const ui::Control& timer) const;
+
+ private:
+  ui::Window& window_;
+  QPointer<QWidget> dialog_parent_;
+  MessageBoxHook hook_;
+  std::map<const ui::Control*, std::unique_ptr<QTimer>> timers_;
+};
+
+}  // namespace gui

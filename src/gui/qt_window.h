@@ -1,0 +1,26 @@
+#pragma once
+// The real window: shows a ui::Window with Qt Widgets and runs the Qt event loop until
+// the window closes. Every program's entry point calls this one function; the binding is
+// generic (it walks the window's control table), never written per control.
+
+#include <string>
+
+#include "platform/ui/window.h"
+
+namespace gui {
+
+struct RunOptions {
+  // Non-empty: once the window is shown and loaded, save a PNG of it here and quit.
+  std::string snapshot;
+};
+
+// Needs a QApplication constructed by the caller. Loads the window (its load handler
+// runs with the Qt services attached), shows it, and returns the exit status when the
+// window has closed.
+int RunQtWindow(ui::Window& window, const RunOptions& options = {});
+
+// Installs the CJK font the Chinese captions need (WenQuanYi Micro Hei when present),
+// so they never fall back to glyphs of another language. Called by RunQtWindow.
+void UseChineseFont();
+
+}  // namespace gui

@@ -1,0 +1,196 @@
+#include "gui/widget_sync.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QScrollBar>
+#include <QSignalBlocker>
+
+#include "gui/caption_parts.h"
+#include "gui/scroll_mapping.h"
+
+namespace gui {
+
+namespace {
+
+using ui::ControlKind;
+using ui::Property;
+
+QString Qt8(const std::string& text) { return QString::fromStdString(text); }
+
+Qt::Alignment ToQtAlignment(ui::Alignment alignment) {
+  switch (alignment) {
+    case ui::Alignment::kCentre:
+      return Qt::AlignHCenter | Qt::AlignVCenter;
+    case ui::Alignment::kRight:
+      return Qt::AlignRight | Qt::AlignVCenter;
+    case ui::Alignment::kLeft:
+      break;
+  }
+  return Qt::AlignLeft | Qt::AlignVCenter;
+}
+
+// The items are replaced only when they differ, so a list the user is looking at does not
+// flicker when an unrelated property changes.
+void ShowList(const ui::Control& control, QComboBox& combo) {
+  const QSignalBlocker blocker(combo);
+  bool same = combo.count() == control.item_count();
+  for (int i = 0; same && i < control.item_count(); ++i)
+    same = combo.itemText(i) == Qt8(control.item_text(i));
+  if (!same) {
+    combo.clear();
+    for (const ui::ListItem& item : control.items()) combo.addItem(Qt8(item.text), item.data);
+  }
+  combo.setCurrentIndex(control.list_index());
+  // An editable list may show a typed text that is no item; set after the index, which
+  // would otherwise clear it.
+  if (combo.isEditable() && combo.currentText() != Qt8(control.text()))
+    combo.setEditText(Qt8(control.text()));
+}
+
+void ShowScrollBar(const ui::Control& control, QScrollBar& bar) {
+  const QSignalBlocker blocker(bar);
+  const ScrollMapping mapping(control.min(), control.max());
+  bar.setRange(mapping.qt_minimum(), mapping.qt_maximum());
+  bar.setSingleStep(control.small_change());
+  bar.setPageStep(control.large_change());
+  bar.setValue(mapping.ToQt(control.value()));
+}
+
+void ShowText(BoundControl& bound) {
+  const ui::Control& control = *bound.control;
+  const QString text = Qt8(control.text());
+  switch (control.kind()) {
+    case ControlKind::kTextBox:
+      if (auto* edit = qobject_cast<QLineEdit*>(bound.widget); edit != nullptr && edit->text() != text) {
+        const QSignalBlocker blocker(edit);
+        edit->setText(text);
+      }
+      break;
+    case ControlKind::kLabel:
+      if (bound.label_pieces.size() > 1) {
+        const int pieces = static_cast<int>(bound.label_pieces.size());
+        const std::vector<std::string> parts = bound.pieces_are_lines ? SplitLines(control.text(), pieces)
+                                                                      : SplitCaption(control.text(), pieces);
+        for (std::size_t i = 0; i < parts.size(); ++i) bound.label_pieces[i]->setText(Qt8(parts[i]));
+      } else if (auto* label = qobject_cast<QLabel*>(bound.widget)) {
+        label->setText(text);
+      }
+      break;
+    case ControlKind::kButton:
+    case ControlKind::kCheckBox:
+    case ControlKind::kOption:
+      if (auto* button = qobject_cast<QAbstractButton*>(bound.widget)) button->setText(text);
+      break;
+    case ControlKind::kFrame:
+      if (auto* frame = qobject_cast<QGroupBox*>(bound.widget)) frame->setTitle(text);
+      break;
+    case ControlKind::kList:
+      if (auto* combo = qobject_cast<QComboBox*>(bound.widget)) ShowList(control, *combo);
+      break;
+    case ControlKind::kMenu:
+      if (bound.menu != nullptr) bound.menu->setTitle(text);
+      break;
+    case ControlKind::kMenuItem:
+      if (bound.action != nullptr) {
+        bound.action->setSeparator(control.text() == "-");
+        bound.action->setText(text);
+      }
+      break;
+    default:
+      break;
+  }
+}
+
+void ShowValue(BoundControl& bound) {
+  const ui::Control& control = *bound.control;
+  if (auto* button = qobject_cast<QAbstractButton*>(bound.widget)) {
+    const QSignalBlocker blocker(button);
+    button->setChecked(control.value() != 0);
+  } else if (auto* bar = qobject_cast<QScrollBar*>(bound.widget)) {
+    ShowScrollBar(control, *bar);
+  }
+}
+
+void ShowPanels(BoundControl& bound) {
+  for (int i = 0; i < ui::kStatusPanelCount; ++i) {
+    if (bound.panels[i] != nullptr) bound.panels[i]->setText(Qt8(bound.control->panel_text(i + 1)));
+  }
+}
+
+}  // namespace
+
+void PlaceInGrid(BoundControl& bound) {
+  // A label in pieces keeps the cells it was given when the window was built.
+  if (bound.container == nullptr || bound.widget == nullptr || !bound.label_pieces.empty()) return;
+  const ui::LayoutHint& at = bound.control->layout();
+  bound.container->removeWidget(bound.widget);
+  // A scroll bar keeps its small size beside its box instead of filling the cell.
+  const Qt::Alignment alignment =
+      bound.control->kind() == ControlKind::kScrollBar ? Qt::AlignLeft | Qt::AlignVCenter : Qt::Alignment();
+  bound.container->addWidget(bound.widget, at.row, at.column, at.row_span, at.column_span, alignment);
+}
+
+void ShowProperty(BoundControl& bound, ui::Property property) {
+  const ui::Control& control = *bound.control;
+  switch (property) {
+    case Property::kText:
+      ShowText(bound);
+      break;
+    case Property::kVisible:
+      if (bound.action != nullptr) bound.action->setVisible(control.visible());
+      for (QWidget* widget : bound.Widgets()) widget->setVisible(control.visible());
+      break;
+    case Property::kEnabled:
+      if (bound.action != nullptr) bound.action->setEnabled(control.enabled());
+      for (QWidget* widget : bound.Widgets()) widget->setEnabled(control.enabled());
+      break;
+    case Property::kToolTip:
+      if (bound.action != nullptr) bound.action->setToolTip(Qt8(control.tool_tip()));
+      for (QWidget* widget : bound.Widgets()) widget->setToolTip(Qt8(control.tool_tip()));
+      break;
+    case Property::kAlignment:
+      if (auto* edit = qobject_cast<QLineEdit*>(bound.widget))
+        edit->setAlignment(ToQtAlignment(control.alignment()));
+      for (QWidget* widget : bound.Widgets()) {
+        if (auto* label = qobject_cast<QLabel*>(widget))
+          label->setAlignment(ToQtAlignment(control.alignment()));
+      }
+      break;
+    case Property::kReadOnly:
+      if (auto* edit = qobject_cast<QLineEdit*>(bound.widget)) edit->setReadOnly(control.read_only());
+      break;
+    case Property::kLayout:
+      PlaceInGrid(bound);
+      break;
+    case Property::kItems:
+    case Property::kListIndex:
+      if (auto* combo = qobject_cast<QComboBox*>(bound.widget)) ShowList(control, *combo);
+      break;
+    case Property::kValue:
+    case Property::kRange:
+      ShowValue(bound);
+      break;
+    case Property::kPanels:
+      ShowPanels(bound);
+      break;
+    case Property::kMaxLength:  // the model enforces it: QLineEdit's limit would cut texts set by code
+    case Property::kInterval:   // timers belong to the services
+      break;
+  }
+}
+
+void ShowAll(BoundControl& bound) {
+  for (const ui::Property property :
+       {Property::kText, Property::kToolTip, Property::kAlignment, Property::kReadOnly, Property::kItems,
+        Property::kValue, Property::kPanels, Property::kEnabled, Property::kVisible}) {
+    ShowProperty(bound, property);
+  }
+}
+
+}  // namespace gui

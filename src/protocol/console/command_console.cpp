@@ -1,0 +1,17 @@
+#include "protocol/console/command_console.h"
+
+namespace protocol::console {
+
+void Cmd_INS_Click(shell::MainWindow& m) {
+  ui::Control& result = m["txtReturn"];
+  result.set_text("");  // a failed call never leaves an old result on view
+  // The engine declines an empty address with an empty command itself ("ERR 0", nothing
+  // written): the one frame whose checksum does not exist is never built.
+  result.set_text(m.Comm_Send(m["CMB_ADDR"].text(), m["txtInsSend"].text()));
+}
+
+void AttachCommandConsole(shell::MainWindow& m) {
+  m["Cmd_INS"].on_click([&m](ui::UiServices&) { Cmd_INS_Click(m); });
+}
+
+}  // namespace protocol::console

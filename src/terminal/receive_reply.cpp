@@ -1,0 +1,49 @@
+// Test mode's exchange: frame, send, wait, check, and on failure tell the user and offer
+// to send the same frame again.
+
+#include "platform/text/ansi_codepage.h"
+#include "terminal/reply_wait.h"
+#include "terminal/terminal_messages.h"
+#include "terminal/terminal_window.h"
+
+namespace terminal {
+
+std::string TerminalWindow::ReceiveReply(std::string send_string, std::int32_t timeout_ms) {
+  const ChecksumKind kind = SelectedChecksumKind();
+  // The checksum covers the bytes of the code page, as the transmitter receives them.
+  const std::string framed = FrameRequest(platform::Utf8ToAnsi(send_string), kind);
+  window_.At("Txt_sendall").set_text(platform::AnsiToUtf8(framed));
+  for (;;) {
+    const ReplyVerdict verdict = SendAndCheck(framed, timeout_ms, kind);
+    if (verdict.accepted) return platform::AnsiToUtf8(verdict.value);
+    // An address probe ("AD"): no answer just means nobody is at that address.
+    if (IsAddressRequest(framed)) return "";
+    // A retry sends the very same frame again; nothing is recomputed.
+    if (!UserWantsRetry(framed, verdict.reason)) return "";
+  }
+}
+
+ReplyVerdict TerminalWindow::SendAndCheck(const std::string& framed, std::int32_t timeout_ms,
+                                          ChecksumKind kind) {
+  // Old bytes on either side must not be taken for this exchange.
+  platform::PortResult failure = MSComm1.DiscardOutput();
+  if (!failure) failure = MSComm1.DiscardInput();
+  if (!failure) failure = MSComm1.Write(framed);
+  if (failure) return ReplyVerdict::Refuse("");
+  const std::uint32_t start_tick = clock_.tick_ms();
+  std::string received;
+  if (AwaitReply(MSComm1, clock_, start_tick, timeout_ms, received)) return ReplyVerdict::Refuse("");
+  window_.At("Txt_receiveall").set_text(platform::AnsiToUtf8(received));
+  return CheckReply(received, kind);
+}
+
+bool TerminalWindow::UserWantsRetry(const std::string& framed, const std::string& reason) {
+  // The frame ends with its own CR.
+  const std::string text = std::string(kLinkInterruptedText) + reason + "\r" + platform::AnsiToUtf8(framed);
+  const ui::MessageBoxAnswer answer = window_.services().ShowMessageBox(
+      ui::MessageBoxRequest{text, std::string(kReplyErrorTitle), ui::MessageBoxButtons::kRetryCancel,
+                            ui::MessageBoxIcon::kWarning});
+  return answer == ui::MessageBoxAnswer::kRetry;
+}
+
+}  // namespace terminal

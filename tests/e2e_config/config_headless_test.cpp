@@ -1,0 +1,109 @@
+// Configuration end to end: the built program in headless mode, through a real
+// pseudo-terminal, against the simbus program. One search per binary (it walks 396
+// probes in real time), so every check runs in one script.
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "tests/support/child_process.h"
+
+namespace {
+
+using testing_support::JsonStringField;
+using testing_support::RunProgram;
+using testing_support::SimbusProcess;
+
+using TempConfig = testing_support::TempConfigHome;
+
+// A JSON line without the blanks between its tokens (the program writes `"text": "x"`),
+// so that a key can be looked up as `"text":"`. Blanks inside strings stay.
+std::string Compact(const std::string& line) {
+  std::string compact;
+  bool in_string = false;
+  for (std::size_t i = 0; i < line.size(); ++i) {
+    const char c = line[i];
+    if (in_string && c == '\\' && i + 1 < line.size()) {
+      compact += c;
+      compact += line[++i];
+      continue;
+    }
+    if (c == '"') in_string = !in_string;
+    if (in_string || c != ' ') compact += c;
+  }
+  return compact;
+}
+
+// The output lines that mention `key` (a control's "show" line, or "msgbox"), in order.
+std::vector<std::string> LinesWith(const std::vector<std::string>& out, const std::string& key) {
+  std::vector<std::string> lines;
+  for (const std::string& line : out)
+    if (Compact(line).find(key) != std::string::npos) lines.push_back(Compact(line));
+  return lines;
+}
+
+// The texts of every `show NAME` of a text box, in script order.
+std::vector<std::string> Texts(const std::vector<std::string>& out, const std::string& name) {
+  std::vector<std::string> texts;
+  for (const std::string& line : LinesWith(out, "\"control\":\"" + name + "\""))
+    texts.push_back(JsonStringField(line, "text"));
+  return texts;
+}
+
+TEST(ConfigHeadless, WritesARangeStoresItAndRestoresTheFactorySettingsThroughARealTty) {
+  SimbusProcess bus(SIMBUS_BINARY, {"--transmitter", "01:9600:1.50"});
+  ASSERT_FALSE(bus.tty().empty()) << "the simbus program did not start";
+  TempConfig config;
+
+  const std::string script =
+      "choose cmbCommPort 0\n"
+      "click cmdSEARCH\n"
+      "paste TXT_DPL -5\n"
+      "paste TXT_DPH 250\n"  // leaving TXT_DPL rewrites it in the pattern "000.0"
+      "click cmdSCALE_Write\n"
+      "show TXT_DPL\n"
+      "show TXT_DPH\n"
+      "scroll VScroll1 5\n"
+      "show TXT_DAZF\n"
+      "click CMD_USER\n"
+      "click CMD_LD\n"
+      "show TXT_DPH\n"
+      "click cmdSCALE_Read\n"
+      "show TXT_DPL\n"
+      "show TXT_DPH\n"
+      "type txtPass TelBusk\n"
+      "show CMD_FACT\n"
+      "close\n";
+  const auto run = RunProgram(DRAVON_BINARY, {"--headless", "--port", "1=" + bus.tty()}, script,
+                              std::chrono::minutes(3), {config.Env()});
+  ASSERT_EQ(run.exit_status, 0) << run.stderr_text;
+  const std::vector<std::string>& out = run.stdout_lines;
+  std::string all_output;
+  for (const std::string& line : out) all_output += line + "\n";
+  SCOPED_TRACE(all_output);
+  EXPECT_TRUE(LinesWith(out, "\"error\"").empty()) << "every script line ran";
+
+  EXPECT_EQ(Texts(out, "TXT_DPL"), (std::vector<std::string>{"-005.0", "+000.0"}))
+      << "the echo of the normalised value, then the factory value read after the restore";
+  EXPECT_EQ(Texts(out, "TXT_DPH"), (std::vector<std::string>{"+250.0", "+250.0", "+100.0"}))
+      << "the restore leaves the box alone until it is read";
+  EXPECT_EQ(Texts(out, "TXT_DAZF"), std::vector<std::string>{"+0005"});
+
+  const std::vector<std::string> boxes = LinesWith(out, "\"msgbox\"");
+  ASSERT_EQ(boxes.size(), 2u);
+  EXPECT_EQ(JsonStringField(boxes[0], "title"), "写入用户数据区");
+  EXPECT_EQ(JsonStringField(boxes[0], "text"), "写入用户数据区完成!");
+  EXPECT_EQ(JsonStringField(boxes[0], "buttons"), "ok");
+  EXPECT_EQ(JsonStringField(boxes[0], "icon"), "none");
+  EXPECT_EQ(JsonStringField(boxes[1], "title"), "恢复工厂设定");
+  EXPECT_EQ(JsonStringField(boxes[1], "text"), "恢复工厂设定完成!");
+
+  const std::vector<std::string> fact = LinesWith(out, "\"control\":\"CMD_FACT\"");
+  ASSERT_EQ(fact.size(), 1u);
+  EXPECT_NE(fact[0].find("\"visible\":true"), std::string::npos) << fact[0];
+  EXPECT_NE(fact[0].find("\"enabled\":true"), std::string::npos) << fact[0];
+}
+
+}  // namespace

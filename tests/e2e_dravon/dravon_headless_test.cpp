@@ -1,0 +1,85 @@
+// Dravon end to end: the built program in headless mode, through a real pseudo-terminal,
+// against the simbus program.
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "tests/support/child_process.h"
+
+namespace {
+
+using testing_support::ControlField;
+using testing_support::LineForControl;
+using testing_support::RunProgram;
+using testing_support::SimbusProcess;
+
+using TempConfig = testing_support::TempConfigHome;
+
+TEST(DravonHeadless, SearchesReadsAndMovesATransmitterThroughARealTty) {
+  SimbusProcess bus(SIMBUS_BINARY, {"--transmitter", "07:4800:1.50"});
+  ASSERT_FALSE(bus.tty().empty()) << "the simbus program did not start";
+  TempConfig config;
+
+  const std::string script =
+      "choose cmbCommPort 0\n"
+      "click cmdSEARCH\n"
+      "show CMB_ADDR\n"
+      "show TXT_VER\n"
+      "show TXT_BAND\n"
+      "show StatusBar1\n"
+      "paste TXT_ADDR 23\n"
+      "choose CMB_BAND 3\n"
+      "click COM_ADDR\n"
+      "show CMB_ADDR\n"
+      "show TXT_BAND\n"
+      "show txtType\n"
+      "click cmdReFresh\n"
+      "show TXT_ADDR\n"
+      "close\n";
+  const auto run = RunProgram(DRAVON_BINARY, {"--headless", "--port", "1=" + bus.tty()}, script,
+                              std::chrono::minutes(3), {config.Env()});
+  ASSERT_EQ(run.exit_status, 0) << run.stderr_text;
+  const std::vector<std::string>& out = run.stdout_lines;
+
+  std::vector<std::string> first_half(out.begin(), out.begin() + std::min<std::size_t>(out.size(), 4));
+  const std::string list = LineForControl(first_half, "CMB_ADDR");
+  EXPECT_NE(list.find("[\"07\"]"), std::string::npos) << list;
+  EXPECT_EQ(ControlField(first_half, "TXT_VER", "text"), "1.50");
+  EXPECT_EQ(ControlField(first_half, "TXT_BAND", "text"), "4800");
+  const std::string status = LineForControl(first_half, "StatusBar1");
+  EXPECT_NE(status.find("变送器搜索完毕"), std::string::npos) << status;
+  EXPECT_NE(status.find("在线变送器 1个"), std::string::npos) << status;
+
+  std::vector<std::string> second_half(out.begin() + std::min<std::size_t>(out.size(), 4), out.end());
+  EXPECT_NE(LineForControl(second_half, "CMB_ADDR").find("[\"23\"]"), std::string::npos);
+  EXPECT_EQ(ControlField(second_half, "TXT_BAND", "text"), "9600") << "the baud change was confirmed";
+  EXPECT_EQ(ControlField(second_half, "txtType", "text"), "86000000");
+  EXPECT_EQ(ControlField(second_half, "TXT_ADDR", "text"), "23")
+      << "the refresh reached it at its new address and rate";
+
+  std::ifstream stored(config.dir() + "/Halvora/settings.ini");
+  std::string ini((std::istreambuf_iterator<char>(stored)), {});
+  EXPECT_NE(ini.find("CommPort=1"), std::string::npos) << ini;
+}
+
+TEST(DravonHeadless, UnusableOptionsExitWithStatus2) {
+  const auto run = RunProgram(DRAVON_BINARY, {"--headless", "--port", "x"}, "", std::chrono::seconds(20));
+  EXPECT_EQ(run.exit_status, 2);
+  EXPECT_NE(run.stderr_text.find("--port"), std::string::npos);
+}
+
+TEST(DravonHeadless, AMissingPortIsReportedInTheChoiceMessageBox) {
+  TempConfig config;
+  const auto run =
+      RunProgram(DRAVON_BINARY, {"--headless", "--port", "2=/dev/ttyNoSuchAdapter"},
+                 "choose cmbCommPort 1\nclick cmdSEARCH\n", std::chrono::seconds(20), {config.Env()});
+  ASSERT_EQ(run.exit_status, 0) << run.stderr_text;
+  ASSERT_GE(run.stdout_lines.size(), 2u);
+  EXPECT_NE(run.stdout_lines[0].find("/dev/ttyNoSuchAdapter"), std::string::npos) << run.stdout_lines[0];
+  EXPECT_NE(run.stdout_lines[0].find("Halvora"), std::string::npos) << run.stdout_lines[0];
+  EXPECT_NE(run.stdout_lines[1].find("端口未选择或未打开！"), std::string::npos) << run.stdout_lines[1];
+}
+
+}  // namespace

@@ -1,0 +1,113 @@
+// The window's services on Qt: message boxes, timers and letting events run.
+#include "gui/qt_services.h"
+
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QMessageBox>
+#include <QTimer>
+#include <optional>
+
+#include "gui/qt_message_box.h"
+#include "platform/ui/window.h"
+#include "tests/gui/probe_window.h"
+
+namespace gui {
+namespace {
+
+using ui::MessageBoxAnswer;
+using ui::MessageBoxButtons;
+using ui::MessageBoxIcon;
+using ui::MessageBoxRequest;
+
+class QtServicesTest : public testing::Test {
+ protected:
+  QtServicesTest() {
+    window.Add({.kind = ui::ControlKind::kButton, .name = "btn", .text = "发送"});
+    window.Add({.kind = ui::ControlKind::kTimer, .name = "tmr", .enabled = false, .interval = 1});
+    window.AttachServices(services);
+  }
+  ~QtServicesTest() override { window.DetachServices(); }
+
+  ui::Window window{"Probe", "Probe"};
+  QtServices services{window};
+};
+
+TEST_F(QtServicesTest, AHandlersMessageBoxReachesTheHookWithEverythingItAsked) {
+  std::optional<MessageBoxRequest> asked;
+  services.set_message_box_hook([&](const MessageBoxRequest& request) {
+    asked = request;
+    return MessageBoxAnswer::kRetry;
+  });
+  std::optional<MessageBoxAnswer> answer;
+  window.At("btn").on_click([&](ui::UiServices& s) {
+    answer =
+        s.ShowMessageBox({"通讯失败", "错误COM1", MessageBoxButtons::kRetryCancel, MessageBoxIcon::kWarning});
+  });
+  window.At("btn").RaiseClick();
+  ASSERT_TRUE(asked.has_value());
+  EXPECT_EQ(asked->text, "通讯失败");
+  EXPECT_EQ(asked->title, "错误COM1");
+  EXPECT_EQ(asked->buttons, MessageBoxButtons::kRetryCancel);
+  EXPECT_EQ(asked->icon, MessageBoxIcon::kWarning);
+  EXPECT_EQ(answer, MessageBoxAnswer::kRetry);
+}
+
+TEST(QtMessageBoxTest, TheRealBoxShowsTheRequestAndReturnsTheButtonPressed) {
+  gui_test::BoxAnswerer answerer(QMessageBox::Cancel);
+  const MessageBoxAnswer answer = AskWithQMessageBox(
+      {"无法打开端口", "Halvora", MessageBoxButtons::kRetryCancel, MessageBoxIcon::kExclamation}, nullptr);
+  EXPECT_EQ(answer, MessageBoxAnswer::kCancel);
+  EXPECT_TRUE(answerer.answered);
+  EXPECT_EQ(answerer.title, "Halvora");
+  EXPECT_EQ(answerer.text, QString::fromUtf8("无法打开端口"));
+  EXPECT_EQ(answerer.icon, QMessageBox::Warning);
+  EXPECT_EQ(answerer.offered, QMessageBox::Retry | QMessageBox::Cancel);
+
+  gui_test::BoxAnswerer ok(QMessageBox::Ok);
+  EXPECT_EQ(AskWithQMessageBox({"完成", "", MessageBoxButtons::kOk, MessageBoxIcon::kNone}, nullptr),
+            MessageBoxAnswer::kOk);
+  EXPECT_EQ(ok.offered, QMessageBox::Ok);
+  EXPECT_EQ(ok.icon, QMessageBox::NoIcon);
+}
+
+TEST_F(QtServicesTest, ATimerTicksThroughTheWindowOnlyWhileEnabled) {
+  ui::Control& timer = window.At("tmr");
+  int ticks = 0;
+  timer.on_timer([&](ui::UiServices&) { ++ticks; });
+  ASSERT_NE(services.TimerOf(timer), nullptr);
+  EXPECT_FALSE(services.TimerOf(timer)->isActive());
+
+  timer.set_enabled(true);
+  EXPECT_TRUE(services.TimerOf(timer)->isActive());
+  EXPECT_TRUE(gui_test::ProcessEventsUntil([&] { return ticks >= 3; }));
+
+  timer.set_enabled(false);
+  EXPECT_FALSE(services.TimerOf(timer)->isActive());
+  timer.set_enabled(true);
+  timer.set_interval(0);  // an interval of 0 never ticks
+  EXPECT_FALSE(services.TimerOf(timer)->isActive());
+  timer.set_interval(250);
+  EXPECT_EQ(services.TimerOf(timer)->interval(), 250);
+}
+
+TEST_F(QtServicesTest, ATickLettingEventsRunIsNotEnteredAgainByItsOwnTimer) {
+  ui::Control& timer = window.At("tmr");
+  int depth = 0, deepest = 0, ticks = 0;
+  timer.on_timer([&](ui::UiServices& s) {
+    ++ticks;
+    ++depth;
+    deepest = std::max(deepest, depth);
+    // Lets events run for a few of the timer's 1 ms intervals.
+    gui_test::ProcessEventsUntil([] { return false; }, 5);
+    s.DoEvents();
+    --depth;
+  });
+  timer.set_enabled(true);
+  EXPECT_TRUE(gui_test::ProcessEventsUntil([&] { return ticks >= 2; }));
+  EXPECT_EQ(deepest, 1);
+}
+
+}  // namespace
+}  // namespace gui

@@ -1,0 +1,171 @@
+// The built pemliq program in headless mode against the simbus program on a pseudo-
+// terminal: the real serial backend, the real clock, the command line. Every wait is
+// bounded, and every process started here is ended here.
+
+#include <gmock/gmock.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::HasSubstr;
+using ::testing::MatchesRegex;
+
+// Every program started here is killed by `timeout` at the latest after this long.
+constexpr const char* kLimit = "timeout -s KILL 30 ";
+
+std::string Quoted(const std::string& text) { return "'" + text + "'"; }
+
+// A running simbus program; ended with SIGTERM when the test is done.
+class SimbusProcess {
+ public:
+  explicit SimbusProcess(const std::string& options) {
+    // The shell prints its pid, then becomes simbus (under timeout), which prints its pty path.
+    const std::string command =
+        "echo $$; exec " + std::string(kLimit) + Quoted(SIMBUS_BINARY) + " " + options + " 2>/dev/null";
+    pipe_ = popen(command.c_str(), "r");
+    char line[512];
+    if (pipe_ != nullptr && std::fgets(line, sizeof line, pipe_) != nullptr) pid_ = std::atoi(line);
+    if (pipe_ != nullptr && std::fgets(line, sizeof line, pipe_) != nullptr) {
+      path_ = line;
+      if (!path_.empty() && path_.back() == '\n') path_.pop_back();
+    }
+  }
+  ~SimbusProcess() {
+    if (pid_ > 0) kill(pid_, SIGTERM);
+    if (pipe_ != nullptr) pclose(pipe_);
+  }
+  SimbusProcess(const SimbusProcess&) = delete;
+  SimbusProcess& operator=(const SimbusProcess&) = delete;
+
+  const std::string& path() const { return path_; }
+
+ private:
+  FILE* pipe_ = nullptr;
+  pid_t pid_ = -1;
+  std::string path_;
+};
+
+struct Output {
+  std::vector<std::string> lines;  // standard output
+  std::string err;
+  int status = -1;
+};
+
+class PemliqProgram : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    // A settings store of its own, so the user's port mappings play no part.
+    dir_ = std::filesystem::temp_directory_path() / ("pemliq_e2e_" + std::to_string(getpid()));
+    std::filesystem::create_directories(dir_);
+  }
+  void TearDown() override { std::filesystem::remove_all(dir_); }
+
+  // Runs pemliq with `options`, `script` on its standard input.
+  Output Run(const std::string& options, const std::string& script) {
+    const std::string in = (dir_ / "script.txt").string(), err = (dir_ / "stderr.txt").string();
+    std::ofstream(in) << script;
+    const std::string command = "XDG_CONFIG_HOME=" + Quoted(dir_.string()) + " " + kLimit +
+                                Quoted(PEMLIQ_BINARY) + " " + options + " <" + Quoted(in) + " 2>" +
+                                Quoted(err);
+    Output result;
+    FILE* pipe = popen(command.c_str(), "r");
+    if (pipe == nullptr) return result;
+    char buffer[4096];
+    std::string out;
+    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) out.append(buffer, n);
+    const int status = pclose(pipe);
+    result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    std::istringstream lines(out);
+    for (std::string line; std::getline(lines, line);) result.lines.push_back(line);
+    std::stringstream err_text;
+    err_text << std::ifstream(err).rdbuf();
+    result.err = err_text.str();
+    return result;
+  }
+
+  std::filesystem::path dir_;
+};
+
+std::string TextState(const std::string& name, const std::string& text) {
+  return R"({"control": ")" + name + R"(", "kind": "textbox", "visible": true, "enabled": true, "text": ")" +
+         text + R"("})";
+}
+
+const std::string kPortBox =
+    R"({"msgbox": {"title": "错误MSComm1", "text": "此端口已经打开，请更换一个可用端口", "buttons": "ok", )"
+    R"("icon": "none"}, "answer": "ok"})";
+
+TEST_F(PemliqProgram, TestModeExchangesOverAPseudoTerminal) {
+  SimbusProcess simbus("--fault 05:overflow=-");
+  ASSERT_FALSE(simbus.path().empty()) << "simbus printed no pty path";
+  const Output run = Run("--headless --port 1=" + simbus.path(),
+                         "paste Txt_delay 3000\n"
+                         "type Txt_send 01RP0\n"
+                         "click Cmd_send\n"
+                         "show Txt_sendall\n"
+                         "show Txt_receive\n"
+                         "paste Txt_send $01VR\n"
+                         "key Txt_send 13\n"
+                         "show Txt_receive\n"
+                         "choose Cbo_bound 5\n"
+                         "paste Txt_send $05RP0\n"
+                         "answer cancel\n"
+                         "click Cmd_send\n"
+                         "show Txt_receiveall\n");
+  EXPECT_EQ(run.status, 0) << run.err;
+  const std::vector<std::string>& lines = run.lines;
+  ASSERT_EQ(lines.size(), 5u) << ::testing::PrintToString(lines);
+  EXPECT_EQ(lines[0], TextState("Txt_sendall", "$01RP033\\r"));
+  EXPECT_THAT(lines[1], MatchesRegex(".*\"text\": \"\\+00[34][0-9]\\.[0-9]\"}"));
+  EXPECT_EQ(lines[2], TextState("Txt_receive", "2.00"));
+  EXPECT_THAT(lines[3], HasSubstr("溢出错误！"));
+  EXPECT_THAT(lines[4], HasSubstr(R"("text": "*05-@OVER)"));
+}
+
+TEST_F(PemliqProgram, PortFailuresAreReportedAndTheNextSendWorks) {
+  SimbusProcess simbus("");
+  ASSERT_FALSE(simbus.path().empty());
+  const Output run = Run("--headless --port 1=" + simbus.path() + " --port 2=/nonexistent/tty",
+                         "choose Cbo_com 1\n"
+                         "click Cmd_send\n"
+                         "type Cbo_com 7\n"
+                         "click Cmd_send\n"
+                         "choose Cbo_com 0\n"
+                         "paste Txt_delay 3000\n"
+                         "paste Txt_send $01AD\n"
+                         "click Cmd_send\n"
+                         "show Txt_receive\n");
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_THAT(run.lines, ElementsAre(kPortBox, kPortBox, TextState("Txt_receive", "01")));
+}
+
+TEST_F(PemliqProgram, SimulateUsesTheBuiltInBus) {
+  const Output run = Run("--headless --simulate",
+                         "choose Cbo_bound 7\n"
+                         "paste Txt_delay 3000\n"
+                         "paste Txt_send $12VR\n"
+                         "click Cmd_send\n"
+                         "show Txt_receive\n");
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_THAT(run.lines, ElementsAre(TextState("Txt_receive", "2.10")));
+}
+
+TEST_F(PemliqProgram, UnusableOptionsExitWithStatusTwo) {
+  const Output run = Run("--headless --port 0=/dev/null", "");
+  EXPECT_EQ(run.status, 2);
+  EXPECT_THAT(run.err, HasSubstr("--port"));
+  EXPECT_TRUE(run.lines.empty());
+}
+
+}  // namespace

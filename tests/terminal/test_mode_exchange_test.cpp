@@ -1,0 +1,171 @@
+// Test mode against simulated transmitters: framing with either checksum, the wait, the
+// four checks with their messages, Retry and Cancel, and the silent "AD" probe.
+
+#include <gmock/gmock.h>
+
+#include "tests/terminal/terminal_fixture.h"
+
+namespace terminal_test {
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::MatchesRegex;
+
+constexpr const char* kPressure = "\\+00[34][0-9]\\.[0-9]";  // transmitter 01 reads about 40 kPa
+
+class TestModeExchange : public TerminalTest {};
+
+TEST_F(TestModeExchange, FramesTheTypedRequestAndReturnsTheValue) {
+  Send("$01RP0");
+  EXPECT_THAT(WrittenBytes(bus_log), ElementsAre("$01RP033\r"));
+  EXPECT_EQ(Text("Txt_sendall"), "$01RP033\r");
+  EXPECT_THAT(Text("Txt_receive"), MatchesRegex(kPressure));
+  EXPECT_THAT(Text("Txt_receiveall"), MatchesRegex("\\*01" + std::string(kPressure) + "[0-9A-F]{2}\r"));
+  EXPECT_TRUE(services.boxes.empty());
+  EXPECT_FALSE(port.port_open());
+  EXPECT_LT(clock.now_us(), 250'000u) << "the wait ends with the CR, not at the time-out";
+}
+
+TEST_F(TestModeExchange, EnterInTheSendBoxSendsLikeTheButton) {
+  Paste("Txt_send", "$01VR");
+  Expect(user.Key(ui::ControlId{"Txt_send", -1}, 13));
+  EXPECT_EQ(Text("Txt_receive"), "2.00");
+  EXPECT_EQ(Text("Txt_send"), "$01VR");
+}
+
+TEST_F(TestModeExchange, ChecksumCoversTheTextAfterItsFirstCharacter) {
+  Send("$");
+  Click("optcrc", 0);
+  Send("$");
+  Send("$aaC");  // 'a' + 'a' + 'C' = 0x105: the sum sends its last two digits
+  EXPECT_THAT(WrittenBytes(bus_log), ElementsAre("$00\r", "$0\r", "$aaC05\r"));
+}
+
+TEST_F(TestModeExchange, ReplyInPiecesIsGatheredUntilItsCarriageReturn) {
+  T01().faults() = {.split_pieces = 3, .split_gap_ms = 40};
+  Send("$01RP0");
+  EXPECT_THAT(Text("Txt_receive"), MatchesRegex(kPressure));
+  EXPECT_GE(clock.now_us(), 80'000u);
+  EXPECT_TRUE(services.boxes.empty());
+}
+
+TEST_F(TestModeExchange, BytesArrivingAfterTheCarriageReturnAreLeftForTheNextDiscard) {
+  T01().faults() = {.trailing = "XY"};
+  Send("$01VR");
+  EXPECT_EQ(Text("Txt_receiveall"), "*012.001D\r");
+  clock.advance_ms(100);  // the user's next click
+  Send("$01VR");
+  EXPECT_EQ(Text("Txt_receiveall"), "*012.001D\r");
+  EXPECT_EQ(Text("Txt_receive"), "2.00");
+  EXPECT_TRUE(services.boxes.empty());
+}
+
+TEST_F(TestModeExchange, EachFailedCheckNamesItsReason) {
+  struct Case {
+    simbus::Faults faults;
+    const char* request;
+    const char* reason;
+  };
+  const Case cases[] = {
+      {{.silent = true}, "$01RP0", "没有收到字符串或缺少结束符！"},
+      {{.late_ms = 400}, "$01RP0", "没有收到字符串或缺少结束符！"},
+      {{.noise_before = "#"}, "$01VR", "没有起始符!"},
+      {{.bad_checksum = true}, "$01VR", "校验错误！"},
+      {{.lower_case_checksum = true}, "$01VR", "校验错误！"},
+      {{.overflow = simbus::Overflow::kNegative}, "$01RP0", "溢出错误！"},
+      {{.overflow = simbus::Overflow::kPositive}, "$01RP0", "溢出错误！"},
+  };
+  for (const Case& c : cases) {
+    services.boxes.clear();
+    T01().faults() = c.faults;
+    Paste("Txt_receive", "old");
+    Send(c.request);
+    ASSERT_EQ(services.boxes.size(), 1u) << c.request << " " << c.reason;
+    const ui::MessageBoxRequest& box = services.boxes[0];
+    EXPECT_EQ(box.text, ReplyBoxText(c.reason, Text("Txt_sendall")));
+    EXPECT_EQ(box.title, "错误信息");
+    EXPECT_EQ(box.buttons, ui::MessageBoxButtons::kRetryCancel);
+    EXPECT_EQ(box.icon, ui::MessageBoxIcon::kWarning);
+    EXPECT_EQ(Text("Txt_receive"), "") << "Cancel returns the empty string";
+    EXPECT_FALSE(port.port_open());
+    clock.advance_ms(1000);  // a late reply lands while the port is closed
+  }
+  EXPECT_THAT(Text("Txt_receiveall"), ::testing::StartsWith("*01+@OVER"));
+}
+
+TEST_F(TestModeExchange, BareAddressReplyGivesAnEmptyValueWithoutComplaint) {
+  simbus::TransmitterConfig blank = Transmitter("07", 9600);
+  blank.settings.type = "";
+  bus.Add(blank);
+  Paste("Txt_receive", "old");
+  Send("$07TY");
+  EXPECT_EQ(Text("Txt_receiveall"), "*0707\r");
+  EXPECT_EQ(Text("Txt_receive"), "");
+  EXPECT_TRUE(services.boxes.empty());
+}
+
+TEST_F(TestModeExchange, RetryResendsTheSameFrameAndWaitsTheFullTimeoutAgain) {
+  T01().faults() = {.silent = true};
+  Paste("Txt_delay", "300");
+  services.answers = {ui::MessageBoxAnswer::kRetry, ui::MessageBoxAnswer::kCancel};
+  Send("$01RP0");
+  ASSERT_EQ(bus_log.writes.size(), 2u);
+  EXPECT_EQ(bus_log.writes[0].bytes, bus_log.writes[1].bytes);
+  EXPECT_EQ(bus_log.writes[0].bytes, "$01RP033\r");
+  EXPECT_GE(bus_log.writes[1].at_ms - bus_log.writes[0].at_ms, 300u);
+  EXPECT_GE(clock.now_us() / 1000 - bus_log.writes[1].at_ms, 300u);
+  ASSERT_EQ(services.boxes.size(), 2u);
+  EXPECT_EQ(services.boxes[1].text, ReplyBoxText("没有收到字符串或缺少结束符！", "$01RP033\r"));
+}
+
+TEST_F(TestModeExchange, RetryThatSucceedsReturnsTheValue) {
+  T01().faults() = {.bad_checksum = true};
+  services.answers = {ui::MessageBoxAnswer::kRetry};
+  services.on_box = [this] { T01().faults() = {}; };  // the user mends the line, then retries
+  Send("$01VR");
+  EXPECT_EQ(services.boxes.size(), 1u);
+  EXPECT_EQ(Text("Txt_receive"), "2.00");
+}
+
+TEST_F(TestModeExchange, AddressProbesFailSilently) {
+  Paste("Txt_receive", "old");
+  Send("$09AD");
+  EXPECT_TRUE(services.boxes.empty());
+  EXPECT_EQ(Text("Txt_receive"), "");
+  EXPECT_EQ(bus_log.writes.size(), 1u);
+  Send("$01AD");
+  EXPECT_EQ(Text("Txt_receive"), "01");
+}
+
+TEST_F(TestModeExchange, TimeoutOfZeroStillReadsOnce) {
+  Paste("Txt_delay", "0");
+  Send("$01RP0");
+  EXPECT_EQ(bus_log.reads, 1);
+  EXPECT_EQ(clock.now_us(), 0u);
+  EXPECT_EQ(LastBoxText(), ReplyBoxText("没有收到字符串或缺少结束符！", "$01RP033\r"));
+}
+
+TEST_F(TestModeExchange, TimeoutIsExactAcrossTheTickCounterWrap) {
+  clock.set_tick_origin_ms(0xFFFFFFFFu - 100);  // the counter wraps during the wait
+  T01().faults() = {.silent = true};
+  Send("$01RP0");
+  EXPECT_GE(clock.now_us(), 250'000u);
+  EXPECT_LT(clock.now_us(), 251'000u);
+  EXPECT_LE(bus_log.reads, 3) << "the wait sleeps in the port instead of polling";
+  EXPECT_EQ(services.boxes.size(), 1u);
+}
+
+TEST_F(TestModeExchange, EndlessStreamWithoutCarriageReturnIsCapped) {
+  simbus::TransmitterConfig chatty = Transmitter("20", 115200);
+  chatty.faults = {.noise_before = std::string(6000, 'x')};
+  bus.Add(chatty);
+  Choose("Cbo_bound", 0);
+  Paste("Txt_delay", "9999");
+  Send("$20VR");
+  EXPECT_EQ(Text("Txt_receiveall"), std::string(4096, 'x'));
+  EXPECT_EQ(LastBoxText(), ReplyBoxText("没有收到字符串或缺少结束符！", Text("Txt_sendall")));
+  EXPECT_LT(clock.now_us(), 1'000'000u) << "the CR after the noise still ends the wait";
+}
+
+}  // namespace
+}  // namespace terminal_test
