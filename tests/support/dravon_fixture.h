@@ -24,23 +24,36 @@
 namespace testing_support {
 
 // Records every frame the program writes, then hands it to the simulated bus.
+// From `vanish_at_us` on, every operation fails as an unplugged USB adapter does.
 class RecordingDevice final : public platform::SerialDevice {
  public:
-  RecordingDevice(simbus::Bus& bus, std::vector<std::string>& frames) : inner_(bus), frames_(frames) {}
-  platform::PortResult Configure(const platform::LineSettings& s) override { return inner_.Configure(s); }
+  RecordingDevice(simbus::Bus& bus, std::vector<std::string>& frames, const std::uint64_t& vanish_at_us)
+      : inner_(bus), frames_(frames), vanish_at_us_(vanish_at_us) {}
+  platform::PortResult Configure(const platform::LineSettings& s) override {
+    return Gone() ? Unplugged() : inner_.Configure(s);
+  }
   platform::PortResult SetHandshake(platform::Handshake h) override { return inner_.SetHandshake(h); }
-  platform::PortResult DiscardInput() override { return inner_.DiscardInput(); }
-  platform::PortResult DiscardOutput() override { return inner_.DiscardOutput(); }
+  platform::PortResult DiscardInput() override { return Gone() ? Unplugged() : inner_.DiscardInput(); }
+  platform::PortResult DiscardOutput() override { return Gone() ? Unplugged() : inner_.DiscardOutput(); }
   platform::PortResult Write(std::string_view bytes) override {
+    if (Gone()) return Unplugged();
     frames_.emplace_back(bytes);
     return inner_.Write(bytes);
   }
-  platform::PortResult Read(std::string& out) override { return inner_.Read(out); }
-  platform::PortResult WaitForInput(std::uint32_t ms) override { return inner_.WaitForInput(ms); }
+  platform::PortResult Read(std::string& out) override { return Gone() ? Unplugged() : inner_.Read(out); }
+  platform::PortResult WaitForInput(std::uint32_t ms) override {
+    return Gone() ? Unplugged() : inner_.WaitForInput(ms);
+  }
 
  private:
+  bool Gone() { return inner_.bus().clock().now_us() >= vanish_at_us_; }
+  static platform::PortResult Unplugged() {
+    return platform::PortError{platform::kErrReadFailed, "/dev/ttyUSB0: the device was removed", ""};
+  }
+
   simbus::SimDevice inner_;
   std::vector<std::string>& frames_;
+  const std::uint64_t& vanish_at_us_;
 };
 
 class RecordingServices final : public ui::UiServices {
@@ -91,7 +104,11 @@ class DravonFixture : public ::testing::Test {
                 error = {platform::kErrDeviceBusy, "/dev/ttyS5 is held by another program", ""};
                 return nullptr;
               }
-              return std::make_unique<RecordingDevice>(bus, frames);
+              if (clock.now_us() >= vanish_at_us) {
+                error = {platform::kErrDeviceUnavailable, "No serial device at /dev/ttyUSB0", ""};
+                return nullptr;
+              }
+              return std::make_unique<RecordingDevice>(bus, frames, vanish_at_us);
             },
             "MSCommBsq"),
         main(port, clock, store),
@@ -133,6 +150,7 @@ class DravonFixture : public ::testing::Test {
   std::uint64_t now_ms() const { return clock.now_us() / 1000; }
 
   platform::VirtualClock clock;
+  std::uint64_t vanish_at_us = UINT64_MAX;  // the adapter is unplugged at this time
   simbus::Bus bus;
   std::vector<std::string> frames;
   platform::MemorySettingsStore store;
