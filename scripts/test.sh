@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test: the normal build, then the whole suite again
 # under AddressSanitizer and UndefinedBehaviorSanitizer.
-#   scripts/test.sh            both runs
+# Last, a short run of every fuzz target, so a regression in a parser shows.
+#   scripts/test.sh            all three
 #   scripts/test.sh --quick    the normal build only
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -18,4 +19,5 @@ if [ "${1:-}" != "--quick" ]; then
   cmake --preset asan >/dev/null
   cmake --build --preset asan
   ctest --preset asan
+  scripts/fuzz.sh 3
 fi
