@@ -2,10 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
@@ -35,8 +33,6 @@ class ModelToWidgetTest : public testing::Test {
 };
 
 TEST_F(ModelToWidgetTest, EachControlGetsAWidgetOfItsKindInsideItsFrame) {
-  EXPECT_EQ(view.main_window().windowTitle(), QString::fromUtf8("探针窗口"));
-  ASSERT_NE(As<QGroupBox>("frm"), nullptr);
   QLineEdit* txt = As<QLineEdit>("txt");
   ASSERT_NE(txt, nullptr);
   EXPECT_EQ(txt->parentWidget(), view.WidgetOf("frm"));
@@ -44,32 +40,15 @@ TEST_F(ModelToWidgetTest, EachControlGetsAWidgetOfItsKindInsideItsFrame) {
   EXPECT_TRUE(As<QLineEdit>("ro")->isReadOnly());
   EXPECT_FALSE(As<QComboBox>("lst")->isEditable());
   EXPECT_TRUE(As<QComboBox>("cbo")->isEditable());
-  EXPECT_EQ(As<QComboBox>("lst")->currentIndex(), 1);
-  EXPECT_TRUE(As<QRadioButton>("opt", 1)->isChecked());
   EXPECT_EQ(As<QRadioButton>("opt", 1)->parentWidget(), view.WidgetOf("grp"));
-  ASSERT_NE(As<QScrollBar>("bar"), nullptr);
   EXPECT_EQ(As<QScrollBar>("bar")->orientation(), Qt::Vertical);
   EXPECT_TRUE(view.WidgetOf("hidden")->isHidden());
-  EXPECT_EQ(view.WidgetOf("tmr"), nullptr);
-  EXPECT_EQ(view.main_window().statusBar(), view.WidgetOf("sb"));
   ASSERT_EQ(view.main_window().statusBar()->findChildren<QLabel*>().size(), 4);
   EXPECT_EQ(Panel(1)->text(), "two");
-}
-
-TEST_F(ModelToWidgetTest, MenusKeepTheirAcceleratorsAndShowADashAsASeparator) {
-  const QList<QAction*> top = view.main_window().menuBar()->actions();
-  ASSERT_EQ(top.size(), 1);
-  EXPECT_EQ(top[0]->text(), QString::fromUtf8("选项(&O)"));
-  const QList<QAction*> items = top[0]->menu()->actions();
+  const QList<QAction*> items = view.main_window().menuBar()->actions().at(0)->menu()->actions();
   ASSERT_EQ(items.size(), 2);
   EXPECT_TRUE(items[0]->isSeparator());
-  EXPECT_EQ(items[1], view.ActionOf("quit"));
-  EXPECT_EQ(items[1]->text(), QString::fromUtf8("退出(&X)"));
-
-  window.At("sep").set_caption("关于");
-  EXPECT_FALSE(items[0]->isSeparator());
-  window.At("quit").set_enabled(false);
-  EXPECT_FALSE(items[1]->isEnabled());
+  EXPECT_EQ(items[1]->text(), QString::fromUtf8("退出(&X)")) << "the accelerator stays";
 }
 
 TEST_F(ModelToWidgetTest, PropertyAndValueChangesShowAtOnce) {
@@ -85,6 +64,10 @@ TEST_F(ModelToWidgetTest, PropertyAndValueChangesShowAtOnce) {
   EXPECT_EQ(Panel(3)->text(), "4/99");
   window.set_caption("新标题");
   EXPECT_EQ(view.main_window().windowTitle(), QString::fromUtf8("新标题"));
+  window.At("sep").set_caption("关于");
+  EXPECT_FALSE(view.ActionOf("sep")->isSeparator());
+  window.At("quit").set_enabled(false);
+  EXPECT_FALSE(view.ActionOf("quit")->isEnabled());
 
   window.At("chk").set_value(1);
   EXPECT_TRUE(As<QCheckBox>("chk")->isChecked());
@@ -93,32 +76,23 @@ TEST_F(ModelToWidgetTest, PropertyAndValueChangesShowAtOnce) {
   window.At("opt", 0).set_selected(false);  // the model may leave a group without a selection
   EXPECT_FALSE(As<QRadioButton>("opt", 0)->isChecked());
 
-  ui::Control& bar = window.At("bar");
-  bar.set_value(25);
-  EXPECT_EQ(As<QScrollBar>("bar")->value(), -25);  // above the middle: min stands at the top
-  bar.set_min(-10);
-  bar.set_max(10);
-  EXPECT_EQ(As<QScrollBar>("bar")->minimum(), -10);
-  EXPECT_EQ(As<QScrollBar>("bar")->value(), -10);  // the model moved the value into the range
-  EXPECT_EQ(probe.Count("change:bar"), 2);
-}
-
-TEST_F(ModelToWidgetTest, AHiddenOrDisabledFrameTakesItsControlsWithIt) {
   window.At("txt").set_enabled(false);
   window.At("frm").set_enabled(false);
-  EXPECT_FALSE(view.WidgetOf("lbl")->isEnabled());
+  EXPECT_FALSE(view.WidgetOf("lbl")->isEnabled()) << "a disabled frame takes its controls with it";
   window.At("frm").set_enabled(true);
   EXPECT_TRUE(view.WidgetOf("lbl")->isEnabled());
-  EXPECT_FALSE(view.WidgetOf("txt")->isEnabled());  // its own state stays
-
-  view.main_window().show();
-  window.At("frm").set_visible(false);
-  EXPECT_FALSE(view.WidgetOf("lbl")->isVisible());
-  window.At("frm").set_visible(true);
-  EXPECT_TRUE(view.WidgetOf("lbl")->isVisible());
+  EXPECT_FALSE(view.WidgetOf("txt")->isEnabled()) << "its own state stays";
 }
 
-TEST_F(ModelToWidgetTest, ListsFollowTheirItemsAndSelectionWithoutFeedingBack) {
+TEST_F(ModelToWidgetTest, ValuesAndListsFollowTheModelWithoutFeedingBack) {
+  ui::Control& bar = window.At("bar");
+  bar.set_value(25);
+  EXPECT_EQ(As<QScrollBar>("bar")->value(), -25) << "min stands at the top";
+  bar.set_min(-10);
+  bar.set_max(10);
+  EXPECT_EQ(As<QScrollBar>("bar")->value(), -10) << "the model moved the value into the range";
+  EXPECT_EQ(probe.Count("change:bar"), 2);
+
   ui::Control& lst = window.At("lst");
   QComboBox* combo = As<QComboBox>("lst");
   lst.add_item("Psi", 3);
@@ -127,22 +101,13 @@ TEST_F(ModelToWidgetTest, ListsFollowTheirItemsAndSelectionWithoutFeedingBack) {
   EXPECT_EQ(combo->currentIndex(), 3);
   lst.clear_items();
   EXPECT_EQ(combo->count(), 0);
-  // The model's own change ran the click handler once; showing it did not run it again.
-  EXPECT_EQ(probe.Count("click:lst"), 1);
+  EXPECT_EQ(probe.Count("click:lst"), 1) << "the model's change ran it once; showing it did not";
 
   window.At("cbo").set_text("14400");  // a typed entry is no item
   EXPECT_EQ(As<QComboBox>("cbo")->currentText(), "14400");
   window.At("cbo").set_list_index(1);
   EXPECT_EQ(As<QComboBox>("cbo")->currentText(), "4800");
   EXPECT_EQ(probe.Count("change:cbo"), 1);
-}
-
-TEST_F(ModelToWidgetTest, TheModelsFocusBecomesQtsFocus) {
-  ASSERT_TRUE(gui_test::ShowActive(view.main_window()));
-  window.SetFocus(window.At("lst"));
-  EXPECT_EQ(view.main_window().focusWidget(), view.WidgetOf("lst"));
-  window.SetFocus(window.At("txt"));
-  EXPECT_EQ(QApplication::focusWidget(), view.WidgetOf("txt"));
 }
 
 }  // namespace

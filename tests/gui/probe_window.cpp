@@ -39,7 +39,7 @@ ProbeWindow::ProbeWindow() {
   w.Add({.kind = K::kMenuItem, .name = "quit", .parent = "mnu", .text = "退出(&X)"});
   // clang-format on
 
-  for (const char* name : {"btn", "chk", "lst", "cbo", "lbl", "frm", "quit"}) {
+  for (const char* name : {"btn", "chk", "lst", "cbo", "quit"}) {
     w.At(name).on_click([this, name](ui::UiServices&) { events.push_back(std::string("click:") + name); });
   }
   for (int i = 0; i < 2; ++i) {
@@ -58,7 +58,6 @@ ProbeWindow::ProbeWindow() {
     events.push_back("validate:txt");
     cancel = window.At("txt").text() == refused_text;
   });
-  w.on_background_click([this](ui::UiServices&) { events.push_back("background"); });
 }
 
 int ProbeWindow::Count(const std::string& event) const {

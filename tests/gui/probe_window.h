@@ -18,7 +18,7 @@ struct ProbeWindow {
   ProbeWindow();
 
   ui::Window window{"Probe", "探针窗口"};
-  // "click:btn", "change:txt", "key:txt:49", "validate:txt", "background", ...
+  // "click:btn", "change:txt", "key:txt:49", "validate:txt", ...
   std::vector<std::string> events;
   // txt refuses to lose the focus while its text is this.
   std::string refused_text = "bad";

@@ -49,7 +49,13 @@ class MeasureFixture : public testing_support::DravonFixture {
     ADD_FAILURE() << "no pressure poll";
   }
 
+  // One pressure poll answered with `value`.
+  void PressureReading(simbus::Transmitter& t, std::string value) {
+    t.set_pressure_text(std::move(value));
+    PollPressure();
+  }
   const std::string& Text(std::string_view name) { return (*this)[name].text(); }
+  const std::string& Failed() { return (*this)["Label19"].caption(); }
 };
 
 }  // namespace measure_test

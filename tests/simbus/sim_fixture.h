@@ -24,6 +24,32 @@ inline simbus::TransmitterConfig At(std::string address, int baud, std::string v
   return c;
 }
 
+// Raw bytes on a SimDevice of its own: the host writes at `baud`.
+struct RawHost {
+  simbus::SimDevice device;
+  explicit RawHost(simbus::Bus& bus, int baud = 9600) : device(bus) { SetBaud(baud); }
+  void SetBaud(int baud) {
+    platform::LineSettings line;
+    line.baud = baud;
+    device.Configure(line);
+  }
+  void Send(std::string_view addr, std::string_view comm) {
+    device.Write(protocol::BuildRequestFrame(addr, comm));
+  }
+  // Everything that arrives within `wait_ms` of virtual time.
+  std::string Collect(std::uint32_t wait_ms) {
+    platform::Clock& clock = device.bus().clock();
+    const std::uint64_t deadline = clock.now_us() + std::uint64_t{wait_ms} * 1000;
+    std::string got;
+    while (clock.now_us() < deadline) {
+      device.WaitForInput(static_cast<std::uint32_t>((deadline - clock.now_us() + 999) / 1000));
+      device.Read(got);
+    }
+    return got;
+  }
+};
+
+// The bus with Dravon's port and transaction engine on it, plus a raw host.
 struct SimBusFixture : ::testing::Test {
   platform::VirtualClock clock;
   simbus::Bus bus{clock};
@@ -39,33 +65,6 @@ struct SimBusFixture : ::testing::Test {
   std::string Send(std::string_view addr, std::string_view comm) { return link.Comm_Send(addr, comm); }
   std::string Value(std::string_view addr, std::string_view comm) {
     return protocol::ValueCut(Send(addr, comm));
-  }
-
-  std::uint64_t now_us() const { return clock.now_us(); }
-};
-
-// Raw bytes on a SimDevice of its own: the host writes at `baud` and collects everything
-// that arrives within `wait_ms` (CheckReply is then applied by the test where it matters).
-struct RawHost {
-  simbus::SimDevice device;
-  explicit RawHost(simbus::Bus& bus, int baud = 9600) : device(bus) { SetBaud(baud); }
-  void SetBaud(int baud) {
-    platform::LineSettings line;
-    line.baud = baud;
-    device.Configure(line);
-  }
-  void Send(std::string_view addr, std::string_view comm) {
-    device.Write(protocol::BuildRequestFrame(addr, comm));
-  }
-  std::string Collect(std::uint32_t wait_ms) {
-    platform::Clock& clock = device.bus().clock();
-    const std::uint64_t deadline = clock.now_us() + std::uint64_t{wait_ms} * 1000;
-    std::string got;
-    while (clock.now_us() < deadline) {
-      device.WaitForInput(static_cast<std::uint32_t>((deadline - clock.now_us() + 999) / 1000));
-      device.Read(got);
-    }
-    return got;
   }
 };
 

@@ -4,186 +4,132 @@
 
 #include <gmock/gmock.h>
 
+#include <functional>
+
 #include "tests/terminal/terminal_fixture.h"
 
 namespace terminal_test {
 namespace {
 
+using platform::Handshake;
+using platform::LineSettings;
 using ::testing::ElementsAre;
+using ::testing::HasSubstr;
 
-class PortHandling : public TerminalTest {
- protected:
-  void ExpectPortBox(std::size_t boxes = 1) {
-    ASSERT_EQ(services.boxes.size(), boxes);
-    EXPECT_EQ(services.boxes.back().text, "此端口已经打开，请更换一个可用端口");
-    EXPECT_EQ(services.boxes.back().title, "错误MSComm1");
-    EXPECT_EQ(services.boxes.back().buttons, ui::MessageBoxButtons::kOk);
-    EXPECT_EQ(services.boxes.back().icon, ui::MessageBoxIcon::kNone);
-  }
-  // After a failure the port is closed and the next send on port 1 works.
-  void ExpectNextSendWorks() {
-    EXPECT_FALSE(port.port_open());
-    Choose("Cbo_com", 0);
-    Send("$01VR");
-    EXPECT_EQ(Text("Txt_receive"), "2.00");
-  }
-  platform::LineSettings Line(int baud, char parity, int bits, std::string stop) {
-    return platform::LineSettings{baud, parity, bits, std::move(stop)};
-  }
-};
-
-TEST_F(PortHandling, StartUpSendsOnPortOneAt9600N81WithoutHandshake) {
-  Send("$01VR");
-  EXPECT_EQ(bus_log.opens, 1);
-  EXPECT_THAT(bus_log.configured, ElementsAre(Line(9600, 'n', 8, "1")));
-  EXPECT_THAT(bus_log.handshakes, ElementsAre(platform::Handshake::kNone));
-  EXPECT_EQ(port.comm_port(), 1);
-  EXPECT_FALSE(port.port_open());
-}
-
-TEST_F(PortHandling, ListsGiveTheLineSettingsAndTypedBaudGoesUnchanged) {
+TEST_F(TerminalTest, LineSettingsComeFromTheListsAndATypedBaudGoesUnchanged) {
+  Send("$01VR");  // the start-up choices
   Choose("Cbo_paritybit", 0);
   Choose("Cbo_databit", 3);
   Choose("Cbo_stopbit", 2);
   Choose("Cbo_shake", 2);
   Paste("Cbo_bound", "14400");
   Send("$01VR");
+  EXPECT_EQ(port.comm_port(), 1);
   EXPECT_EQ(port.settings(), "14400,e,7,2");
-  EXPECT_THAT(bus_log.configured, ElementsAre(Line(14400, 'e', 7, "2")));
-  EXPECT_THAT(bus_log.handshakes, ElementsAre(platform::Handshake::kRtsCts));
-  EXPECT_THAT(WrittenBytes(bus_log), ElementsAre("$01VR05\r"));
+  EXPECT_THAT(bus_log.configured,
+              ElementsAre(LineSettings{9600, 'n', 8, "1"}, LineSettings{14400, 'e', 7, "2"}));
+  EXPECT_THAT(bus_log.handshakes, ElementsAre(Handshake::kNone, Handshake::kRtsCts));
+  EXPECT_EQ(bus_log.opens, 2);
 }
 
-TEST_F(PortHandling, TypedPortEntryMeansPortZeroAndAClearFailure) {
-  Paste("Txt_receive", "old");
-  Type("Cbo_com", "x");
-  EXPECT_EQ(form["Cbo_com"].list_index(), -1);
-  Send("$01VR");
-  ExpectPortBox();
-  EXPECT_EQ(Text("Txt_receive"), "old");
-  EXPECT_EQ(bus_log.opens, 0);
-  ExpectNextSendWorks();
+TEST_F(TerminalTest, EachFailureBeforeTheExchangeIsNamedAndTheNextSendWorks) {
+  const std::string kPortBox = "此端口已经打开，请更换一个可用端口";
+  const std::tuple<const char*, std::function<void()>, std::string> cases[] = {
+      {"a typed entry in the port list: port 0", [&] { Type("Cbo_com", "x"); }, kPortBox},
+      {"held by another program", [&] { Choose("Cbo_com", 2); }, kPortBox},
+      {"no such device", [&] { Choose("Cbo_com", 3); }, kPortBox},
+      {"unplugged", [&] { bus_log.unplugged = true; }, kPortBox},
+      {"no parity letter", [&] { Type("Cbo_paritybit", "?"); }, "9600,,8,1"},
+      {"no handshake", [&] { Type("Cbo_shake", "?"); }, ""},
+      {"a time-out that is no number", [&] { Paste("Txt_delay", "1e3"); }, "最大超时必须是整数！"},
+  };
+  for (const auto& [what, spoil, text] : cases) {
+    SCOPED_TRACE(what);
+    services.boxes.clear();
+    const std::size_t writes = bus_log.writes.size();
+    Paste("Txt_receive", "old");
+    spoil();
+    Send("$01VR");
+    ASSERT_EQ(services.boxes.size(), 1u);
+    EXPECT_THAT(services.boxes[0].title, ::testing::StartsWith("错误"));
+    EXPECT_THAT(services.boxes[0].text, HasSubstr(text));
+    EXPECT_EQ(bus_log.writes.size(), writes);
+    EXPECT_EQ(Text("Txt_receive"), "old");
+    bus_log.unplugged = false;
+    Choose("Cbo_paritybit", 2);
+    Choose("Cbo_shake", 0);
+    Paste("Txt_delay", "250");
+    ExpectClosedAndNextSendWorks();
+  }
 }
 
-TEST_F(PortHandling, PortMissingOrHeldElsewhereShowsThePortBox) {
-  Choose("Cbo_com", 2);  // held by another program
-  Send("$01VR");
-  ExpectPortBox(1);
-  Choose("Cbo_com", 3);  // no such device
-  Send("$01VR");
-  ExpectPortBox(2);
-  ExpectNextSendWorks();
-}
-
-TEST_F(PortHandling, SettingsThePortCannotUseAreNamedAndNothingOpens) {
-  Type("Cbo_paritybit", "?");  // no parity letter
-  Send("$01VR");
-  ASSERT_EQ(services.boxes.size(), 1u);
-  EXPECT_EQ(services.boxes[0].title, "错误MSComm1");
-  EXPECT_THAT(services.boxes[0].text, ::testing::HasSubstr("9600,,8,1"));
-  Choose("Cbo_paritybit", 2);
-  Type("Cbo_shake", "?");  // handshake -1
-  Send("$01VR");
-  EXPECT_EQ(services.boxes.size(), 2u);
-  EXPECT_EQ(bus_log.opens, 0);
-  Choose("Cbo_shake", 0);
-  ExpectNextSendWorks();
-}
-
-TEST_F(PortHandling, TimeoutThatIsNoNumberStopsTheSendWithAMessage) {
-  Paste("Txt_delay", "1e3");
-  Send("$01VR");
-  ASSERT_EQ(services.boxes.size(), 1u);
-  EXPECT_EQ(services.boxes[0].text, "最大超时必须是整数！");
-  EXPECT_EQ(services.boxes[0].title, "错误");
-  EXPECT_TRUE(bus_log.writes.empty());
-  Paste("Txt_delay", "250");
-  ExpectNextSendWorks();
-}
-
-TEST_F(PortHandling, VanishingDeviceOffersRetryWithoutAReasonAndLeavesThePortClosed) {
+TEST_F(TerminalTest, VanishingDeviceOffersRetryWithoutAReasonAndLeavesThePortClosed) {
   Choose("Cbo_com", 1);
   scripted.FailFrom(clock.now_us() + 5000);  // unplugged while the reply is awaited
   services.answers = {ui::MessageBoxAnswer::kRetry, ui::MessageBoxAnswer::kCancel};
-  Paste("Txt_receive", "old");
   Send("$01VR");
   ASSERT_EQ(services.boxes.size(), 2u) << "the retry fails the same way";
   EXPECT_EQ(services.boxes[0].text, ReplyBoxText("", "$01VR05\r"));
   EXPECT_EQ(services.boxes[1].text, services.boxes[0].text);
-  EXPECT_EQ(Text("Txt_receive"), "");
   EXPECT_FALSE(port.port_open());
-
   scripted.FailFrom(UINT64_MAX);  // plugged in again
   scripted.ReplyToNextWrite(5, "*012.001D\r");
   Send("$01VR");
   EXPECT_EQ(Text("Txt_receive"), "2.00");
 }
 
-TEST_F(PortHandling, UnpluggedBeforeTheSendShowsThePortBox) {
-  bus_log.unplugged = true;
-  Send("$01VR");
-  ExpectPortBox();
-  bus_log.unplugged = false;
-  ExpectNextSendWorks();
-}
-
-TEST_F(PortHandling, ScriptedRepliesCoverWhatTheBusCannotSend) {
+TEST_F(TerminalTest, ScriptedRepliesCoverWhatTheBusCannotSend) {
   Choose("Cbo_com", 1);
   struct Case {
     const char* reply;  // arrives 5 ms after the frame, in one piece
+    bool sum;           // the sum checksum is chosen
     const char* value;  // nullptr: refused with this reason
     const char* reason;
   };
   const Case cases[] = {
-      {"*01OK05\rX", nullptr, "校验错误！"},  // the X is removed in place of the CR
-      {"*00\r", nullptr, ""},                 // passes its checksum, but has no address
-      {"*\r", nullptr, ""},                   // not even checksum digits
-      {"\r", nullptr, "没有起始符!"},
-      {"*01OK05\r", "OK", nullptr},
+      {"*01OK05\rX", false, nullptr, "校验错误！"},  // the X is removed in place of the CR
+      {"*00\r", false, nullptr, ""},                 // passes its checksum, but has no address
+      {"*\r", false, nullptr, ""},                   // not even checksum digits
+      {"\r", false, nullptr, "没有起始符!"},
+      {"*01OK05\r", false, "OK", nullptr},
+      {"*01OKFB\r", true, "OK", nullptr},  // '0' + '1' + 'O' + 'K' = 0xFB
+      {"*01OK05\r", true, nullptr, "校验错误！"},
   };
   for (const Case& c : cases) {
+    SCOPED_TRACE(c.reply);
     services.boxes.clear();
+    Click("optcrc", c.sum ? 0 : 1);
     scripted.ReplyToNextWrite(5, c.reply);
     Send("$01WU");
     if (c.value != nullptr) {
       EXPECT_EQ(Text("Txt_receive"), c.value);
-      EXPECT_TRUE(services.boxes.empty()) << c.reply;
+      EXPECT_TRUE(services.boxes.empty());
     } else {
-      EXPECT_EQ(LastBoxText(), ReplyBoxText(c.reason, "$01WU" + std::string("03") + "\r")) << c.reply;
+      EXPECT_EQ(LastBoxText(), ReplyBoxText(c.reason, Text("Txt_sendall")));
     }
   }
 }
 
-TEST_F(PortHandling, SumChecksumIsCheckedOnTheReplyToo) {
-  Choose("Cbo_com", 1);
-  Click("optcrc", 0);
-  scripted.ReplyToNextWrite(5, "*01OKFB\r");  // '0' + '1' + 'O' + 'K' = 0xFB
-  Send("$01WU");
-  EXPECT_EQ(Text("Txt_receive"), "OK");
-  scripted.ReplyToNextWrite(5, "*01OK05\r");  // an exclusive-or checksum
-  Send("$01WU");
-  EXPECT_EQ(LastBoxText(), ReplyBoxText("校验错误！", Text("Txt_sendall")));
-}
-
-TEST_F(PortHandling, TimeoutOfZeroTakesAReplyThatIsAlreadyThere) {
-  Choose("Cbo_com", 1);
-  Paste("Txt_delay", "0");
-  scripted.ReplyToNextWrite(0, "*012.001D\r");
-  Send("$01VR");
-  EXPECT_EQ(Text("Txt_receive"), "2.00");
-  EXPECT_EQ(scripted_log.reads, 1);
-}
-
-TEST_F(PortHandling, NormalModeWritesTheTextAsTypedAndReceiveReadsWhatWaits) {
+TEST_F(TerminalTest, NormalModeWritesTheTextAsTypedAndReceiveReadsWhatWaits) {
   Click("Opt_normal");
   Paste("Txt_receive", "old");
   Send("$");
   Paste("Txt_send", "$01VR05");
-  Expect(user.Key(ui::ControlId{"Txt_send", -1}, 13));
+  Key("Txt_send", 13);
   EXPECT_THAT(WrittenBytes(bus_log), ElementsAre("$", "$01VR05"));
   EXPECT_EQ(Text("Txt_receive"), "old");
   EXPECT_EQ(Text("Txt_sendall"), "");
+  Click("Cmd_receive");  // nothing waits
+  EXPECT_EQ(Text("Txt_receive"), "");
+  EXPECT_THAT(bus_log.configured, ::testing::Each(LineSettings{9600, 'n', 8, "1"}));
+
+  bus_log.unplugged = true;
+  Paste("Txt_receive", "old");
+  Click("Cmd_receive");
+  EXPECT_EQ(LastBoxText(), "此端口已经打开，请更换一个可用端口");
+  EXPECT_EQ(Text("Txt_receive"), "old");
   EXPECT_FALSE(port.port_open());
+  bus_log.unplugged = false;
 
   Choose("Cbo_com", 1);
   Click("Cmd_send");
@@ -193,24 +139,6 @@ TEST_F(PortHandling, NormalModeWritesTheTextAsTypedAndReceiveReadsWhatWaits) {
   EXPECT_EQ(Text("Txt_receive"), "*012.001D\r");
   EXPECT_EQ(scripted_log.opens, 2);
   EXPECT_FALSE(port.port_open());
-}
-
-TEST_F(PortHandling, ReceiveUsesThePortDefaultsAndReportsAPortItCannotOpen) {
-  Click("Opt_normal");
-  Click("Cmd_receive");
-  EXPECT_EQ(bus_log.opens, 1);
-  EXPECT_THAT(bus_log.configured, ElementsAre(Line(9600, 'n', 8, "1")));
-  EXPECT_EQ(Text("Txt_receive"), "");
-
-  bus_log.unplugged = true;
-  Paste("Txt_receive", "old");
-  Click("Cmd_receive");
-  ExpectPortBox();
-  EXPECT_EQ(Text("Txt_receive"), "old");
-  EXPECT_FALSE(port.port_open());
-  bus_log.unplugged = false;
-  Click("Cmd_receive");
-  EXPECT_EQ(Text("Txt_receive"), "");
 }
 
 }  // namespace

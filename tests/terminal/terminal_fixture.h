@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <deque>
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -84,7 +83,6 @@ class RecordingServices final : public ui::UiServices {
  public:
   ui::MessageBoxAnswer ShowMessageBox(const ui::MessageBoxRequest& request) override {
     boxes.push_back(request);
-    if (on_box) on_box();
     if (answers.empty()) {
       return request.buttons == ui::MessageBoxButtons::kOk ? ui::MessageBoxAnswer::kOk
                                                            : ui::MessageBoxAnswer::kCancel;
@@ -99,7 +97,6 @@ class RecordingServices final : public ui::UiServices {
 
   std::vector<ui::MessageBoxRequest> boxes;
   std::deque<ui::MessageBoxAnswer> answers;
-  std::function<void()> on_box;  // runs while a box is up, e.g. to mend the line
 };
 
 inline simbus::TransmitterConfig Transmitter(std::string address, int baud) {
@@ -140,7 +137,6 @@ class TerminalTest : public ::testing::Test {
     }
   }
 
-  ui::Control& operator[](const char* name) { return form[name]; }
   std::string Text(const char* name) { return form[name].text(); }
 
   // What the user does; each must be possible (nothing hidden, disabled or refused).
@@ -148,7 +144,8 @@ class TerminalTest : public ::testing::Test {
   void Choose(const char* name, int index) { Expect(user.Choose(ui::ControlId{name, -1}, index)); }
   void Type(const char* name, std::string_view text) { Expect(user.Type(ui::ControlId{name, -1}, text)); }
   void Paste(const char* name, std::string_view text) { Expect(user.Paste(ui::ControlId{name, -1}, text)); }
-  // Types `request` into the send box (which starts with "$") and sends it.
+  void Key(const char* name, int code) { Expect(user.Key(ui::ControlId{name, -1}, code)); }
+  // Puts `typed` into the send box and sends it.
   void Send(std::string_view typed) {
     Paste("Txt_send", typed);
     Click("Cmd_send");
@@ -163,6 +160,13 @@ class TerminalTest : public ::testing::Test {
     return bytes;
   }
   std::string LastBoxText() const { return services.boxes.empty() ? "" : services.boxes.back().text; }
+  // After a failure: the port is closed and the next send on port 1 works.
+  void ExpectClosedAndNextSendWorks() {
+    EXPECT_FALSE(port.port_open());
+    Choose("Cbo_com", 0);
+    Send("$01VR");
+    EXPECT_EQ(Text("Txt_receive"), "2.00");
+  }
 
   platform::VirtualClock clock;
   simbus::Bus bus{clock};

@@ -1,5 +1,5 @@
-// Test mode against simulated transmitters: framing with either checksum, the wait, the
-// four checks with their messages, Retry and Cancel, and the silent "AD" probe.
+// Test mode: the checksum and time-out texts, framing with either checksum, the wait, the
+// checks on the reply with their messages, Retry and Cancel, and the silent "AD" probe.
 
 #include <gmock/gmock.h>
 
@@ -12,61 +12,49 @@ using ::testing::ElementsAre;
 using ::testing::MatchesRegex;
 
 constexpr const char* kPressure = "\\+00[34][0-9]\\.[0-9]";  // transmitter 01 reads about 40 kPa
+const std::string kNoEnd = "没有收到字符串或缺少结束符！";
 
-class TestModeExchange : public TerminalTest {};
-
-TEST_F(TestModeExchange, FramesTheTypedRequestAndReturnsTheValue) {
+TEST_F(TerminalTest, FramesTheTypedRequestWithEitherChecksumAndReturnsTheValue) {
   Send("$01RP0");
-  EXPECT_THAT(WrittenBytes(bus_log), ElementsAre("$01RP033\r"));
   EXPECT_EQ(Text("Txt_sendall"), "$01RP033\r");
   EXPECT_THAT(Text("Txt_receive"), MatchesRegex(kPressure));
   EXPECT_THAT(Text("Txt_receiveall"), MatchesRegex("\\*01" + std::string(kPressure) + "[0-9A-F]{2}\r"));
   EXPECT_TRUE(services.boxes.empty());
   EXPECT_FALSE(port.port_open());
   EXPECT_LT(clock.now_us(), 250'000u) << "the wait ends with the CR, not at the time-out";
-}
 
-TEST_F(TestModeExchange, EnterInTheSendBoxSendsLikeTheButton) {
   Paste("Txt_send", "$01VR");
-  Expect(user.Key(ui::ControlId{"Txt_send", -1}, 13));
+  Key("Txt_send", 13);  // Enter sends like the button
   EXPECT_EQ(Text("Txt_receive"), "2.00");
-  EXPECT_EQ(Text("Txt_send"), "$01VR");
-}
-
-TEST_F(TestModeExchange, ChecksumCoversTheTextAfterItsFirstCharacter) {
   Send("$");
+  Send("$数");
+  EXPECT_EQ(Text("Txt_sendall"), "$数37\r");
   Click("optcrc", 0);
   Send("$");
   Send("$aaC");  // 'a' + 'a' + 'C' = 0x105: the sum sends its last two digits
-  EXPECT_THAT(WrittenBytes(bus_log), ElementsAre("$00\r", "$0\r", "$aaC05\r"));
+  EXPECT_THAT(WrittenBytes(bus_log), ElementsAre("$01RP033\r", "$01VR05\r", "$00\r",
+                                                 "$\xCA\xFD"
+                                                 "37\r",
+                                                 "$0\r", "$aaC05\r"));
 }
 
-TEST_F(TestModeExchange, ReplyInPiecesIsGatheredUntilItsCarriageReturn) {
+TEST_F(TerminalTest, ReplyInPiecesIsGatheredAndBytesAfterTheCarriageReturnAreDiscarded) {
   T01().faults() = {.split_pieces = 3, .split_gap_ms = 40};
   Send("$01RP0");
   EXPECT_THAT(Text("Txt_receive"), MatchesRegex(kPressure));
   EXPECT_GE(clock.now_us(), 80'000u);
-  EXPECT_TRUE(services.boxes.empty());
-}
 
-TEST_F(TestModeExchange, BytesArrivingAfterTheCarriageReturnAreLeftForTheNextDiscard) {
   T01().faults() = {.trailing = "XY"};
-  Send("$01VR");
-  EXPECT_EQ(Text("Txt_receiveall"), "*012.001D\r");
-  clock.advance_ms(100);  // the user's next click
-  Send("$01VR");
-  EXPECT_EQ(Text("Txt_receiveall"), "*012.001D\r");
-  EXPECT_EQ(Text("Txt_receive"), "2.00");
+  for (int i = 0; i < 2; ++i) {
+    clock.advance_ms(100);  // the user's next click
+    Send("$01VR");
+    EXPECT_EQ(Text("Txt_receiveall"), "*012.001D\r");
+  }
   EXPECT_TRUE(services.boxes.empty());
 }
 
-TEST_F(TestModeExchange, EachFailedCheckNamesItsReason) {
-  struct Case {
-    simbus::Faults faults;
-    const char* request;
-    const char* reason;
-  };
-  const Case cases[] = {
+TEST_F(TerminalTest, EachFailedCheckNamesItsReasonAndCancelReturnsNothing) {
+  const std::tuple<simbus::Faults, const char*, const char*> cases[] = {
       {{.silent = true}, "$01RP0", "没有收到字符串或缺少结束符！"},
       {{.late_ms = 400}, "$01RP0", "没有收到字符串或缺少结束符！"},
       {{.noise_before = "#"}, "$01VR", "没有起始符!"},
@@ -75,25 +63,26 @@ TEST_F(TestModeExchange, EachFailedCheckNamesItsReason) {
       {{.overflow = simbus::Overflow::kNegative}, "$01RP0", "溢出错误！"},
       {{.overflow = simbus::Overflow::kPositive}, "$01RP0", "溢出错误！"},
   };
-  for (const Case& c : cases) {
+  for (const auto& [faults, request, reason] : cases) {
+    SCOPED_TRACE(std::string(request) + " " + reason);
     services.boxes.clear();
-    T01().faults() = c.faults;
+    T01().faults() = faults;
     Paste("Txt_receive", "old");
-    Send(c.request);
-    ASSERT_EQ(services.boxes.size(), 1u) << c.request << " " << c.reason;
+    Send(request);
+    ASSERT_EQ(services.boxes.size(), 1u);
     const ui::MessageBoxRequest& box = services.boxes[0];
-    EXPECT_EQ(box.text, ReplyBoxText(c.reason, Text("Txt_sendall")));
+    EXPECT_EQ(box.text, ReplyBoxText(reason, Text("Txt_sendall")));
     EXPECT_EQ(box.title, "错误信息");
     EXPECT_EQ(box.buttons, ui::MessageBoxButtons::kRetryCancel);
     EXPECT_EQ(box.icon, ui::MessageBoxIcon::kWarning);
-    EXPECT_EQ(Text("Txt_receive"), "") << "Cancel returns the empty string";
+    EXPECT_EQ(Text("Txt_receive"), "");
     EXPECT_FALSE(port.port_open());
     clock.advance_ms(1000);  // a late reply lands while the port is closed
   }
   EXPECT_THAT(Text("Txt_receiveall"), ::testing::StartsWith("*01+@OVER"));
 }
 
-TEST_F(TestModeExchange, BareAddressReplyGivesAnEmptyValueWithoutComplaint) {
+TEST_F(TerminalTest, BareAddressReplyGivesAnEmptyValueWithoutComplaint) {
   simbus::TransmitterConfig blank = Transmitter("07", 9600);
   blank.settings.type = "";
   bus.Add(blank);
@@ -104,58 +93,55 @@ TEST_F(TestModeExchange, BareAddressReplyGivesAnEmptyValueWithoutComplaint) {
   EXPECT_TRUE(services.boxes.empty());
 }
 
-TEST_F(TestModeExchange, RetryResendsTheSameFrameAndWaitsTheFullTimeoutAgain) {
+TEST_F(TerminalTest, RetryResendsTheSameFrameAndWaitsTheFullTimeoutAgain) {
   T01().faults() = {.silent = true};
   Paste("Txt_delay", "300");
   services.answers = {ui::MessageBoxAnswer::kRetry, ui::MessageBoxAnswer::kCancel};
   Send("$01RP0");
+  EXPECT_THAT(WrittenBytes(bus_log), ElementsAre("$01RP033\r", "$01RP033\r"));
   ASSERT_EQ(bus_log.writes.size(), 2u);
-  EXPECT_EQ(bus_log.writes[0].bytes, bus_log.writes[1].bytes);
-  EXPECT_EQ(bus_log.writes[0].bytes, "$01RP033\r");
   EXPECT_GE(bus_log.writes[1].at_ms - bus_log.writes[0].at_ms, 300u);
   EXPECT_GE(clock.now_us() / 1000 - bus_log.writes[1].at_ms, 300u);
   ASSERT_EQ(services.boxes.size(), 2u);
-  EXPECT_EQ(services.boxes[1].text, ReplyBoxText("没有收到字符串或缺少结束符！", "$01RP033\r"));
+  EXPECT_EQ(services.boxes[1].text, ReplyBoxText(kNoEnd, "$01RP033\r"));
 }
 
-TEST_F(TestModeExchange, RetryThatSucceedsReturnsTheValue) {
-  T01().faults() = {.bad_checksum = true};
-  services.answers = {ui::MessageBoxAnswer::kRetry};
-  services.on_box = [this] { T01().faults() = {}; };  // the user mends the line, then retries
-  Send("$01VR");
-  EXPECT_EQ(services.boxes.size(), 1u);
-  EXPECT_EQ(Text("Txt_receive"), "2.00");
-}
-
-TEST_F(TestModeExchange, AddressProbesFailSilently) {
+TEST_F(TerminalTest, AddressProbesFailSilently) {
   Paste("Txt_receive", "old");
   Send("$09AD");
   EXPECT_TRUE(services.boxes.empty());
   EXPECT_EQ(Text("Txt_receive"), "");
-  EXPECT_EQ(bus_log.writes.size(), 1u);
   Send("$01AD");
   EXPECT_EQ(Text("Txt_receive"), "01");
 }
 
-TEST_F(TestModeExchange, TimeoutOfZeroStillReadsOnce) {
-  Paste("Txt_delay", "0");
-  Send("$01RP0");
-  EXPECT_EQ(bus_log.reads, 1);
-  EXPECT_EQ(clock.now_us(), 0u);
-  EXPECT_EQ(LastBoxText(), ReplyBoxText("没有收到字符串或缺少结束符！", "$01RP033\r"));
+TEST_F(TerminalTest, TimeoutOfZeroOrBelowStillReadsOnce) {
+  for (const char* timeout : {"0", "-50"}) {
+    SCOPED_TRACE(timeout);
+    bus_log.reads = 0;
+    Paste("Txt_delay", timeout);
+    Send("$01RP0");
+    EXPECT_EQ(bus_log.reads, 1);
+    EXPECT_EQ(clock.now_us(), 0u);
+    EXPECT_EQ(LastBoxText(), ReplyBoxText(kNoEnd, "$01RP033\r"));
+  }
+  Choose("Cbo_com", 1);  // a reply that is already there is taken
+  scripted.ReplyToNextWrite(0, "*012.001D\r");
+  Send("$01VR");
+  EXPECT_EQ(Text("Txt_receive"), "2.00");
+  EXPECT_EQ(scripted_log.reads, 1);
 }
 
-TEST_F(TestModeExchange, TimeoutIsExactAcrossTheTickCounterWrap) {
+TEST_F(TerminalTest, TimeoutIsExactAcrossTheTickCounterWrap) {
   clock.set_tick_origin_ms(0xFFFFFFFFu - 100);  // the counter wraps during the wait
   T01().faults() = {.silent = true};
   Send("$01RP0");
   EXPECT_GE(clock.now_us(), 250'000u);
   EXPECT_LT(clock.now_us(), 251'000u);
   EXPECT_LE(bus_log.reads, 3) << "the wait sleeps in the port instead of polling";
-  EXPECT_EQ(services.boxes.size(), 1u);
 }
 
-TEST_F(TestModeExchange, EndlessStreamWithoutCarriageReturnIsCapped) {
+TEST_F(TerminalTest, EndlessStreamWithoutCarriageReturnIsCapped) {
   simbus::TransmitterConfig chatty = Transmitter("20", 115200);
   chatty.faults = {.noise_before = std::string(6000, 'x')};
   bus.Add(chatty);
@@ -163,7 +149,7 @@ TEST_F(TestModeExchange, EndlessStreamWithoutCarriageReturnIsCapped) {
   Paste("Txt_delay", "9999");
   Send("$20VR");
   EXPECT_EQ(Text("Txt_receiveall"), std::string(4096, 'x'));
-  EXPECT_EQ(LastBoxText(), ReplyBoxText("没有收到字符串或缺少结束符！", Text("Txt_sendall")));
+  EXPECT_EQ(LastBoxText(), ReplyBoxText(kNoEnd, Text("Txt_sendall")));
   EXPECT_LT(clock.now_us(), 1'000'000u) << "the CR after the noise still ends the wait";
 }
 

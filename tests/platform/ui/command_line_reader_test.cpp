@@ -26,9 +26,11 @@ TEST(CommandLineReader, ArgumentIsTheVerbatimRestAfterOneBlank) {
   ASSERT_EQ(read.kind, Kind::kCommand);
   EXPECT_EQ(read.command.text, "");  // present and empty
   EXPECT_EQ(ReadCommandLine("paste Txt_delay").error, "missing argument (usage: paste NAME TEXT)");
+  EXPECT_EQ(ReadCommandLine("click cmdSEARCH  ").kind, Kind::kCommand) << "trailing blanks";
+  EXPECT_EQ(ReadCommandLine("click cmdSEARCH now").error, "unexpected argument: now (usage: click NAME)");
 }
 
-TEST(CommandLineReader, ReadsArrayElementsNumbersAndAnswers) {
+TEST(CommandLineReader, ReadsArrayElementsNumbersAnswersAndScheduledCommands) {
   ReadResult read = ReadCommandLine("click optcrc(0)");
   EXPECT_EQ(read.command.control, (ui::ControlId{"optcrc", 0}));
   read = ReadCommandLine("scroll VScroll1 -5000");
@@ -39,10 +41,7 @@ TEST(CommandLineReader, ReadsArrayElementsNumbersAndAnswers) {
                           "key txt 99999999999", "scroll v +-1", "wait -1", "wait 1e3"}) {
     EXPECT_EQ(ReadCommandLine(bad).kind, Kind::kError) << bad;
   }
-}
-
-TEST(CommandLineReader, AfterCarriesAFullCommandButNeverAnotherAfter) {
-  ReadResult read = ReadCommandLine("after 250 type Txt_send  x");
+  read = ReadCommandLine("after 250 type Txt_send  x");
   ASSERT_EQ(read.kind, Kind::kCommand) << read.error;
   EXPECT_EQ(read.command.number, 250);
   ASSERT_NE(read.command.scheduled, nullptr);
@@ -51,12 +50,6 @@ TEST(CommandLineReader, AfterCarriesAFullCommandButNeverAnotherAfter) {
   EXPECT_EQ(ReadCommandLine("after 10 # nothing").error, "missing argument (usage: after MS COMMAND)");
   EXPECT_EQ(ReadCommandLine("after 10 fly away").error, "unknown command: fly");
   EXPECT_EQ(ReadCommandLine("after 10 after 10 dump").error, "after cannot schedule another after");
-}
-
-TEST(CommandLineReader, NameOnlyVerbsAcceptTrailingBlanksButNoText) {
-  EXPECT_EQ(ReadCommandLine("click cmdSEARCH  ").kind, Kind::kCommand);
-  EXPECT_EQ(ReadCommandLine("close ").kind, Kind::kCommand);
-  EXPECT_EQ(ReadCommandLine("click cmdSEARCH now").error, "unexpected argument: now (usage: click NAME)");
 }
 
 }  // namespace

@@ -44,42 +44,34 @@ struct TestWindow {
 };
 
 inline TestWindow::TestWindow(RecordingClock& c) : clock(c) {
-  window.Add({.kind = ControlKind::kFrame, .name = "fraLine", .text = "Line"});
-  window.Add({.kind = ControlKind::kList,
-              .name = "cboPort",
-              .parent = "fraLine",
-              .items = {"Com1", "Com2", "Com3"},
+  using K = ControlKind;
+  // clang-format off
+  window.Add({.kind = K::kFrame, .name = "fraLine", .text = "Line"});
+  window.Add({.kind = K::kList, .name = "cboPort", .parent = "fraLine", .items = {"Com1", "Com2", "Com3"},
               .item_data = {1, 2, 3}});
-  window.Add({.kind = ControlKind::kList,
-              .name = "cboBaud",
-              .parent = "fraLine",
-              .editable = true,
-              .items = {"9600", "4800"},
-              .list_index = 0});
-  window.Add({.kind = ControlKind::kButton, .name = "cmdSearch", .text = "Search"});
-  window.Add({.kind = ControlKind::kTextBox, .name = "txtDelay", .text = "250", .max_length = 4});
-  window.Add({.kind = ControlKind::kTextBox, .name = "txtSend", .text = "$"});
-  window.Add({.kind = ControlKind::kTextBox, .name = "txtShown", .text = "PRESSURE", .read_only = true});
-  window.Add({.kind = ControlKind::kButton, .name = "cmdSend", .text = "Send"});
-  window.Add({.kind = ControlKind::kButton, .name = "cmdAsk", .text = "Ask"});
-  window.Add({.kind = ControlKind::kButton, .name = "cmdHidden", .text = "Hidden", .visible = false});
-  window.Add({.kind = ControlKind::kCheckBox, .name = "chkSame", .text = "Same"});
-  window.Add({.kind = ControlKind::kFrame, .name = "fraCrc", .text = "Checksum"});
-  window.Add({.kind = ControlKind::kOption, .name = "optCrc", .index = 0, .parent = "fraCrc", .text = "Sum"});
-  window.Add({.kind = ControlKind::kOption,
-              .name = "optCrc",
-              .index = 1,
-              .parent = "fraCrc",
-              .text = "Xor",
+  window.Add({.kind = K::kList, .name = "cboBaud", .parent = "fraLine", .editable = true,
+              .items = {"9600", "4800"}, .list_index = 0});
+  window.Add({.kind = K::kButton, .name = "cmdSearch", .text = "Search"});
+  window.Add({.kind = K::kTextBox, .name = "txtDelay", .text = "250", .max_length = 4});
+  window.Add({.kind = K::kTextBox, .name = "txtSend", .text = "$"});
+  window.Add({.kind = K::kTextBox, .name = "txtShown", .text = "PRESSURE", .read_only = true});
+  window.Add({.kind = K::kButton, .name = "cmdSend", .text = "Send"});
+  window.Add({.kind = K::kButton, .name = "cmdAsk", .text = "Ask"});
+  window.Add({.kind = K::kButton, .name = "cmdHidden", .text = "Hidden", .visible = false});
+  window.Add({.kind = K::kCheckBox, .name = "chkSame", .text = "Same"});
+  window.Add({.kind = K::kFrame, .name = "fraCrc", .text = "Checksum"});
+  window.Add({.kind = K::kOption, .name = "optCrc", .index = 0, .parent = "fraCrc", .text = "Sum"});
+  window.Add({.kind = K::kOption, .name = "optCrc", .index = 1, .parent = "fraCrc", .text = "Xor",
               .value = 1});
-  window.Add({.kind = ControlKind::kOption, .name = "optMode", .text = "Test", .value = 1});
-  window.Add({.kind = ControlKind::kScrollBar, .name = "vsTrim", .min = -5000, .max = 5000});
-  window.Add({.kind = ControlKind::kLabel, .name = "lblCount", .text = "0"});
-  window.Add({.kind = ControlKind::kTimer, .name = "tmrPoll", .enabled = false, .interval = 300});
-  window.Add({.kind = ControlKind::kButton, .name = "cmdPoll", .text = "Poll"});
-  window.Add({.kind = ControlKind::kStatusBar, .name = "sbInfo", .panels = {"ready"}});
-  window.Add({.kind = ControlKind::kMenu, .name = "mnuOption", .text = "Options"});
-  window.Add({.kind = ControlKind::kMenuItem, .name = "mnuAbout", .parent = "mnuOption", .text = "About"});
+  window.Add({.kind = K::kOption, .name = "optMode", .text = "Test", .value = 1});
+  window.Add({.kind = K::kScrollBar, .name = "vsTrim", .min = -5000, .max = 5000});
+  window.Add({.kind = K::kLabel, .name = "lblCount", .text = "0"});
+  window.Add({.kind = K::kTimer, .name = "tmrPoll", .enabled = false, .interval = 300});
+  window.Add({.kind = K::kButton, .name = "cmdPoll", .text = "Poll"});
+  window.Add({.kind = K::kStatusBar, .name = "sbInfo", .panels = {"ready"}});
+  window.Add({.kind = K::kMenu, .name = "mnuOption", .text = "Options"});
+  window.Add({.kind = K::kMenuItem, .name = "mnuAbout", .parent = "mnuOption", .text = "About"});
+  // clang-format on
 
   auto logs = [this](std::string entry) { return [this, entry](ui::UiServices&) { log.push_back(entry); }; };
   (*this)["cboPort"].on_click([this](ui::UiServices&) {

@@ -7,25 +7,12 @@
 #include <sstream>
 
 #include "platform/ui/headless/headless_driver.h"
-#include "platform/ui/timer_schedule.h"
 #include "test_window.h"
 
 namespace ui_test {
 namespace {
 
 using ::testing::ElementsAre;
-
-TEST(TimerSchedule, BeatsComeFromTheStartAndMissedOnesCollapseIntoOne) {
-  ui::TimerSchedule schedule(1000, 300);
-  EXPECT_FALSE(schedule.IsDue(1299));
-  EXPECT_TRUE(schedule.IsDue(1300));
-  schedule.TickDelivered(1310);  // delivered a little late: the beat stays
-  EXPECT_EQ(schedule.next_due_us(), 1600u);
-  schedule.TickDelivered(1600);
-  EXPECT_EQ(schedule.next_due_us(), 1900u);
-  schedule.TickDelivered(2950);  // three beats missed: still just one tick, on the next beat
-  EXPECT_EQ(schedule.next_due_us(), 3100u);
-}
 
 class TimerRun : public ::testing::Test {
  protected:
