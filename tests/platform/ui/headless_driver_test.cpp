@@ -87,6 +87,23 @@ TEST_F(HeadlessRun, MessageBoxesTakeQueuedAnswersInOrderElseTheirFirstButton) {
           R"j({"control": "lblCount", "kind": "label", "visible": true, "enabled": true, "caption": "retry"})j"));
 }
 
+TEST_F(HeadlessRun, AnUnansweredRetryLoopIsCancelledInsteadOfRunningForEver) {
+  int shown = 0;
+  t.window.Add({.kind = ui::ControlKind::kButton, .name = "cmdRetryLoop", .text = "Send"});
+  t.window.At("cmdRetryLoop").on_click([&shown](ui::UiServices& services) {
+    // A dead line: every retry fails again.
+    while (services.ShowMessageBox({"No reply", "Error", ui::MessageBoxButtons::kRetryCancel,
+                                    ui::MessageBoxIcon::kWarning}) == ui::MessageBoxAnswer::kRetry)
+      ++shown;
+  });
+  const std::vector<std::string> out = Run("click cmdRetryLoop\nanswer retry\nclick cmdRetryLoop\n");
+  ASSERT_EQ(out.size(), 9u);
+  EXPECT_NE(out[3].find(R"j("answer": "cancel")j"), std::string::npos) << "three retries, then cancel";
+  EXPECT_NE(out[4].find(R"j("answer": "retry")j"), std::string::npos) << "the queued answer counts as an answer";
+  EXPECT_NE(out[8].find(R"j("answer": "cancel")j"), std::string::npos);
+  EXPECT_EQ(shown, 7);
+}
+
 TEST_F(HeadlessRun, ValidationRefusalShowsItsMessageAndTheClickNeverHappens) {
   EXPECT_THAT(
       Run("clear txtDelay\nclick cmdSend\nshow txtDelay\n"),

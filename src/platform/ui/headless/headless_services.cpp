@@ -16,6 +16,17 @@ HeadlessServices::HeadlessServices(EventLoop& loop, platform::Clock& clock, Time
 
 MessageBoxAnswer HeadlessServices::ShowMessageBox(const MessageBoxRequest& request) {
   MessageBoxAnswer answer = FirstButton(request.buttons);
+  const bool unanswered = answers_.empty();
+  // A Retry/Cancel box that nobody answers would otherwise be retried for ever (a dead
+  // line fails every retry): after kMaxUnansweredRetries retries in a row it is cancelled.
+  if (unanswered && request.buttons == MessageBoxButtons::kRetryCancel) {
+    if (++unanswered_retries_ > kMaxUnansweredRetries) {
+      answer = MessageBoxAnswer::kCancel;
+      unanswered_retries_ = 0;
+    }
+  } else {
+    unanswered_retries_ = 0;
+  }
   if (!answers_.empty()) {
     const QueuedAnswer queued = answers_.front();
     answers_.pop_front();

@@ -1,8 +1,9 @@
 #pragma once
 // The window's services in headless mode: message boxes are printed as JSON lines and
-// answered from the script's queued answers (else with their first button), DoEvents
-// runs the event loop's due events, timers tick through the event loop, and the time of
-// day moves with the clock from a given start.
+// answered from the script's queued answers (else with their first button; a Retry/Cancel
+// box left unanswered three times in a row is then cancelled, so a script never retries
+// a dead line for ever), DoEvents runs the event loop's due events, timers tick through
+// the event loop, and the time of day moves with the clock from a given start.
 
 #include <deque>
 #include <ostream>
@@ -15,6 +16,9 @@ namespace ui::headless {
 
 class HeadlessServices final : public UiServices {
  public:
+  // Unanswered Retry/Cancel boxes get "retry" this many times in a row, then "cancel".
+  static constexpr int kMaxUnansweredRetries = 3;
+
   HeadlessServices(EventLoop& loop, platform::Clock& clock, TimeOfDay start, std::ostream& out);
 
   MessageBoxAnswer ShowMessageBox(const MessageBoxRequest& request) override;
@@ -37,6 +41,7 @@ class HeadlessServices final : public UiServices {
   const std::uint64_t start_us_;
   std::ostream& out_;
   std::deque<QueuedAnswer> answers_;
+  int unanswered_retries_ = 0;
 };
 
 }  // namespace ui::headless
