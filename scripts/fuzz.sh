@@ -20,7 +20,7 @@ for target in build/fuzz/fuzz/fuzz_*; do
   mkdir -p "$corpus" "$work"
   echo "fuzz: $name for ${seconds}s"
   log="build/fuzz/$name.log"
-  if ! "$target" -max_total_time="$seconds" -timeout=5 -rss_limit_mb=1024 -print_final_stats=1 \
+  if ! "$target" -max_total_time="$seconds" -timeout=30 -rss_limit_mb=1024 -print_final_stats=1 \
       -artifact_prefix=build/fuzz/artifacts/"$name"- "$work" "$corpus" >"$log" 2>&1; then
     grep -E 'ERROR|SUMMARY|Test unit written' "$log" || tail -20 "$log"
     echo "fuzz: $name FAILED (log: $log)"
