@@ -6,7 +6,6 @@
 //  - a full read at 9600 baud against the wire time of its exchanges.
 #include <benchmark/benchmark.h>
 
-#include <QCoreApplication>
 #include <chrono>
 
 #include "bench/thread_cpu.h"
@@ -146,11 +145,3 @@ void BM_FullReadAt9600(benchmark::State& state) {
 BENCHMARK(BM_FullReadAt9600)->Iterations(20)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  QCoreApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

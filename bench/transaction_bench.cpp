@@ -4,7 +4,6 @@
 //    its wall time (a busy wait would show close to 100%).
 #include <benchmark/benchmark.h>
 
-#include <QCoreApplication>
 #include <algorithm>
 #include <vector>
 
@@ -63,11 +62,3 @@ void BM_TimeoutCpuShare(benchmark::State& state) {
 BENCHMARK(BM_TimeoutCpuShare)->Iterations(30)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  QCoreApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

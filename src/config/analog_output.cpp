@@ -3,7 +3,6 @@
 #include <array>
 #include <string_view>
 
-#include "config/selected_transmitter.h"
 #include "config/trim_text.h"
 #include "config/value_normalisation.h"
 #include "protocol/commands.h"
@@ -32,19 +31,19 @@ constexpr std::array<OutputValue, 4> kOutputValues{{
 void SendTrim(MainWindow& m, std::string_view bar, std::string_view box_name, std::string_view mnemonic) {
   ui::Control& box = m[box_name];
   box.set_text(TrimText(m[bar].value()));
-  shell::BoxFill(box, SendToSelected(m, mnemonic, box.text()));
+  shell::BoxFill(box, m.SendToSelected(mnemonic, box.text()));
 }
 
 }  // namespace
 
 void cmdDA_Read_Click(MainWindow& m) {
-  for (const OutputValue& v : kOutputValues) shell::BoxFill(m[v.box], SendToSelected(m, v.mnemonic));
+  for (const OutputValue& v : kOutputValues) shell::BoxFill(m[v.box], m.SendToSelected(v.mnemonic));
 }
 
 void cmdDA_Write_Click(MainWindow& m) {
   for (const OutputValue& v : kOutputValues) {
     ui::Control& box = m[v.box];
-    shell::BoxFill(box, SendToSelected(m, v.mnemonic, box.text()));
+    shell::BoxFill(box, m.SendToSelected(v.mnemonic, box.text()));
   }
 }
 

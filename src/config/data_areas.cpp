@@ -3,7 +3,6 @@
 #include <string>
 #include <string_view>
 
-#include "config/selected_transmitter.h"
 #include "protocol/commands.h"
 #include "protocol/frame.h"
 #include "shell/reply_fill.h"
@@ -53,7 +52,7 @@ void CopySettingsToAll(MainWindow& m, std::string_view store) {
 // The command to the selected transmitter, and the message that tells whether it
 // answered exactly "OK" from the address now shown in CMB_ADDR.
 void SendAndReport(MainWindow& m, const AreaCommand& area) {
-  const std::string result = SendToSelected(m, area.mnemonic);
+  const std::string result = m.SendToSelected(area.mnemonic);
   const bool confirmed = protocol::ExactMatch(result, m["CMB_ADDR"].text(), cmd::kOk);
   m.MsgBox(std::string(confirmed ? area.done : area.failed), std::string(area.title));
 }

@@ -1,6 +1,5 @@
 #include "config/range_unit.h"
 
-#include "config/selected_transmitter.h"
 #include "config/value_normalisation.h"
 #include "discovery/device_read.h"
 #include "protocol/commands.h"
@@ -30,26 +29,26 @@ class CountWhile {
 }  // namespace
 
 void cmdSCALE_Read_Click(MainWindow& m) {
-  shell::ListFill(m["cmbUnit"], SendToSelected(m, cmd::kUnit));
-  shell::ListFill(m["Cmb_DP"], SendToSelected(m, cmd::kDecimalPoint));
-  shell::BoxFill(m["TXT_DPL"], SendToSelected(m, cmd::kRangeLow));
-  shell::BoxFill(m["TXT_DPH"], SendToSelected(m, cmd::kRangeHigh));
+  shell::ListFill(m["cmbUnit"], m.SendToSelected(cmd::kUnit));
+  shell::ListFill(m["Cmb_DP"], m.SendToSelected(cmd::kDecimalPoint));
+  shell::BoxFill(m["TXT_DPL"], m.SendToSelected(cmd::kRangeLow));
+  shell::BoxFill(m["TXT_DPH"], m.SendToSelected(cmd::kRangeHigh));
 }
 
 void cmdSCALE_Write_Click(MainWindow& m) {
   ui::Control& unit = m["cmbUnit"];
-  shell::ListFill(unit, SendToSelected(m, cmd::kUnit, shell::IndexArgument(unit)));
+  shell::ListFill(unit, m.SendToSelected(cmd::kUnit, shell::IndexArgument(unit)));
   ui::Control& decimal_point = m["Cmb_DP"];
-  shell::ListFill(decimal_point, SendToSelected(m, cmd::kDecimalPoint, shell::IndexArgument(decimal_point)));
+  shell::ListFill(decimal_point, m.SendToSelected(cmd::kDecimalPoint, shell::IndexArgument(decimal_point)));
   ui::Control& low = m["TXT_DPL"];
-  shell::BoxFill(low, SendToSelected(m, cmd::kRangeLow, low.text()));
+  shell::BoxFill(low, m.SendToSelected(cmd::kRangeLow, low.text()));
   ui::Control& high = m["TXT_DPH"];
-  shell::BoxFill(high, SendToSelected(m, cmd::kRangeHigh, high.text()));
+  shell::BoxFill(high, m.SendToSelected(cmd::kRangeHigh, high.text()));
 }
 
 void cmbUnit_Click(MainWindow& m, UnitReadNesting& nesting) {
   ui::Control& unit = m["cmbUnit"];
-  SendToSelected(m, cmd::kUnit, shell::IndexArgument(unit));  // the echo is not needed
+  m.SendToSelected(cmd::kUnit, shell::IndexArgument(unit));  // the echo is not needed
   if (!unit.enabled() || nesting.running >= kMostNestedUnitReads) return;
   CountWhile reading(nesting.running);
   discovery::ReadAllParameters(m);

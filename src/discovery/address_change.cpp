@@ -15,10 +15,6 @@ namespace {
 using shell::MainWindow;
 namespace cmd = protocol::cmd;
 
-std::string Send(MainWindow& m, std::string_view command) {
-  return m.Comm_Send(m["CMB_ADDR"].text(), command);
-}
-
 // Step 1: an address already in the list (other than the selected one) is refused.
 bool RefuseDuplicate(MainWindow& m) {
   ui::Control& addr = m["TXT_ADDR"];
@@ -36,7 +32,7 @@ bool RefuseDuplicate(MainWindow& m) {
 // Step 2: the transmitter answers from its new address with that address as the value.
 void ChangeAddress(MainWindow& m) {
   ui::Control& addr = m["TXT_ADDR"];
-  shell::BoxFill(addr, Send(m, std::string(cmd::kAddress) + addr.text()));
+  shell::BoxFill(addr, m.SendToSelected(std::string(cmd::kAddress) + addr.text()));
   ui::Control& found = m["CMB_ADDR"];
   found.set_item_text(found.list_index(), addr.text());
 }
@@ -46,7 +42,7 @@ void ChangeBaud(MainWindow& m) {
   ui::Control& bands = m["CMB_BAND"];
   ui::Control& found = m["CMB_ADDR"];
   const std::string code = shell::IndexArgument(bands);
-  const std::string result = Send(m, std::string(cmd::kBaud) + code);
+  const std::string result = m.SendToSelected(std::string(cmd::kBaud) + code);
   if (!protocol::ExactMatch(result, found.text(), code)) return;
   const auto k = static_cast<std::size_t>(found.list_index());
   if (k < m.OnlineTable.size()) m.OnlineTable[k].BandIndex = static_cast<std::int16_t>(bands.list_index());
@@ -77,9 +73,9 @@ void COM_ADDR_Click(MainWindow& m) {
   ChangeAddress(m);
   ChangeBaud(m);
   ui::Control& type = m["txtType"];
-  type.set_text(protocol::ValueCut(Send(m, std::string(cmd::kType) + type.text())));
+  type.set_text(protocol::ValueCut(m.SendToSelected(std::string(cmd::kType) + type.text())));
   ui::Control& serial = m["txtID"];
-  serial.set_text(protocol::ValueCut(Send(m, std::string(cmd::kSerial) + serial.text())));
+  serial.set_text(protocol::ValueCut(m.SendToSelected(std::string(cmd::kSerial) + serial.text())));
 }
 
 }  // namespace discovery

@@ -7,7 +7,7 @@
 namespace measure {
 
 void COM_SC_Click(shell::MainWindow& m) {
-  shell::BoxFill(m["TXT_PRESSURE"], m.Comm_Send(m["CMB_ADDR"].text(), protocol::cmd::kZero));
+  shell::BoxFill(m["TXT_PRESSURE"], m.SendToSelected(protocol::cmd::kZero));
 }
 
 void cmdReFresh_Click(shell::MainWindow& m) { discovery::ReadAllParameters(m); }

@@ -28,10 +28,6 @@ constexpr std::size_t kPressureFailLength = 8;
 // The length as the box counts its text: in characters, not UTF-8 bytes.
 std::size_t Length(const std::string& text) { return ui::utf8::CountCharacters(text); }
 
-std::string Send(MainWindow& m, std::string_view command) {
-  return m.Comm_Send(m["CMB_ADDR"].text(), command);
-}
-
 // One more failed poll; the caption is its own count, as the label shows it.
 void CountFailedPoll(ui::Control& counter) {
   char text[32];
@@ -41,7 +37,7 @@ void CountFailedPoll(ui::Control& counter) {
 
 void PollTemperature(MainWindow& m) {
   ui::Control& box = m["TXT_TEMPERATURE"];
-  box.set_text(Send(m, cmd::kReadTemperature));
+  box.set_text(m.SendToSelected(cmd::kReadTemperature));
   if (Length(box.text()) > kTemperatureFailLength) {
     box.set_text(protocol::ValueCut(box.text()));
     box.set_text(platform::FormatOneDecimal(platform::NumericValue(box.text())));
@@ -52,7 +48,7 @@ void PollTemperature(MainWindow& m) {
 
 void PollPressure(MainWindow& m) {
   ui::Control& box = m["TXT_PRESSURE"];
-  box.set_text(Send(m, cmd::kReadPressure));
+  box.set_text(m.SendToSelected(cmd::kReadPressure));
   if (Length(box.text()) > kPressureFailLength) {
     box.set_text(protocol::ValueCut(box.text()));  // shown as the transmitter wrote it
     TrackMinMax(m["txtMIN"], m["txtMAX"], box.text());

@@ -11,6 +11,12 @@ MainWindow::MainWindow(platform::SerialPort& port, platform::Clock& clock_, plat
   AddMainWindowControls(window_);
 }
 
+std::string MainWindow::SendToSelected(std::string_view mnemonic, std::string_view argument) {
+  std::string command(mnemonic);
+  command.append(argument);
+  return Comm_Send(window_.At("CMB_ADDR").text(), command);
+}
+
 ui::MessageBoxAnswer MainWindow::MsgBox(std::string text, std::string title, ui::MessageBoxIcon icon,
                                         ui::MessageBoxButtons buttons) {
   if (title.empty()) title = app_title.empty() ? std::string(kAppTitle) : app_title;

@@ -48,6 +48,11 @@ class MainWindow {
     return transaction_.Comm_Send(send_addr, send_comm);
   }
 
+  // One transaction with the transmitter selected in CMB_ADDR, whose text is read afresh
+  // for each one (an address change may have just edited it): the mnemonic with its
+  // argument appended.
+  std::string SendToSelected(std::string_view mnemonic, std::string_view argument = "");
+
   // Shows a modal message box; an empty title shows the application title.
   ui::MessageBoxAnswer MsgBox(std::string text, std::string title = "",
                               ui::MessageBoxIcon icon = ui::MessageBoxIcon::kNone,

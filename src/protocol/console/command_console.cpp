@@ -7,7 +7,7 @@ void Cmd_INS_Click(shell::MainWindow& m) {
   result.set_text("");  // a failed call never leaves an old result on view
   // The engine declines an empty address with an empty command itself ("ERR 0", nothing
   // written): the one frame whose checksum does not exist is never built.
-  result.set_text(m.Comm_Send(m["CMB_ADDR"].text(), m["txtInsSend"].text()));
+  result.set_text(m.SendToSelected(m["txtInsSend"].text()));
 }
 
 void AttachCommandConsole(shell::MainWindow& m) {
