@@ -4,6 +4,7 @@
 // Frame_Command; the search, refresh and quit buttons, the access-code box and the two
 // counters in a column at the right edge.
 
+#include "platform/ui/control_rows.h"
 #include "shell/main_window.h"
 
 namespace shell {
@@ -14,19 +15,9 @@ using ui::Alignment;
 using ui::ControlDesign;
 using ui::ControlKind;
 using ui::LayoutHint;
-
-LayoutHint At(int row, int column, int row_span = 1, int column_span = 1) {
-  return LayoutHint{row, column, row_span, column_span};
-}
-
-// A label standing before the control it names.
-ControlDesign Label(std::string name, std::string parent, std::string caption, LayoutHint at) {
-  return {.kind = ControlKind::kLabel,
-          .name = std::move(name),
-          .parent = std::move(parent),
-          .text = std::move(caption),
-          .layout = at};
-}
+using ui::rows::At;
+using ui::rows::Frame;
+using ui::rows::Label;
 
 ControlDesign Button(std::string name, std::string parent, std::string caption, LayoutHint at) {
   return {.kind = ControlKind::kButton,
@@ -64,10 +55,6 @@ ControlDesign List(std::string name, std::string parent, std::vector<std::string
           .items = std::move(items),
           .item_data = std::move(data),
           .layout = at};
-}
-
-ControlDesign Frame(std::string name, std::string caption, LayoutHint at) {
-  return {.kind = ControlKind::kFrame, .name = std::move(name), .text = std::move(caption), .layout = at};
 }
 
 // A trim bar: up is more, one step per arrow click.

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/ui/control_rows.h"
 #include "terminal/terminal_window.h"
 
 namespace terminal {
@@ -20,27 +21,14 @@ namespace {
 using ui::ControlDesign;
 using ui::ControlKind;
 using ui::LayoutHint;
-
-LayoutHint At(int row, int column, int row_span = 1, int column_span = 1) {
-  return LayoutHint{row, column, row_span, column_span};
-}
+using ui::rows::At;
+using ui::rows::Frame;
+using ui::rows::Label;
 
 // Two captions of one label, the first before the first control laid over it, the second
 // before the next.
 std::string SpacedCaptions(const std::string& first, const std::string& second) {
   return first + "            " + second;
-}
-
-ControlDesign Frame(std::string name, std::string caption, LayoutHint at) {
-  return {.kind = ControlKind::kFrame, .name = std::move(name), .text = std::move(caption), .layout = at};
-}
-
-ControlDesign Label(std::string name, std::string parent, std::string caption, LayoutHint at) {
-  return {.kind = ControlKind::kLabel,
-          .name = std::move(name),
-          .parent = std::move(parent),
-          .text = std::move(caption),
-          .layout = at};
 }
 
 // The user may pick an entry or type any text.

@@ -157,14 +157,18 @@ void UserActions::PressKey(Control& control, int key_code, std::string_view type
   control.set_text(std::move(text));
 }
 
+Control* UserActions::ReachForTyping(const ControlId& id, ActionResult& result) {
+  Control* control = Reach(id, result);
+  if (control == nullptr) return nullptr;
+  result = CheckTypable(*control);
+  if (result.status == ActionStatus::kDone) result = MoveFocusTo(*control);
+  return result.status == ActionStatus::kDone ? control : nullptr;
+}
+
 ActionResult UserActions::Type(const ControlId& id, std::string_view text) {
   ActionResult result;
-  Control* control = Reach(id, result);
+  Control* control = ReachForTyping(id, result);
   if (control == nullptr) return result;
-  result = CheckTypable(*control);
-  if (result.status != ActionStatus::kDone) return result;
-  result = MoveFocusTo(*control);
-  if (result.status != ActionStatus::kDone) return result;
   for (const utf8::Character& character : utf8::SplitCharacters(text)) {
     result = CheckTypable(*control);
     if (result.status != ActionStatus::kDone) return result;  // put out of reach while typing
@@ -196,12 +200,8 @@ ActionResult UserActions::Key(const ControlId& id, int key_code) {
 
 ActionResult UserActions::Paste(const ControlId& id, std::string_view text) {
   ActionResult result;
-  Control* control = Reach(id, result);
+  Control* control = ReachForTyping(id, result);
   if (control == nullptr) return result;
-  result = CheckTypable(*control);
-  if (result.status != ActionStatus::kDone) return result;
-  result = MoveFocusTo(*control);
-  if (result.status != ActionStatus::kDone) return result;
   if (control->kind() == ControlKind::kTextBox && control->max_length() > 0) {
     text = utf8::FirstCharacters(text, static_cast<std::size_t>(control->max_length()));
   }

@@ -60,6 +60,9 @@ class UserActions {
   Control* Reach(const ControlId& id, ActionResult& error);
   ActionResult CheckReachable(const Control& control) const;
   ActionResult CheckTypable(const Control& control) const;
+  // The control if the user can type into it now, with the focus moved there; otherwise
+  // null, with `result` saying why (unreachable, not typable, or validation refused).
+  Control* ReachForTyping(const ControlId& id, ActionResult& result);
   ActionResult MoveFocusTo(Control& control);
   void PressKey(Control& control, int key_code, std::string_view typed_bytes);
 
