@@ -18,7 +18,8 @@ int main(int argc, char** argv) {
   const platform::ProgramOptions options = platform::ParseProgramOptions(argc, argv);
   if (!options.error.empty()) {
     std::cerr << "dravon: " << options.error << "\n"
-              << "usage: dravon [--headless] [--simulate] [--port N=DEVICE]... [--snapshot FILE.png]\n";
+              << "usage: dravon [--headless] [--simulate] [--port N=DEVICE]... [--snapshot FILE.png] [--open "
+                 "TOOL]\n";
     return 2;
   }
 
@@ -40,5 +41,11 @@ int main(int argc, char** argv) {
   QApplication qt(argc, argv);
   shell::MainWindow main_window(port, clock, store);
   dravon::AttachDravonHandlers(main_window);
-  return gui::RunQtWindow(main_window.window(), gui::RunOptions{options.snapshot});
+  // The tool windows' entries stand in the 选项 menu, above its separator.
+  gui::RunOptions run;
+  run.snapshot = options.snapshot;
+  run.open_tool = options.open_tool;
+  run.tools.menu = "Option";
+  run.tools.before = "space1";
+  return gui::RunQtWindow(main_window.window(), run);
 }

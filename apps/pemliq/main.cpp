@@ -18,7 +18,8 @@ int main(int argc, char** argv) {
   const platform::ProgramOptions options = platform::ParseProgramOptions(argc, argv);
   if (!options.error.empty()) {
     std::cerr << "pemliq: " << options.error << "\n"
-              << "usage: pemliq [--headless] [--simulate] [--port N=DEVICE]... [--snapshot FILE.png]\n";
+              << "usage: pemliq [--headless] [--simulate] [--port N=DEVICE]... [--snapshot FILE.png] [--open "
+                 "TOOL]\n";
     return 2;
   }
 
@@ -38,5 +39,9 @@ int main(int argc, char** argv) {
 
   QApplication qt(argc, argv);
   terminal::TerminalWindow form(port, clock);
-  return gui::RunQtWindow(form.window(), gui::RunOptions{options.snapshot});
+  // The window has no menu of its own: the tool windows' entries get one (工具).
+  gui::RunOptions run;
+  run.snapshot = options.snapshot;
+  run.open_tool = options.open_tool;
+  return gui::RunQtWindow(form.window(), run);
 }

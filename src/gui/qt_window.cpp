@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QMainWindow>
 #include <QPixmap>
+#include <QScreen>
 #include <QTimer>
 #include <iostream>
 
@@ -32,9 +33,15 @@ class AttachedServices {
   ui::Window& window_;
 };
 
-void TakeSnapshotLater(QMainWindow& main, const std::string& path) {
-  QTimer::singleShot(kSnapshotDelayMs, &main, [&main, path] {
-    if (main.grab().save(QString::fromStdString(path), "PNG")) {
+// The program's window alone, or the whole screen when a tool window stands beside it.
+QPixmap Picture(QMainWindow& main, bool whole_screen) {
+  if (!whole_screen || main.screen() == nullptr) return main.grab();
+  return main.screen()->grabWindow(0);
+}
+
+void TakeSnapshotLater(QMainWindow& main, const std::string& path, bool whole_screen) {
+  QTimer::singleShot(kSnapshotDelayMs, &main, [&main, path, whole_screen] {
+    if (Picture(main, whole_screen).save(QString::fromStdString(path), "PNG")) {
       QCoreApplication::exit(0);
       return;
     }
@@ -54,13 +61,17 @@ int RunQtWindow(ui::Window& window, const RunOptions& options) {
   QtServices services(window);
   WindowView view(window);
   services.set_dialog_parent(&view.main_window());
+  AddToolMenu(view, options.tools);
   const AttachedServices attached(window, services);
 
   window.Load();  // start-up may show message boxes and open the port before the window shows
   if (window.closed()) return 0;
   view.set_on_closed([] { QCoreApplication::exit(0); });
   view.main_window().show();
-  if (!options.snapshot.empty()) TakeSnapshotLater(view.main_window(), options.snapshot);
+  if (!options.open_tool.empty() && !OpenTool(view, options.open_tool))
+    std::cerr << "no tool window named " << options.open_tool << '\n';
+  if (!options.snapshot.empty())
+    TakeSnapshotLater(view.main_window(), options.snapshot, !options.open_tool.empty());
   return QApplication::exec();
 }
 

@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "gui/tool_menu.h"
 #include "platform/ui/window.h"
 
 namespace gui {
@@ -12,6 +13,11 @@ namespace gui {
 struct RunOptions {
   // Non-empty: once the window is shown and loaded, save a PNG of it here and quit.
   std::string snapshot;
+  // Windows of the front-end beside the program's own, reached from its menus.
+  ToolMenu tools;
+  // Non-empty: once the window is shown, open the tool window of this entry (with
+  // --snapshot, the picture is then of the whole screen, tool window included).
+  std::string open_tool;
 };
 
 // Needs a QApplication constructed by the caller. Loads the window (its load handler

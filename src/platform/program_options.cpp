@@ -38,6 +38,12 @@ ProgramOptions ParseProgramOptions(const std::vector<std::string>& args) {
         return options;
       }
       options.snapshot = args[++i];
+    } else if (arg == "--open") {
+      if (i + 1 >= args.size()) {
+        options.error = "--open needs the name of a tool window";
+        return options;
+      }
+      options.open_tool = args[++i];
     } else if (arg == "--port" || arg.rfind("--port=", 0) == 0) {
       std::string value;
       if (arg == "--port") {

@@ -2,7 +2,8 @@
 // The command line both programs share:
 //   PROGRAM [--headless] [--simulate] [--port N=DEVICE]... [--snapshot FILE.png]
 // --snapshot makes the real window save a picture of itself once it is shown, then quit
-// (for the README's screenshots).
+// (for the README's screenshots). --open NAME opens a tool window beside the real window
+// once it is shown (with --snapshot, the picture is then of the whole screen).
 
 #include <map>
 #include <string>
@@ -16,8 +17,9 @@ struct ProgramOptions {
   bool headless = false;
   bool simulate = false;
   std::map<int, std::string> ports;  // --port N=DEVICE
-  std::string snapshot;               // --snapshot FILE
-  std::string error;                  // non-empty: the options are unusable (exit status 2)
+  std::string snapshot;              // --snapshot FILE
+  std::string open_tool;             // --open NAME
+  std::string error;                 // non-empty: the options are unusable (exit status 2)
 
   void ApplyTo(PortMap& map) const;
 };

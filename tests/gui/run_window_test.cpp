@@ -29,15 +29,17 @@ TEST(RunWindowTest, ASnapshotRunSavesAPictureOfTheLoadedWindowAndEnds) {
   ASSERT_TRUE(dir.isValid());
   const QString path = dir.filePath("probe.png");
   const RunGuard guard;
-  EXPECT_EQ(RunQtWindow(probe.window, {.snapshot = path.toStdString()}), 0);
+  RunOptions options;
+  options.snapshot = path.toStdString();
+  EXPECT_EQ(RunQtWindow(probe.window, options), 0);
   EXPECT_TRUE(probe.window.loaded());
   const QImage picture(path);
   ASSERT_FALSE(picture.isNull());
   EXPECT_GT(picture.width(), 100);
   EXPECT_GT(picture.height(), 100);
   gui_test::ProbeWindow other;
-  EXPECT_EQ(RunQtWindow(other.window, {.snapshot = "/nonexistent-folder-of-the-gui-test/x.png"}), 1)
-      << "a snapshot that cannot be written fails the run";
+  options.snapshot = "/nonexistent-folder-of-the-gui-test/x.png";
+  EXPECT_EQ(RunQtWindow(other.window, options), 1) << "a snapshot that cannot be written fails the run";
 }
 
 TEST(RunWindowTest, ALoadHandlerThatClosesTheWindowEndsTheRunAtOnce) {
