@@ -15,12 +15,11 @@
 #include "shell/main_window.h"
 
 int main(int argc, char** argv) {
-  const platform::ProgramOptions options = platform::ParseProgramOptions(argc, argv);
-  if (!options.error.empty()) {
-    std::cerr << "dravon: " << options.error << "\n"
-              << "usage: dravon [--headless] [--simulate] [--port N=DEVICE]... [--snapshot FILE.png]\n";
-    return 2;
-  }
+  const platform::ProgramOptions options =
+      platform::ParseProgramOptions(argc, argv, platform::Program::kDravon);
+  if (const auto status =
+          platform::AnswerWithoutRunning(options, platform::Program::kDravon, std::cout, std::cerr))
+    return *status;
 
   platform::SystemClock clock;
   platform::IniSettingsStore store;

@@ -15,12 +15,11 @@
 #include "terminal/terminal_window.h"
 
 int main(int argc, char** argv) {
-  const platform::ProgramOptions options = platform::ParseProgramOptions(argc, argv);
-  if (!options.error.empty()) {
-    std::cerr << "pemliq: " << options.error << "\n"
-              << "usage: pemliq [--headless] [--simulate] [--port N=DEVICE]... [--snapshot FILE.png]\n";
-    return 2;
-  }
+  const platform::ProgramOptions options =
+      platform::ParseProgramOptions(argc, argv, platform::Program::kPemliq);
+  if (const auto status =
+          platform::AnswerWithoutRunning(options, platform::Program::kPemliq, std::cout, std::cerr))
+    return *status;
 
   platform::SystemClock clock;
   // Pemliq stores nothing itself; the store only maps port numbers to devices (section Ports).
