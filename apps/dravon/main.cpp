@@ -37,6 +37,7 @@ int main(int argc, char** argv) {
   }
 
   QApplication qt(argc, argv);
+  QGuiApplication::setDesktopFileName(QStringLiteral(TT_APP_ID));  // its desktop entry and icon
   shell::MainWindow main_window(port, clock, store);
   dravon::AttachDravonHandlers(main_window);
   return gui::RunQtWindow(main_window.window(), gui::RunOptions{options.snapshot});

@@ -36,6 +36,7 @@ int main(int argc, char** argv) {
   }
 
   QApplication qt(argc, argv);
+  QGuiApplication::setDesktopFileName(QStringLiteral(TT_APP_ID));  // its desktop entry and icon
   terminal::TerminalWindow form(port, clock);
   return gui::RunQtWindow(form.window(), gui::RunOptions{options.snapshot});
 }
