@@ -4,10 +4,10 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <regex>
 #include <set>
 #include <sstream>
+
+#include "tests/support/manual_page.h"
 
 namespace platform {
 namespace {
@@ -63,31 +63,13 @@ TEST(ProgramOptions, HelpListsEveryOptionOfTheProgramWithItsArgument) {
   }
 }
 
-// The options a manual page describes: the tags of its OPTIONS section (".TP" then ".B \-\-name").
-std::set<std::string> ManualPageOptions(Program program) {
-  std::ifstream page(std::string(TT_SOURCE_DIR) + "/packaging/man/" + std::string(ProgramName(program)) +
-                     ".1.in");
-  EXPECT_TRUE(page.good()) << ProgramName(program);
-  const std::regex tag(R"(^\.B[IR]? \\-\\-([a-z-]+))");
-  std::set<std::string> names;
-  std::string line, previous;
-  bool in_options = false;
-  while (std::getline(page, line)) {
-    if (line.rfind(".SH", 0) == 0) in_options = line == ".SH OPTIONS";
-    std::smatch match;
-    if (in_options && previous == ".TP" && std::regex_search(line, match, tag))
-      names.insert("--" + match[1].str());
-    previous = line;
-  }
-  return names;
-}
-
 TEST(ProgramOptions, ManualPageDescribesExactlyTheOptionsOfHelp) {
   for (Program program : {Program::kDravon, Program::kPemliq}) {
     std::set<std::string> in_table;
     for (const OptionRow& row : ProgramOptionTable())
       if (row.AppliesTo(program)) in_table.insert(std::string(row.name));
-    EXPECT_EQ(ManualPageOptions(program), in_table) << ProgramName(program);
+    EXPECT_EQ(testing_support::ManualPageOptions(std::string(ProgramName(program))), in_table)
+        << ProgramName(program);
   }
 }
 
