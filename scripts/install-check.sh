@@ -52,7 +52,7 @@ check_tree() {
   for program in dravon pemliq simbus; do
     [ "$("$bin/$program" --version)" = "$program $release" ] || fail "$program --version is not $release"
   done
-  "$bin/pemliq" --help | grep -q -- '--simulate' || fail "pemliq --help lists no options"
+  grep -q -- '--simulate' <<<"$("$bin/pemliq" --help)" || fail "pemliq --help lists no options"
 
   local out
   out=$(run_installed "$bin/dravon" $'choose cmbCommPort 0\nafter 300 click cmdSEARCH\nclick cmdSEARCH\nshow CMB_ADDR\nshow TXT_VER\nclose')
