@@ -10,6 +10,7 @@ packages=(
   fonts-wqy-microhei
   xvfb xauth
   clang libclang-rt-14-dev
+  desktop-file-utils appstream dpkg-dev file
 )
 
 missing=()

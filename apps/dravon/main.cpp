@@ -15,13 +15,11 @@
 #include "shell/main_window.h"
 
 int main(int argc, char** argv) {
-  const platform::ProgramOptions options = platform::ParseProgramOptions(argc, argv);
-  if (!options.error.empty()) {
-    std::cerr << "dravon: " << options.error << "\n"
-              << "usage: dravon [--headless] [--simulate] [--port N=DEVICE]... [--snapshot FILE.png] [--open "
-                 "TOOL]\n";
-    return 2;
-  }
+  const platform::ProgramOptions options =
+      platform::ParseProgramOptions(argc, argv, platform::Program::kDravon);
+  if (const auto status =
+          platform::AnswerWithoutRunning(options, platform::Program::kDravon, std::cout, std::cerr))
+    return *status;
 
   platform::SystemClock clock;
   platform::IniSettingsStore store;
@@ -39,6 +37,7 @@ int main(int argc, char** argv) {
   }
 
   QApplication qt(argc, argv);
+  QGuiApplication::setDesktopFileName(QStringLiteral(TT_APP_ID));  // its desktop entry and icon
   shell::MainWindow main_window(port, clock, store);
   dravon::AttachDravonHandlers(main_window);
   // The tool windows' entries stand in the 选项 menu, above its separator.

@@ -15,13 +15,11 @@
 #include "terminal/terminal_window.h"
 
 int main(int argc, char** argv) {
-  const platform::ProgramOptions options = platform::ParseProgramOptions(argc, argv);
-  if (!options.error.empty()) {
-    std::cerr << "pemliq: " << options.error << "\n"
-              << "usage: pemliq [--headless] [--simulate] [--port N=DEVICE]... [--snapshot FILE.png] [--open "
-                 "TOOL]\n";
-    return 2;
-  }
+  const platform::ProgramOptions options =
+      platform::ParseProgramOptions(argc, argv, platform::Program::kPemliq);
+  if (const auto status =
+          platform::AnswerWithoutRunning(options, platform::Program::kPemliq, std::cout, std::cerr))
+    return *status;
 
   platform::SystemClock clock;
   // Pemliq stores nothing itself; the store only maps port numbers to devices (section Ports).
@@ -38,6 +36,7 @@ int main(int argc, char** argv) {
   }
 
   QApplication qt(argc, argv);
+  QGuiApplication::setDesktopFileName(QStringLiteral(TT_APP_ID));  // its desktop entry and icon
   terminal::TerminalWindow form(port, clock);
   // The window has no menu of its own: the tool windows' entries get one (工具).
   gui::RunOptions run;

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "platform/clock.h"
+#include "platform/version.h"
 #include "simbus/pty_server.h"
 #include "simbus/server_options.h"
 
@@ -30,6 +31,10 @@ int main(int argc, char** argv) {
   const simbus::ServerOptions& options = *parsed.options;
   if (options.help) {
     std::cout << simbus::ServerUsage();
+    return 0;
+  }
+  if (options.version) {
+    std::cout << "simbus " << platform::kVersion << "\n";
     return 0;
   }
 

@@ -1,76 +1,182 @@
 #include "platform/program_options.h"
 
+#include <algorithm>
+#include <array>
 #include <charconv>
+
+#include "platform/version.h"
 
 namespace platform {
 
 namespace {
 
+// A switch: sets its flag.
+template <bool ProgramOptions::*flag>
+std::string SetFlag(ProgramOptions& o, const std::string&) {
+  o.*flag = true;
+  return {};
+}
+
+// An option with a text (a file name): keeps the text.
+template <std::string ProgramOptions::*field>
+std::string SetText(ProgramOptions& o, const std::string& text) {
+  o.*field = text;
+  return {};
+}
+
 // "N=DEVICE" with N a whole number from 1 and a non-empty device.
-bool ParsePortMapping(const std::string& text, ProgramOptions& options) {
+std::string AddPortMapping(ProgramOptions& o, const std::string& text) {
+  const std::string bad = "--port needs N=DEVICE with N a port number from 1, got \"" + text + "\"";
   const std::size_t eq = text.find('=');
-  if (eq == std::string::npos || eq == 0 || eq + 1 == text.size()) return false;
+  if (eq == std::string::npos || eq == 0 || eq + 1 == text.size()) return bad;
   int n = 0;
   const auto [end, ec] = std::from_chars(text.data(), text.data() + eq, n);
-  if (ec != std::errc() || end != text.data() + eq || n < 1) return false;
-  options.ports[n] = text.substr(eq + 1);
-  return true;
+  if (ec != std::errc() || end != text.data() + eq || n < 1) return bad;
+  o.ports[n] = text.substr(eq + 1);
+  return {};
+}
+
+constexpr std::array kOptionTable{
+    OptionRow{"--headless", "", "run without a window: commands on standard input, JSON lines out", kForBoth,
+              SetFlag<&ProgramOptions::headless>},
+    OptionRow{"--simulate", "", "map every port number to the built-in simulated transmitter bus", kForBoth,
+              SetFlag<&ProgramOptions::simulate>},
+    OptionRow{"--port", "N=DEVICE", "port number N is DEVICE (a tty path, or sim) for this run; repeatable",
+              kForBoth, AddPortMapping},
+    OptionRow{"--snapshot", "FILE.png", "save a picture of the window once it is shown, then quit", kForBoth,
+              SetText<&ProgramOptions::snapshot>},
+    OptionRow{"--open", "TOOL",
+              "open the tool window TOOL once the window is shown (with --snapshot: whole screen)", kForBoth,
+              SetText<&ProgramOptions::open_tool>},
+    OptionRow{"--help", "", "print these options and exit", kForBoth, SetFlag<&ProgramOptions::help>},
+    OptionRow{"--version", "", "print the version and exit", kForBoth, SetFlag<&ProgramOptions::version>},
+};
+
+struct ProgramInfo {
+  Program program;
+  std::string_view name;
+  std::string_view purpose;
+};
+
+constexpr std::array kPrograms{
+    ProgramInfo{Program::kDravon, "dravon",
+                "Configures smart pressure transmitters on an RS-485 bus: search, read, set up, measure."},
+    ProgramInfo{
+        Program::kPemliq, "pemliq",
+        "Tests a serial link: sends typed text, or checksummed request frames, and checks the replies."},
+};
+
+const ProgramInfo& InfoOf(Program program) {
+  return *std::find_if(kPrograms.begin(), kPrograms.end(),
+                       [program](const ProgramInfo& info) { return info.program == program; });
+}
+
+// The row named `name`, whichever program it is for; null when there is none.
+const OptionRow* FindRow(std::string_view name) {
+  const auto row = std::find_if(kOptionTable.begin(), kOptionTable.end(),
+                                [name](const OptionRow& r) { return r.name == name; });
+  return row == kOptionTable.end() ? nullptr : &*row;
+}
+
+std::string Usage(Program program) {
+  return "usage: " + std::string(ProgramName(program)) + " [OPTION]...\n";
 }
 
 }  // namespace
+
+bool OptionRow::AppliesTo(Program program) const {
+  const unsigned bit = program == Program::kDravon ? kForDravon : kForPemliq;
+  return (programs & bit) != 0;
+}
+
+std::span<const OptionRow> ProgramOptionTable() { return kOptionTable; }
 
 void ProgramOptions::ApplyTo(PortMap& map) const {
   if (simulate) map.MapEverythingTo(kSimulatedDevice);
   for (const auto& [n, device] : ports) map.Map(n, device);
 }
 
-ProgramOptions ParseProgramOptions(const std::vector<std::string>& args) {
+ProgramOptions ParseProgramOptions(const std::vector<std::string>& args, Program program) {
   ProgramOptions options;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
-    if (arg == "--headless") {
-      options.headless = true;
-    } else if (arg == "--simulate") {
-      options.simulate = true;
-    } else if (arg == "--snapshot") {
-      if (i + 1 >= args.size()) {
-        options.error = "--snapshot needs a file name";
-        return options;
-      }
-      options.snapshot = args[++i];
-    } else if (arg == "--open") {
-      if (i + 1 >= args.size()) {
-        options.error = "--open needs the name of a tool window";
-        return options;
-      }
-      options.open_tool = args[++i];
-    } else if (arg == "--port" || arg.rfind("--port=", 0) == 0) {
-      std::string value;
-      if (arg == "--port") {
-        if (i + 1 >= args.size()) {
-          options.error = "--port needs N=DEVICE";
-          return options;
-        }
-        value = args[++i];
-      } else {
-        value = arg.substr(7);
-      }
-      if (!ParsePortMapping(value, options)) {
-        options.error = "--port needs N=DEVICE with N a port number from 1, got \"" + value + "\"";
-        return options;
-      }
-    } else {
+    const std::size_t eq = arg.rfind("--", 0) == 0 ? arg.find('=') : std::string::npos;
+    const std::string name = arg.substr(0, eq);
+    const OptionRow* row = FindRow(name);
+    if (row == nullptr) {
       options.error = "unknown option \"" + arg + "\"";
       return options;
     }
+    if (!row->AppliesTo(program)) {
+      options.error = name + " is not an option of " + std::string(ProgramName(program));
+      return options;
+    }
+    std::string value;
+    if (row->argument.empty()) {
+      if (eq != std::string::npos) {
+        options.error = name + " takes no value";
+        return options;
+      }
+    } else if (eq != std::string::npos) {
+      value = arg.substr(eq + 1);
+    } else if (i + 1 < args.size()) {
+      value = args[++i];
+    } else {
+      options.error = name + " needs " + std::string(row->argument);
+      return options;
+    }
+    options.error = row->store(options, value);
+    if (!options.error.empty()) return options;
   }
   return options;
 }
 
-ProgramOptions ParseProgramOptions(int argc, char** argv) {
+ProgramOptions ParseProgramOptions(int argc, char** argv, Program program) {
   std::vector<std::string> args;
   for (int i = 1; i < argc; ++i) args.emplace_back(argv[i]);
-  return ParseProgramOptions(args);
+  return ParseProgramOptions(args, program);
+}
+
+std::string_view ProgramName(Program program) { return InfoOf(program).name; }
+
+std::string ProgramHelp(Program program) {
+  const auto shown = [](const OptionRow& row) {
+    return std::string(row.name) + (row.argument.empty() ? "" : " " + std::string(row.argument));
+  };
+  std::size_t width = 0;
+  for (const OptionRow& row : kOptionTable)
+    if (row.AppliesTo(program)) width = std::max(width, shown(row).size());
+
+  std::string text = Usage(program) + std::string(InfoOf(program).purpose) + "\n\n";
+  for (const OptionRow& row : kOptionTable) {
+    if (!row.AppliesTo(program)) continue;
+    const std::string left = shown(row);
+    text += "  " + left + std::string(width - left.size() + 2, ' ') + std::string(row.description) + "\n";
+  }
+  text += "\nThe manual page " + std::string(ProgramName(program)) + "(1) tells more.\n";
+  return text;
+}
+
+std::string ProgramVersion(Program program) {
+  return std::string(ProgramName(program)) + " " + std::string(kVersion) + "\n";
+}
+
+std::optional<int> AnswerWithoutRunning(const ProgramOptions& options, Program program, std::ostream& out,
+                                        std::ostream& err) {
+  if (!options.error.empty()) {
+    err << ProgramName(program) << ": " << options.error << "\n"
+        << Usage(program) << "Try '" << ProgramName(program) << " --help' for the options.\n";
+    return 2;
+  }
+  if (options.help) {
+    out << ProgramHelp(program);
+    return 0;
+  }
+  if (options.version) {
+    out << ProgramVersion(program);
+    return 0;
+  }
+  return std::nullopt;
 }
 
 }  // namespace platform

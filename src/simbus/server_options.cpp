@@ -150,6 +150,8 @@ ParsedOptions ParseServerOptions(const std::vector<std::string>& args) {
       o.verbose = true;
     } else if (arg == "--help" || arg == "-h") {
       o.help = true;
+    } else if (arg == "--version") {
+      o.version = true;
     } else {
       return fail("unknown option \"" + arg + "\"");
     }
@@ -175,7 +177,8 @@ std::string ServerUsage() {
          "  --device PATH       serve on a real serial port instead of a pty ...\n"
          "  --baud N            ... at this rate (default 9600)\n"
          "  --verbose, -v       trace frames and replies on stderr\n"
-         "  --help, -h          this text\n";
+         "  --help, -h          this text\n"
+         "  --version           print the version and exit\n";
 }
 
 std::unique_ptr<Bus> BuildServerBus(const ServerOptions& options, platform::Clock& clock,

@@ -3,7 +3,7 @@
 // out of main() so it can be tested.
 //
 //   simbus [--transmitter ADDR:BAUD[:VERSION]]... [--fault ADDR[@BAUD]:KIND[,KIND]...]...
-//          [--turnaround MS] [--link PATH] [--device PATH [--baud N]] [--verbose]
+//          [--turnaround MS] [--link PATH] [--device PATH [--baud N]] [--verbose] [--help] [--version]
 //
 // Fault kinds: silent, late=MS, badsum, lowercase, noise[=TEXT], trailing[=TEXT],
 // split=N, gap=MS, overflow=+|-, every=N (see faults.h).
@@ -42,6 +42,7 @@ struct ServerOptions {
   int device_baud = 9600;  // the device's line rate
   bool verbose = false;    // trace frames and replies on stderr
   bool help = false;
+  bool version = false;
 };
 
 struct ParsedOptions {

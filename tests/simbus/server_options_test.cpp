@@ -2,6 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <regex>
+#include <set>
+
+#include "tests/support/manual_page.h"
+
 namespace {
 
 using simbus::ParseServerOptions;
@@ -53,6 +58,15 @@ TEST(ServerOptions, RefusesWhatItCannotServe) {
   std::string error;
   EXPECT_FALSE(simbus::BuildServerBus(*orphan.options, clock, &error));
   EXPECT_NE(error.find("02"), std::string::npos);
+}
+
+TEST(ServerOptions, ManualPageDescribesExactlyTheOptionsOfTheUsage) {
+  const std::string usage = simbus::ServerUsage();
+  std::set<std::string> in_usage;
+  const std::regex option("--[a-z]+");
+  for (auto it = std::sregex_iterator(usage.begin(), usage.end(), option); it != std::sregex_iterator(); ++it)
+    in_usage.insert(it->str());
+  EXPECT_EQ(testing_support::ManualPageOptions("simbus"), in_usage);
 }
 
 }  // namespace
