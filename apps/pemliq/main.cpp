@@ -6,27 +6,38 @@
 #include <iostream>
 
 #include "apps/common/port_wiring.h"
+#include "gui/language.h"
 #include "gui/qt_window.h"
 #include "platform/clock.h"
 #include "platform/program_options.h"
 #include "platform/serial/serial_port.h"
 #include "platform/settings/settings_store.h"
 #include "platform/ui/headless/headless_driver.h"
+#include "terminal/terminal_messages.h"
 #include "terminal/terminal_window.h"
+
+namespace {
+
+// The settings store's application name: port mappings and the window's language.
+constexpr std::string_view kAppName = "Pemliq";
+
+}  // namespace
 
 int main(int argc, char** argv) {
   const platform::ProgramOptions options = platform::ParseProgramOptions(argc, argv);
   if (!options.error.empty()) {
     std::cerr << "pemliq: " << options.error << "\n"
-              << "usage: pemliq [--headless] [--simulate] [--port N=DEVICE]... [--snapshot FILE.png] [--open "
-                 "TOOL]\n";
+              << "usage: pemliq [--headless] [--simulate] [--port N=DEVICE]... [--lang zh|en] [--snapshot "
+                 "FILE.png] "
+                 "[--open TOOL]\n";
     return 2;
   }
 
   platform::SystemClock clock;
-  // Pemliq stores nothing itself; the store only maps port numbers to devices (section Ports).
+  // Pemliq keeps no transmitter setting: the store only maps port numbers to devices (section
+  // Ports) and keeps the window's language.
   platform::IniSettingsStore store;
-  app::PortWiring wiring(options, store, "Pemliq", clock);
+  app::PortWiring wiring(options, store, std::string(kAppName), clock);
   platform::SerialPort port(wiring.Factory(), "MSComm1");
 
   if (options.headless) {
@@ -38,9 +49,11 @@ int main(int argc, char** argv) {
   }
 
   QApplication qt(argc, argv);
+  gui::UseLanguage(options.language, {store, std::string(kAppName), "pemliq", terminal::ShownTexts()});
   terminal::TerminalWindow form(port, clock);
   // The window has no menu of its own: the tool windows' entries get one (工具).
   gui::RunOptions run;
+  run.tools.items.push_back(gui::LanguageMenuItem(store, std::string(kAppName)));
   run.snapshot = options.snapshot;
   run.open_tool = options.open_tool;
   return gui::RunQtWindow(form.window(), run);

@@ -44,6 +44,12 @@ ProgramOptions ParseProgramOptions(const std::vector<std::string>& args) {
         return options;
       }
       options.open_tool = args[++i];
+    } else if (arg == "--lang") {
+      if (i + 1 >= args.size() || (args[i + 1] != "zh" && args[i + 1] != "en")) {
+        options.error = "--lang needs zh or en";
+        return options;
+      }
+      options.language = args[++i];
     } else if (arg == "--port" || arg.rfind("--port=", 0) == 0) {
       std::string value;
       if (arg == "--port") {

@@ -1,6 +1,7 @@
 #pragma once
 // The command line both programs share:
-//   PROGRAM [--headless] [--simulate] [--port N=DEVICE]... [--snapshot FILE.png]
+//   PROGRAM [--headless] [--simulate] [--port N=DEVICE]... [--lang zh|en] [--snapshot FILE.png]
+// --lang is the real window's language for this run; the headless mode ignores it.
 // --snapshot makes the real window save a picture of itself once it is shown, then quit
 // (for the README's screenshots). --open NAME opens a tool window beside the real window
 // once it is shown (with --snapshot, the picture is then of the whole screen).
@@ -19,6 +20,7 @@ struct ProgramOptions {
   std::map<int, std::string> ports;  // --port N=DEVICE
   std::string snapshot;              // --snapshot FILE
   std::string open_tool;             // --open NAME
+  std::string language;              // --lang zh|en; empty: not given
   std::string error;                 // non-empty: the options are unusable (exit status 2)
 
   void ApplyTo(PortMap& map) const;
