@@ -97,7 +97,7 @@
     </message>
     <message>
         <source>压力:</source>
-        <translation>Pressure:</translation>
+        <translation>Press.:</translation>
     </message>
     <message>
         <source>当前压力值</source>

@@ -85,7 +85,7 @@
     </message>
     <message>
         <source>最大超时</source>
-        <translation>Time-out</translation>
+        <translation>Max. time-out</translation>
     </message>
     <message>
         <source>毫秒</source>

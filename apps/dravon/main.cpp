@@ -42,12 +42,13 @@ int main(int argc, char** argv) {
   }
 
   QApplication qt(argc, argv);
-  gui::UseLanguage(options.language, {store, std::string(shell::kAppTitle), "dravon", dravon::ShownTexts()});
+  const std::string_view language = gui::UseLanguage(
+      options.language, {store, std::string(shell::kAppTitle), "dravon", dravon::ShownTexts()});
   shell::MainWindow main_window(port, clock, store);
   dravon::AttachDravonHandlers(main_window);
   // The tool windows' entries stand in the 选项 menu, above its separator.
   gui::RunOptions run;
-  run.tools.items.push_back(gui::LanguageMenuItem(store, std::string(shell::kAppTitle)));
+  run.tools.items.push_back(gui::LanguageMenuItem(store, std::string(shell::kAppTitle), language));
   run.snapshot = options.snapshot;
   run.open_tool = options.open_tool;
   run.tools.menu = "Option";

@@ -49,11 +49,12 @@ int main(int argc, char** argv) {
   }
 
   QApplication qt(argc, argv);
-  gui::UseLanguage(options.language, {store, std::string(kAppName), "pemliq", terminal::ShownTexts()});
+  const std::string_view language =
+      gui::UseLanguage(options.language, {store, std::string(kAppName), "pemliq", terminal::ShownTexts()});
   terminal::TerminalWindow form(port, clock);
   // The window has no menu of its own: the tool windows' entries get one (工具).
   gui::RunOptions run;
-  run.tools.items.push_back(gui::LanguageMenuItem(store, std::string(kAppName)));
+  run.tools.items.push_back(gui::LanguageMenuItem(store, std::string(kAppName), language));
   run.snapshot = options.snapshot;
   run.open_tool = options.open_tool;
   return gui::RunQtWindow(form.window(), run);

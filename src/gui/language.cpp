@@ -59,16 +59,15 @@ std::string_view UseLanguage(std::string_view option, const LanguageSetting& set
   return language;
 }
 
-ToolItem LanguageMenuItem(platform::SettingsStore& store, std::string app) {
+ToolItem LanguageMenuItem(platform::SettingsStore& store, std::string app, std::string_view shown) {
   ToolItem item;
   item.name = "mnuLanguage";
   item.caption = QT_TRANSLATE_NOOP("gui::ToolMenu", "语言(&L)...");
-  item.open = [&store, app = std::move(app)](QWidget& main_window) {
+  item.open = [&store, app = std::move(app), shown = std::string(shown)](QWidget& main_window) {
     QStringList names;
     int current = 0;
-    const std::string stored = store.Get(app, kLanguageSection, kLanguageKey, "");
     for (const Offered& offered : kOffered) {
-      if (offered.code == stored) current = static_cast<int>(names.size());
+      if (offered.code == shown) current = static_cast<int>(names.size());
       names << QString::fromUtf8(offered.name);
     }
     bool chosen = false;

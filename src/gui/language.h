@@ -43,8 +43,8 @@ struct LanguageSetting {
 // (said on standard error).
 std::string_view UseLanguage(std::string_view option, const LanguageSetting& setting);
 
-// The menu entry "语言..." that lets the user pick the window's language; the choice is
-// stored and shows from the next start.
-ToolItem LanguageMenuItem(platform::SettingsStore& store, std::string app);
+// The menu entry "语言..." that lets the user pick the window's language, offering first
+// the one `shown` now; the choice is stored and shows from the next start.
+ToolItem LanguageMenuItem(platform::SettingsStore& store, std::string app, std::string_view shown);
 
 }  // namespace gui

@@ -8,10 +8,12 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QFile>
 #include <QGroupBox>
+#include <QInputDialog>
 #include <QLabel>
 #include <QMainWindow>
 #include <QStatusBar>
@@ -204,6 +206,25 @@ TEST(Translation, AMessageBoxShowsItsReasonInEnglishAndTheFrameAsSent) {
   EXPECT_EQ(answerer.title, "Error message");
   EXPECT_TRUE(answerer.text.startsWith("Communication broke off.")) << answerer.text.toStdString();
   EXPECT_TRUE(answerer.text.endsWith("Checksum error!\r$01测试5A\r")) << answerer.text.toStdString();
+}
+
+TEST(Translation, TheLanguageEntryOffersTheShownLanguageAndStoresTheChoiceForTheNextStart) {
+  platform::MemorySettingsStore store;
+  const ToolItem item = LanguageMenuItem(store, "Halvora", kEnglish);
+  QMainWindow main;
+  QString offered;
+  QTimer::singleShot(1, [&offered] {
+    auto* dialog = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+    if (dialog == nullptr) return;
+    offered = dialog->textValue();
+    dialog->setTextValue(QString::fromUtf8("中文"));
+    dialog->accept();
+  });
+  gui_test::BoxAnswerer answerer(QMessageBox::Ok);
+  item.open(main);
+  EXPECT_EQ(offered, "English");
+  EXPECT_EQ(store.Get("Halvora", kLanguageSection, kLanguageKey), kChinese);
+  EXPECT_TRUE(answerer.answered) << "the user learns when the choice shows";
 }
 
 TEST(Translation, LanguageIsTheRunsOptionThenTheStoredChoiceThenAnEnglishSystemElseChinese) {
