@@ -9,7 +9,8 @@ namespace discovery {
 // What the search shows: the status bar's panels while it runs and when it ends
 // (patterns, see ui::FillPattern), and the box for a port that is not open.
 inline constexpr std::string_view kProbingText = "正在搜索变送器：%1";  // the address
-inline constexpr std::string_view kFoundText = "在线变送器 %1个";       // the count
+// The count, after the blank that a positive number's sign leaves ("在线变送器 2个").
+inline constexpr std::string_view kFoundText = "在线变送器 %1个";
 inline constexpr std::string_view kNoneFoundText = "在线变送器0个";
 inline constexpr std::string_view kPortText = "串口:COM%1";  // the port number
 inline constexpr std::string_view kBaudText = "波特率:%1";   // the rate, or nothing

@@ -30,8 +30,10 @@ QString Shown(const std::string& text) {
 
 WindowTranslator::WindowTranslator(std::vector<std::string_view> patterns, QObject* parent)
     : QTranslator(parent) {
+  // A pattern has wording of its own, so every part is shorter than the text it is
+  // found in, and showing the parts in turn comes to an end.
   for (std::string_view pattern : patterns) {
-    if (ui::IsPattern(pattern)) patterns_.emplace_back(pattern);
+    if (ui::IsPattern(pattern) && NeedsTranslation(pattern)) patterns_.emplace_back(pattern);
   }
   std::stable_sort(patterns_.begin(), patterns_.end(),
                    [](const std::string& a, const std::string& b) { return a.size() > b.size(); });

@@ -44,7 +44,12 @@ bool MatchFrom(const std::vector<Piece>& pieces, std::size_t piece, std::string_
     return text.substr(at, p.fixed.size()) == p.fixed &&
            MatchFrom(pieces, piece + 1, text, at + p.fixed.size(), parts);
   }
-  for (std::size_t end = at; end <= text.size(); ++end) {
+  // A slot ends where the next fixed text begins (the nearest place first), or at the
+  // text's end when it is the last piece.
+  const bool last = piece + 1 == pieces.size();
+  const std::string_view next = last ? std::string_view() : pieces[piece + 1].fixed;
+  for (std::size_t end = last ? text.size() : at; end <= text.size(); ++end) {
+    if (!next.empty() && (end = text.find(next, end)) == std::string_view::npos) return false;
     if (MatchFrom(pieces, piece + 1, text, end, parts)) {
       parts[static_cast<std::size_t>(p.slot - 1)] = std::string(text.substr(at, end - at));
       return true;
