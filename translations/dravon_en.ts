@@ -117,11 +117,11 @@
     </message>
     <message>
         <source>最小值:</source>
-        <translation>Minimum:</translation>
+        <translation>Min.:</translation>
     </message>
     <message>
         <source>最大值;</source>
-        <translation>Maximum:</translation>
+        <translation>Max.:</translation>
     </message>
     <message>
         <source>采集</source>
