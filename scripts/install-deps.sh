@@ -7,6 +7,7 @@ packages=(
   cmake g++ make pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-serialport-dev libgl-dev
+  qt6-l10n-tools
   fonts-wqy-microhei
   xvfb xauth
   clang libclang-rt-14-dev

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Writes the README's pictures of the two windows: docs/dravon.png and, once Pemliq is
-# built, docs/pemliq.png. Each program runs on the simulated bus under a virtual X
+# built, docs/pemliq.png, and the same in English (docs/dravon_en.png, docs/pemliq_en.png). Each program runs on the simulated bus under a virtual X
 # server, saves a picture of its window as soon as it is shown, and quits.
 #   scripts/screenshot.sh [BUILD_DIR]      (default: build/default)
 set -euo pipefail
@@ -25,11 +25,13 @@ trap 'rm -rf "$config"' EXIT
 
 mkdir -p docs
 shoot() {
-  env -u QT_QPA_PLATFORM XDG_CONFIG_HOME="$config" xvfb-run -a "$1" --simulate --snapshot "$2"
+  env -u QT_QPA_PLATFORM XDG_CONFIG_HOME="$config" xvfb-run -a "$1" --simulate --lang "$3" --snapshot "$2"
   echo "wrote $2"
 }
 
-shoot "$dravon" docs/dravon.png
+shoot "$dravon" docs/dravon.png zh
+shoot "$dravon" docs/dravon_en.png en
 if [ -x "$pemliq" ]; then
-  shoot "$pemliq" docs/pemliq.png
+  shoot "$pemliq" docs/pemliq.png zh
+  shoot "$pemliq" docs/pemliq_en.png en
 fi

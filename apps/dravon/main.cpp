@@ -7,6 +7,8 @@
 
 #include "apps/common/port_wiring.h"
 #include "dravon_core/dravon_handlers.h"
+#include "dravon_core/shown_texts.h"
+#include "gui/language.h"
 #include "gui/qt_window.h"
 #include "platform/clock.h"
 #include "platform/program_options.h"
@@ -38,10 +40,13 @@ int main(int argc, char** argv) {
 
   QApplication qt(argc, argv);
   QGuiApplication::setDesktopFileName(QStringLiteral(TT_APP_ID));  // its desktop entry and icon
+  const std::string_view language = gui::UseLanguage(
+      options.language, {store, std::string(shell::kAppTitle), "dravon", dravon::ShownTexts()});
   shell::MainWindow main_window(port, clock, store);
   dravon::AttachDravonHandlers(main_window);
   // The tool windows' entries stand in the 选项 menu, above its separator.
   gui::RunOptions run;
+  run.tools.items.push_back(gui::LanguageMenuItem(store, std::string(shell::kAppTitle), language));
   run.snapshot = options.snapshot;
   run.open_tool = options.open_tool;
   run.tools.menu = "Option";

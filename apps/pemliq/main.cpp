@@ -6,13 +6,22 @@
 #include <iostream>
 
 #include "apps/common/port_wiring.h"
+#include "gui/language.h"
 #include "gui/qt_window.h"
 #include "platform/clock.h"
 #include "platform/program_options.h"
 #include "platform/serial/serial_port.h"
 #include "platform/settings/settings_store.h"
 #include "platform/ui/headless/headless_driver.h"
+#include "terminal/terminal_messages.h"
 #include "terminal/terminal_window.h"
+
+namespace {
+
+// The settings store's application name: port mappings and the window's language.
+constexpr std::string_view kAppName = "Pemliq";
+
+}  // namespace
 
 int main(int argc, char** argv) {
   const platform::ProgramOptions options =
@@ -22,9 +31,10 @@ int main(int argc, char** argv) {
     return *status;
 
   platform::SystemClock clock;
-  // Pemliq stores nothing itself; the store only maps port numbers to devices (section Ports).
+  // Pemliq keeps no transmitter setting: the store only maps port numbers to devices (section
+  // Ports) and keeps the window's language.
   platform::IniSettingsStore store;
-  app::PortWiring wiring(options, store, "Pemliq", clock);
+  app::PortWiring wiring(options, store, std::string(kAppName), clock);
   platform::SerialPort port(wiring.Factory(), "MSComm1");
 
   if (options.headless) {
@@ -37,9 +47,12 @@ int main(int argc, char** argv) {
 
   QApplication qt(argc, argv);
   QGuiApplication::setDesktopFileName(QStringLiteral(TT_APP_ID));  // its desktop entry and icon
+  const std::string_view language =
+      gui::UseLanguage(options.language, {store, std::string(kAppName), "pemliq", terminal::ShownTexts()});
   terminal::TerminalWindow form(port, clock);
   // The window has no menu of its own: the tool windows' entries get one (工具).
   gui::RunOptions run;
+  run.tools.items.push_back(gui::LanguageMenuItem(store, std::string(kAppName), language));
   run.snapshot = options.snapshot;
   run.open_tool = options.open_tool;
   return gui::RunQtWindow(form.window(), run);

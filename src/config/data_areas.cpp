@@ -29,6 +29,17 @@ constexpr AreaCommand kStoreFactory{cmd::kStoreFactory, "写入工厂数据区",
 constexpr AreaCommand kRestoreFactory{cmd::kRestoreFactory, "恢复工厂设定", "恢复工厂设定完成!",
                                       "恢复工厂设定出错"};
 
+}  // namespace
+
+std::vector<std::string_view> DataAreaTexts() {
+  std::vector<std::string_view> texts;
+  for (const AreaCommand& area : {kStoreUser, kStoreFactory, kRestoreFactory})
+    texts.insert(texts.end(), {area.title, area.done, area.failed});
+  return texts;
+}
+
+namespace {
+
 void SendToAll(MainWindow& m, std::string_view mnemonic, std::string_view argument = "") {
   std::string command(mnemonic);
   command.append(argument);

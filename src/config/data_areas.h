@@ -4,6 +4,9 @@
 // back ("LD"). Each ends with a message box saying whether the selected transmitter
 // confirmed with "OK". Nothing in the window changes and nothing is read back.
 
+#include <string_view>
+#include <vector>
+
 #include "shell/main_window.h"
 
 namespace config {
@@ -16,5 +19,8 @@ void CMD_FACT_Click(shell::MainWindow& main);
 
 // The restore does not read the settings back: the boxes keep their values until read.
 void CMD_LD_Click(shell::MainWindow& main);
+
+// The titles and texts of the three commands' message boxes.
+std::vector<std::string_view> DataAreaTexts();
 
 }  // namespace config

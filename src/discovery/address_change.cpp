@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "platform/text/numeric_value.h"
+#include "platform/ui/text_pattern.h"
 #include "protocol/commands.h"
 #include "protocol/frame.h"
 #include "shell/reply_fill.h"
@@ -22,7 +23,7 @@ bool RefuseDuplicate(MainWindow& m) {
   if (addr.text() == found.text()) return false;  // same address: only the baud rate changes
   for (int i = 0; i < found.item_count(); ++i) {
     if (found.item_text(i) != addr.text()) continue;
-    m.MsgBox("地址 " + found.item_text(i) + " 已经存在,按“OK”键返回！", "错误");
+    m.MsgBox(ui::FillPattern(kAddressTakenText, {found.item_text(i)}), std::string(kErrorTitle));
     addr.set_text(found.text());
     return true;
   }
@@ -56,7 +57,7 @@ void TXT_ADDR_Validate(MainWindow& m, bool& cancel) {
   ui::Control& addr = m["TXT_ADDR"];
   const std::optional<double> value = platform::ParseNumberText(addr.text());
   if (!value || *value > 99 || *value < 1) {
-    m.MsgBox("地址设置参数错误，请重新输入！", "错误");
+    m.MsgBox(std::string(kAddressInvalidText), std::string(kErrorTitle));
     cancel = true;
     return;
   }

@@ -1,8 +1,16 @@
 #pragma once
 
+#include <string_view>
+
+#include "discovery/bus_search.h"
 #include "shell/main_window.h"
 
 namespace discovery {
+
+// The boxes that refuse a new address (titled kErrorTitle): one already in the list (a
+// pattern: the address), and one that is no number from 1 to 99.
+inline constexpr std::string_view kAddressTakenText = "地址 %1 已经存在,按“OK”键返回！";
+inline constexpr std::string_view kAddressInvalidText = "地址设置参数错误，请重新输入！";
 
 // Leaving TXT_ADDR: a number from 1 to 99 becomes two digits ("7" -> "07"); anything
 // else (out of range, or not a number at all) is refused with a message and keeps the focus.

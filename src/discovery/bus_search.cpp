@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "discovery/device_read.h"
+#include "platform/ui/text_pattern.h"
 #include "protocol/commands.h"
 #include "protocol/frame.h"
 #include "shell/search_state.h"
@@ -17,8 +18,9 @@ using shell::MainWindow;
 
 constexpr int kLastAddress = 99;
 
-// "在线变送器 2个": the count with the blank a positive number's sign leaves.
-std::string FoundText(int count) { return "在线变送器 " + std::to_string(count) + "个"; }
+std::string FoundText(int count) { return ui::FillPattern(kFoundText, {std::to_string(count)}); }
+
+std::string BaudText(MainWindow& m) { return ui::FillPattern(kBaudText, {m["CMB_BAND"].text()}); }
 
 std::string TwoDigits(int n) {
   char text[8];
@@ -33,10 +35,10 @@ bool KeepSearching(MainWindow& m) { return shell::SearchIsRunning(m) && m.MSComm
 
 void WriteProgress(MainWindow& m, const std::string& address) {
   ui::Control& status = m["StatusBar1"];
-  status.set_panel_text(1, "正在搜索变送器：" + address);
+  status.set_panel_text(1, ui::FillPattern(kProbingText, {address}));
   status.set_panel_text(2, FoundText(m["CMB_ADDR"].item_count()));
-  status.set_panel_text(3, "串口:COM" + std::to_string(m.MSCommBsq.comm_port()));
-  status.set_panel_text(4, "波特率:" + m["CMB_BAND"].text());
+  status.set_panel_text(3, ui::FillPattern(kPortText, {std::to_string(m.MSCommBsq.comm_port())}));
+  status.set_panel_text(4, BaudText(m));
 }
 
 // Probes one address; a transmitter counts only when it answers with its own address.
@@ -52,15 +54,15 @@ void Finish(MainWindow& m) {
   m["cmdSEARCH"].set_caption(std::string(kSearchIdleCaption));
   ui::Control& status = m["StatusBar1"];
   ui::Control& found = m["CMB_ADDR"];
-  status.set_panel_text(1, "变送器搜索完毕");
+  status.set_panel_text(1, std::string(kSearchDoneText));
   if (found.item_count() > 0) {
     m.OnlineTable.pop_back();
     status.set_panel_text(2, FoundText(found.item_count()));
-    status.set_panel_text(4, "波特率:" + m["CMB_BAND"].text());
+    status.set_panel_text(4, BaudText(m));
     found.set_list_index(0);  // reads the first transmitter
   } else {
-    status.set_panel_text(2, "在线变送器0个");
-    status.set_panel_text(4, "波特率:");
+    status.set_panel_text(2, std::string(kNoneFoundText));
+    status.set_panel_text(4, ui::FillPattern(kBaudText, {""}));
   }
 }
 
@@ -71,7 +73,7 @@ void cmdSEARCH_Click(MainWindow& m) {
   m["cmdON_OFF"].set_caption("采集");
 
   if (!m.MSCommBsq.port_open()) {
-    m.MsgBox("端口未选择或未打开！", "错误", ui::MessageBoxIcon::kExclamation);
+    m.MsgBox(std::string(kPortClosedText), std::string(kErrorTitle), ui::MessageBoxIcon::kExclamation);
     return;
   }
   ui::Control& button = m["cmdSEARCH"];

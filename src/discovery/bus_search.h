@@ -1,8 +1,22 @@
 #pragma once
 
+#include <string_view>
+
 #include "shell/main_window.h"
 
 namespace discovery {
+
+// What the search shows: the status bar's panels while it runs and when it ends
+// (patterns, see ui::FillPattern), and the box for a port that is not open.
+inline constexpr std::string_view kProbingText = "正在搜索变送器：%1";  // the address
+// The count, after the blank that a positive number's sign leaves ("在线变送器 2个").
+inline constexpr std::string_view kFoundText = "在线变送器 %1个";
+inline constexpr std::string_view kNoneFoundText = "在线变送器0个";
+inline constexpr std::string_view kPortText = "串口:COM%1";  // the port number
+inline constexpr std::string_view kBaudText = "波特率:%1";   // the rate, or nothing
+inline constexpr std::string_view kSearchDoneText = "变送器搜索完毕";
+inline constexpr std::string_view kPortClosedText = "端口未选择或未打开！";
+inline constexpr std::string_view kErrorTitle = "错误";
 
 // The search button: every address 01..99 at 9600, 4800, 2400 and 1200 baud; a second
 // press stops it. Window events run once before each probed address.

@@ -2,6 +2,8 @@
 
 #include <QPushButton>
 
+#include "gui/shown_text.h"
+
 namespace gui {
 
 QMessageBox::Icon ToQtIcon(ui::MessageBoxIcon icon) {
@@ -20,8 +22,8 @@ QMessageBox::Icon ToQtIcon(ui::MessageBoxIcon icon) {
 }
 
 ui::MessageBoxAnswer AskWithQMessageBox(const ui::MessageBoxRequest& request, QWidget* parent) {
-  QMessageBox box(ToQtIcon(request.icon), QString::fromStdString(request.title),
-                  QString::fromStdString(request.text), QMessageBox::NoButton, parent);
+  QMessageBox box(ToQtIcon(request.icon), Shown(request.title), Shown(request.text), QMessageBox::NoButton,
+                  parent);
   box.setTextFormat(Qt::PlainText);
   if (request.buttons == ui::MessageBoxButtons::kRetryCancel) {
     box.setStandardButtons(QMessageBox::Retry | QMessageBox::Cancel);

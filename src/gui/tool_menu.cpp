@@ -1,6 +1,7 @@
 #include "gui/tool_menu.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -10,6 +11,11 @@
 namespace gui {
 
 namespace {
+
+// The front-end's menu captions, shown in the window's language (see ToolItem::caption).
+QString Caption(const std::string& caption) {
+  return QCoreApplication::translate(kToolMenuContext, caption.c_str());
+}
 
 // The model's menu when it names one the window has, else a menu of the front-end's own.
 QMenu& MenuFor(WindowView& view, const ToolMenu& tools, QAction*& before) {
@@ -21,7 +27,7 @@ QMenu& MenuFor(WindowView& view, const ToolMenu& tools, QAction*& before) {
       return *menu_action->menu();
     }
   }
-  return *view.main_window().menuBar()->addMenu(QString::fromStdString(tools.caption));
+  return *view.main_window().menuBar()->addMenu(Caption(tools.caption));
 }
 
 }  // namespace
@@ -32,7 +38,7 @@ void AddToolMenu(WindowView& view, const ToolMenu& tools) {
   QMenu& menu = MenuFor(view, tools, before);
   QMainWindow& main = view.main_window();
   for (const ToolItem& item : tools.items) {
-    auto* action = new QAction(QString::fromStdString(item.caption), &menu);
+    auto* action = new QAction(Caption(item.caption), &menu);
     action->setObjectName(QString::fromStdString(item.name));
     menu.insertAction(before, action);
     QObject::connect(action, &QAction::triggered, &main, [open = item.open, &main] {

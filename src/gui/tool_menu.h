@@ -4,6 +4,7 @@
 // not controls of the window model: the headless mode and its scripts never see them,
 // and the program's own controls stay where they are.
 
+#include <QtGlobal>
 #include <functional>
 #include <string>
 #include <vector>
@@ -13,6 +14,10 @@ class QWidget;
 namespace gui {
 
 class WindowView;
+
+// The translation context of the captions below: mark a caption for the translation
+// files with QT_TRANSLATE_NOOP("gui::ToolMenu", "…"); the menu shows it translated.
+inline constexpr char kToolMenuContext[] = "gui::ToolMenu";
 
 struct ToolItem {
   std::string name;     // the menu entry's object name, for tests and the --open option
@@ -28,7 +33,7 @@ struct ToolMenu {
   // entries go into a menu of the front-end captioned `caption`.
   std::string menu;
   std::string before;
-  std::string caption = "工具(&T)";
+  std::string caption = QT_TRANSLATE_NOOP("gui::ToolMenu", "工具(&T)");
   std::vector<ToolItem> items;
 };
 

@@ -13,6 +13,7 @@
 
 #include "gui/caption_parts.h"
 #include "gui/scroll_mapping.h"
+#include "gui/shown_text.h"
 
 namespace gui {
 
@@ -41,16 +42,16 @@ void ShowList(const ui::Control& control, QComboBox& combo) {
   const QSignalBlocker blocker(combo);
   bool same = combo.count() == control.item_count();
   for (int i = 0; same && i < control.item_count(); ++i)
-    same = combo.itemText(i) == Qt8(control.item_text(i));
+    same = combo.itemText(i) == Shown(control.item_text(i));
   if (!same) {
     combo.clear();
-    for (const ui::ListItem& item : control.items()) combo.addItem(Qt8(item.text), item.data);
+    for (const ui::ListItem& item : control.items()) combo.addItem(Shown(item.text), item.data);
   }
   combo.setCurrentIndex(control.list_index());
   // An editable list may show a typed text that is no item; set after the index, which
   // would otherwise clear it.
-  if (combo.isEditable() && combo.currentText() != Qt8(control.text()))
-    combo.setEditText(Qt8(control.text()));
+  if (combo.isEditable() && combo.currentText() != Shown(control.text()))
+    combo.setEditText(Shown(control.text()));
 }
 
 void ShowScrollBar(const ui::Control& control, QScrollBar& bar) {
@@ -62,9 +63,11 @@ void ShowScrollBar(const ui::Control& control, QScrollBar& bar) {
   bar.setValue(mapping.ToQt(control.value()));
 }
 
+// A text box shows its text as it is (typed, or a transmitter's reply); every other
+// control's caption is shown in the window's language.
 void ShowText(BoundControl& bound) {
   const ui::Control& control = *bound.control;
-  const QString text = Qt8(control.text());
+  const QString text = control.kind() == ControlKind::kTextBox ? Qt8(control.text()) : Shown(control.text());
   switch (control.kind()) {
     case ControlKind::kTextBox:
       if (auto* edit = qobject_cast<QLineEdit*>(bound.widget); edit != nullptr && edit->text() != text) {
@@ -77,7 +80,7 @@ void ShowText(BoundControl& bound) {
         const int pieces = static_cast<int>(bound.label_pieces.size());
         const std::vector<std::string> parts = bound.pieces_are_lines ? SplitLines(control.text(), pieces)
                                                                       : SplitCaption(control.text(), pieces);
-        for (std::size_t i = 0; i < parts.size(); ++i) bound.label_pieces[i]->setText(Qt8(parts[i]));
+        for (std::size_t i = 0; i < parts.size(); ++i) bound.label_pieces[i]->setText(Shown(parts[i]));
       } else if (auto* label = qobject_cast<QLabel*>(bound.widget)) {
         label->setText(text);
       }
@@ -119,7 +122,7 @@ void ShowValue(BoundControl& bound) {
 
 void ShowPanels(BoundControl& bound) {
   for (int i = 0; i < ui::kStatusPanelCount; ++i) {
-    if (bound.panels[i] != nullptr) bound.panels[i]->setText(Qt8(bound.control->panel_text(i + 1)));
+    if (bound.panels[i] != nullptr) bound.panels[i]->setText(Shown(bound.control->panel_text(i + 1)));
   }
 }
 
@@ -151,8 +154,8 @@ void ShowProperty(BoundControl& bound, ui::Property property) {
       for (QWidget* widget : bound.Widgets()) widget->setEnabled(control.enabled());
       break;
     case Property::kToolTip:
-      if (bound.action != nullptr) bound.action->setToolTip(Qt8(control.tool_tip()));
-      for (QWidget* widget : bound.Widgets()) widget->setToolTip(Qt8(control.tool_tip()));
+      if (bound.action != nullptr) bound.action->setToolTip(Shown(control.tool_tip()));
+      for (QWidget* widget : bound.Widgets()) widget->setToolTip(Shown(control.tool_tip()));
       break;
     case Property::kAlignment:
       if (auto* edit = qobject_cast<QLineEdit*>(bound.widget))

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "gui/input_filter.h"
+#include "gui/shown_text.h"
 #include "gui/signal_binding.h"
 #include "gui/widget_factory.h"
 #include "gui/widget_sync.h"
@@ -29,7 +30,7 @@ WindowView::WindowView(ui::Window& window)
     : window_(window), actions_(window), main_(std::make_unique<QMainWindow>()) {
   const ShowingModel showing(*this);
   main_->setObjectName(QString::fromStdString(window.name()));
-  main_->setWindowTitle(QString::fromStdString(window.caption()));
+  main_->setWindowTitle(Shown(window.caption()));
   BuildWidgets(window, *main_, table_);
 
   filter_ = std::make_unique<InputFilter>(*this);
@@ -94,9 +95,7 @@ void WindowView::OnControlChanged(const ui::Control& control, ui::Property prope
   ShowProperty(*bound, property);
 }
 
-void WindowView::OnWindowCaptionChanged(const std::string& caption) {
-  main_->setWindowTitle(QString::fromStdString(caption));
-}
+void WindowView::OnWindowCaptionChanged(const std::string& caption) { main_->setWindowTitle(Shown(caption)); }
 
 void WindowView::OnFocusChanged(const ui::Control* /*focused*/) { ShowModelFocus(); }
 

@@ -36,6 +36,13 @@ std::string AddPortMapping(ProgramOptions& o, const std::string& text) {
   return {};
 }
 
+// "zh" or "en": the languages the windows can show.
+std::string SetLanguage(ProgramOptions& o, const std::string& text) {
+  if (text != "zh" && text != "en") return "--lang needs zh or en, got \"" + text + "\"";
+  o.language = text;
+  return {};
+}
+
 constexpr std::array kOptionTable{
     OptionRow{"--headless", "", "run without a window: commands on standard input, JSON lines out", kForBoth,
               SetFlag<&ProgramOptions::headless>},
@@ -48,6 +55,8 @@ constexpr std::array kOptionTable{
     OptionRow{"--open", "TOOL",
               "open the tool window TOOL once the window is shown (with --snapshot: whole screen)", kForBoth,
               SetText<&ProgramOptions::open_tool>},
+    OptionRow{"--lang", "zh|en", "the real window's language for this run (headless output stays Chinese)",
+              kForBoth, SetLanguage},
     OptionRow{"--help", "", "print these options and exit", kForBoth, SetFlag<&ProgramOptions::help>},
     OptionRow{"--version", "", "print the version and exit", kForBoth, SetFlag<&ProgramOptions::version>},
 };

@@ -27,6 +27,7 @@ struct ProgramOptions {
   std::map<int, std::string> ports;  // --port N=DEVICE
   std::string snapshot;              // --snapshot FILE
   std::string open_tool;             // --open NAME
+  std::string language;              // --lang zh|en: the real window's language; empty: not given
   bool help = false;                 // --help: print the options and exit
   bool version = false;              // --version: print the version and exit
   std::string error;                 // non-empty: the options are unusable (exit status 2)

@@ -10,8 +10,6 @@ namespace shell {
 
 namespace {
 
-constexpr std::string_view kStartHint = "按“搜索变送器”键，开始搜索在线变送器！";
-
 void Form_Load(MainWindow& m) {
   // 1. The unit texts a unit code is shown as.
   m.UnitNames = {"kPa",  "MPa", "mH2O", "Bar",   "Psi",  "mBar", "kgf/cm2",

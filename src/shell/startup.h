@@ -8,6 +8,9 @@
 
 namespace shell {
 
+// The status bar's first panel after start-up.
+inline constexpr std::string_view kStartHint = "按“搜索变送器”键，开始搜索在线变送器！";
+
 // Attaches Form_Load, Form_Click, Form_QueryUnload, COM_QUIT_Click, Exit_Click and
 // cmbCommPort_Click.
 void AttachShellHandlers(MainWindow& main);

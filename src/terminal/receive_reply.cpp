@@ -2,6 +2,7 @@
 // to send the same frame again.
 
 #include "platform/text/ansi_codepage.h"
+#include "platform/ui/text_pattern.h"
 #include "terminal/reply_wait.h"
 #include "terminal/terminal_messages.h"
 #include "terminal/terminal_window.h"
@@ -39,7 +40,7 @@ ReplyVerdict TerminalWindow::SendAndCheck(const std::string& framed, std::int32_
 
 bool TerminalWindow::UserWantsRetry(const std::string& framed, const std::string& reason) {
   // The frame ends with its own CR.
-  const std::string text = std::string(kLinkInterruptedText) + reason + "\r" + platform::AnsiToUtf8(framed);
+  const std::string text = ui::FillPattern(kLinkInterruptedText, {reason, platform::AnsiToUtf8(framed)});
   const ui::MessageBoxAnswer answer = window_.services().ShowMessageBox(
       ui::MessageBoxRequest{text, std::string(kReplyErrorTitle), ui::MessageBoxButtons::kRetryCancel,
                             ui::MessageBoxIcon::kWarning});

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "platform/text/ansi_codepage.h"
+#include "platform/ui/text_pattern.h"
 #include "terminal/line_settings_text.h"
 #include "terminal/terminal_messages.h"
 #include "terminal/terminal_window.h"
@@ -76,7 +77,7 @@ void TerminalWindow::Cmd_receive_Click() {
 }
 
 void TerminalWindow::ReportPortFailure(const platform::PortError& failure) {
-  const std::string title = std::string(kErrorTitle) + failure.source;
+  const std::string title = ui::FillPattern(kPortErrorTitle, {failure.source});
   if (failure.number > kSerialLayerNumbers) return ShowError(kPortUnavailableText, title);
   // Settings the serial layer cannot use (a typed parity, data bits or handshake entry,
   // a baud rate that is no number): its own description says which.

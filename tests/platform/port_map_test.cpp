@@ -40,8 +40,10 @@ TEST(PortMap, FactoryOpensSimOrTtyByName) {
 }
 
 TEST(ProgramOptions, ReadsTheSharedCommandLine) {
-  const auto o = ParseProgramOptions({"--headless", "--simulate", "--port", "3=/dev/pts/4", "--port=1=sim"});
+  const auto o = ParseProgramOptions(
+      {"--headless", "--simulate", "--port", "3=/dev/pts/4", "--port=1=sim", "--lang", "en"});
   EXPECT_TRUE(o.error.empty());
+  EXPECT_EQ(o.language, "en");
   EXPECT_TRUE(o.headless);
   EXPECT_TRUE(o.simulate);
   EXPECT_EQ(o.ports.at(3), "/dev/pts/4");
@@ -49,9 +51,14 @@ TEST(ProgramOptions, ReadsTheSharedCommandLine) {
 }
 
 TEST(ProgramOptions, UnusableOptionsAreReportedNotGuessed) {
-  for (std::vector<std::string> args : std::vector<std::vector<std::string>>{
-           {"--port"}, {"--port", "x=/dev/a"}, {"--port", "0=/dev/a"}, {"--port", "3="}, {"--port", "=sim"},
-           {"--frobnicate"}}) {
+  for (std::vector<std::string> args : std::vector<std::vector<std::string>>{{"--port"},
+                                                                             {"--port", "x=/dev/a"},
+                                                                             {"--port", "0=/dev/a"},
+                                                                             {"--port", "3="},
+                                                                             {"--port", "=sim"},
+                                                                             {"--frobnicate"},
+                                                                             {"--lang"},
+                                                                             {"--lang", "fr"}}) {
     EXPECT_FALSE(ParseProgramOptions(args).error.empty()) << args.back();
   }
 }

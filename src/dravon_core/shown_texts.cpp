@@ -1,0 +1,34 @@
+#include "dravon_core/shown_texts.h"
+
+#include "config/data_areas.h"
+#include "discovery/address_change.h"
+#include "discovery/bus_search.h"
+#include "measure/polling.h"
+#include "shell/search_state.h"
+#include "shell/startup.h"
+
+namespace dravon {
+
+std::vector<std::string_view> ShownTexts() {
+  std::vector<std::string_view> texts = {
+      shell::kStartHint,
+      shell::kSearchIdleCaption,
+      shell::kSearchRunningCaption,
+      discovery::kProbingText,
+      discovery::kFoundText,
+      discovery::kNoneFoundText,
+      discovery::kPortText,
+      discovery::kBaudText,
+      discovery::kSearchDoneText,
+      discovery::kPortClosedText,
+      discovery::kErrorTitle,
+      discovery::kAddressTakenText,
+      discovery::kAddressInvalidText,
+      measure::kPollStartCaption,
+      measure::kPollStopCaption,
+  };
+  for (std::string_view text : config::DataAreaTexts()) texts.push_back(text);
+  return texts;
+}
+
+}  // namespace dravon
