@@ -17,9 +17,10 @@
 int main(int argc, char** argv) {
   const platform::ProgramOptions options = platform::ParseProgramOptions(argc, argv);
   if (!options.error.empty()) {
-    std::cerr << "dravon: " << options.error << "\n"
-              << "usage: dravon [--headless] [--simulate] [--port N=DEVICE]... [--snapshot FILE.png] [--open "
-                 "TOOL]\n";
+    std::cerr
+        << "dravon: " << options.error << "\n"
+        << "usage: dravon [--headless] [--simulate] [--port N=DEVICE]... [--profile FILE] [--report FILE] "
+           "[--snapshot FILE.png] [--open TOOL]\n";
     return 2;
   }
 
@@ -35,6 +36,7 @@ int main(int argc, char** argv) {
     dravon::AttachDravonHandlers(main_window);
     ui::headless::HeadlessDriver driver(main_window.window(), clock, std::cin, std::cout,
                                         ui::LocalTimeOfDay());
+    for (const auto& [key, path] : options.files) driver.services().set_file(key, path);
     return driver.Run();
   }
 

@@ -15,7 +15,9 @@
 #include "terminal/terminal_window.h"
 
 int main(int argc, char** argv) {
-  const platform::ProgramOptions options = platform::ParseProgramOptions(argc, argv);
+  platform::ProgramOptions options = platform::ParseProgramOptions(argc, argv);
+  if (options.error.empty() && !options.files.empty())
+    options.error = "--profile and --report are Dravon's options";
   if (!options.error.empty()) {
     std::cerr << "pemliq: " << options.error << "\n"
               << "usage: pemliq [--headless] [--simulate] [--port N=DEVICE]... [--snapshot FILE.png] [--open "

@@ -44,6 +44,12 @@ ProgramOptions ParseProgramOptions(const std::vector<std::string>& args) {
         return options;
       }
       options.open_tool = args[++i];
+    } else if (arg == "--profile" || arg == "--report") {
+      if (i + 1 >= args.size()) {
+        options.error = arg + " needs a file name";
+        return options;
+      }
+      options.files[arg.substr(2)] = args[++i];
     } else if (arg == "--port" || arg.rfind("--port=", 0) == 0) {
       std::string value;
       if (arg == "--port") {

@@ -46,12 +46,19 @@ TEST(ProgramOptions, ReadsTheSharedCommandLine) {
   EXPECT_TRUE(o.simulate);
   EXPECT_EQ(o.ports.at(3), "/dev/pts/4");
   EXPECT_EQ(o.ports.at(1), "sim");
+  const auto files = ParseProgramOptions({"--profile", "p.ini", "--report", "r.csv"});
+  EXPECT_EQ(files.files, (std::map<std::string, std::string>{{"profile", "p.ini"}, {"report", "r.csv"}}));
 }
 
 TEST(ProgramOptions, UnusableOptionsAreReportedNotGuessed) {
-  for (std::vector<std::string> args : std::vector<std::vector<std::string>>{
-           {"--port"}, {"--port", "x=/dev/a"}, {"--port", "0=/dev/a"}, {"--port", "3="}, {"--port", "=sim"},
-           {"--frobnicate"}}) {
+  for (std::vector<std::string> args : std::vector<std::vector<std::string>>{{"--port"},
+                                                                             {"--port", "x=/dev/a"},
+                                                                             {"--port", "0=/dev/a"},
+                                                                             {"--port", "3="},
+                                                                             {"--port", "=sim"},
+                                                                             {"--frobnicate"},
+                                                                             {"--profile"},
+                                                                             {"--report"}}) {
     EXPECT_FALSE(ParseProgramOptions(args).error.empty()) << args.back();
   }
 }
