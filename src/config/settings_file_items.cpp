@@ -11,6 +11,7 @@
 #include "discovery/device_read.h"
 #include "platform/file_contents.h"
 #include "platform/local_timestamp.h"
+#include "platform/ui/user_actions.h"
 
 namespace config {
 
@@ -127,6 +128,9 @@ void mnuSaveProfile_Click(MainWindow& m) {
 
 void mnuApplyProfile_Click(MainWindow& m) {
   if (!TransmitterSelected(m, kApplyTitle)) return;
+  // The apply moves the focus as the user would; a box whose validation keeps it (an
+  // address out of range in TXT_ADDR) has said why, and nothing starts.
+  if (ui::UserActions(m.window()).Focus({"cmbUnit", -1}).status == ui::ActionStatus::kRefused) return;
   const std::optional<std::string> path =
       AskForFile(m, ui::FilePurpose::kOpen, kSettingsKey, kApplyTitle, kSettingsFilter);
   if (!path) return;

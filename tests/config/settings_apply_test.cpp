@@ -32,9 +32,9 @@ class SettingsApplyTest : public config_test::ConfigFixture {
 
   void WriteProfile(const std::string& store, const std::string& range_high = "16",
                     const std::string& decimal_point = "2", const std::string& range_low = "-5") {
-    std::ofstream(services.files["profile"]) << "[Transmitter]\nUnit=4\nDecimalPoint=" << decimal_point
-                                             << "\nRangeLow=" << range_low << "\nRangeHigh=" << range_high
-                                             << "\nOutput4mA=0\nOutput20mA=16\nStore=" << store << "\n";
+    std::ofstream(services.files["profile"])
+        << "[Transmitter]\nUnit=4\nDecimalPoint=" << decimal_point << "\nRangeLow=" << range_low
+        << "\nRangeHigh=" << range_high << "\nOutput4mA=0\nOutput20mA=16\nStore=" << store << "\n";
   }
   std::vector<std::string> ReportLines() {
     std::ifstream in(services.files["report"]);
@@ -196,6 +196,17 @@ TEST_F(SettingsApplyTest, ARefusedFileOrAMissingChoiceWritesNothing) {
   EXPECT_TRUE(TakeCommands().empty());
 }
 
+TEST_F(SettingsApplyTest, ABoxThatKeepsTheFocusStopsTheApplyBeforeAnyFileIsAskedFor) {
+  StartWithSelected("07");
+  WriteProfile("user");
+  user.Paste({"TXT_ADDR", -1}, "100");
+  Apply();
+  ASSERT_EQ(services.boxes.size(), 1u);
+  EXPECT_EQ(services.boxes.back().text, "地址设置参数错误，请重新输入！") << "the validation's own box";
+  EXPECT_TRUE(services.file_requests.empty());
+  EXPECT_TRUE(TakeCommands().empty());
+}
+
 TEST_F(SettingsApplyTest, WithoutASelectedTransmitterNeitherItemAsksForAFile) {
   Start(1);
   for (const char* item : {"mnuApplyProfile", "mnuSaveProfile"}) {
@@ -224,7 +235,7 @@ TEST_F(SettingsApplyTest, SavedSettingsAreWhatTheTransmitterHoldsAndApplyBackUnc
   const config::SettingsFileRead saved = config::ReadSettingsFile(text.str());
   ASSERT_TRUE(saved.settings) << saved.error;
   EXPECT_EQ(*saved.settings, (config::TransmitterSettings{3, 2, "+00.00", "+16.00", "+00.00", "+100.00",
-                                                         config::StoreArea::kUser}));
+                                                          config::StoreArea::kUser}));
   EXPECT_EQ(store.Get("Halvora", "Files", "profile"), services.files["profile"]);
 
   Apply();
