@@ -12,7 +12,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (read.error.empty()) __builtin_trap();
     return 0;
   }
-  const config::SettingsFileRead again = config::ReadSettingsFile(config::WriteSettingsFile(*read.settings, text));
+  const config::SettingsFileRead again =
+      config::ReadSettingsFile(config::WriteSettingsFile(*read.settings, text));
   if (!again.settings || !(*again.settings == *read.settings)) __builtin_trap();
   return 0;
 }
