@@ -1,5 +1,6 @@
 #include "config/settings_file_items.h"
 
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -43,7 +44,10 @@ std::optional<std::string> AskForFile(MainWindow& m, ui::FilePurpose purpose, st
                                       m.settings.Get(app, kFilesSection, key)};
   std::optional<std::string> path = m.services().ChooseFile(request);
   if (!path || path->empty()) return std::nullopt;
-  m.settings.Set(app, kFilesSection, key, *path);
+  // Remembered whole, so a dialog opened from another folder next time still finds it.
+  std::error_code failed;
+  const std::filesystem::path whole = std::filesystem::absolute(*path, failed);
+  m.settings.Set(app, kFilesSection, key, failed ? *path : whole.string());
   return path;
 }
 
