@@ -295,6 +295,14 @@
         <source>恢复工厂设定出错</source>
         <translation>Restoring the factory settings failed</translation>
     </message>
+    <message>
+        <source>保存参数文件(&amp;S)...</source>
+        <translation>&amp;Save settings file...</translation>
+    </message>
+    <message>
+        <source>应用参数文件(&amp;A)...</source>
+        <translation>&amp;Apply settings file...</translation>
+    </message>
 </context>
 <context>
     <name>gui::LanguageMenu</name>

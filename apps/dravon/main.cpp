@@ -35,6 +35,7 @@ int main(int argc, char** argv) {
     dravon::AttachDravonHandlers(main_window);
     ui::headless::HeadlessDriver driver(main_window.window(), clock, std::cin, std::cout,
                                         ui::LocalTimeOfDay());
+    for (const auto& [key, path] : options.files) driver.services().set_file(key, path);
     return driver.Run();
   }
 

@@ -6,6 +6,7 @@
 #include "config/analog_output.h"
 #include "config/data_areas.h"
 #include "config/range_unit.h"
+#include "config/settings_file_items.h"
 
 namespace config {
 
@@ -30,6 +31,9 @@ void AttachConfigHandlers(shell::MainWindow& m) {
   m["CMD_LD"].on_click([&m](ui::UiServices&) { CMD_LD_Click(m); });
 
   m["txtPass"].on_change([&m](ui::UiServices&) { txtPass_Change(m); });
+
+  m["mnuSaveProfile"].on_click([&m](ui::UiServices&) { mnuSaveProfile_Click(m); });
+  m["mnuApplyProfile"].on_click([&m](ui::UiServices&) { mnuApplyProfile_Click(m); });
 }
 
 }  // namespace config

@@ -4,7 +4,8 @@
 
 namespace config {
 
-// Attaches the range and unit, analog output, data-area and access-code handlers.
+// Attaches the range and unit, analog output, data-area and access-code handlers, and
+// the settings-file items of the 选项 menu.
 void AttachConfigHandlers(shell::MainWindow& main);
 
 }  // namespace config

@@ -60,11 +60,9 @@ void CopySettingsToAll(MainWindow& m, std::string_view store) {
   SendToAll(m, store);
 }
 
-// The command to the selected transmitter, and the message that tells whether it
-// answered exactly "OK" from the address now shown in CMB_ADDR.
+// The command to the selected transmitter, and the message that tells whether it confirmed.
 void SendAndReport(MainWindow& m, const AreaCommand& area) {
-  const std::string result = m.SendToSelected(area.mnemonic);
-  const bool confirmed = protocol::ExactMatch(result, m["CMB_ADDR"].text(), cmd::kOk);
+  const bool confirmed = ConfirmedBySelected(m, area.mnemonic);
   m.MsgBox(std::string(confirmed ? area.done : area.failed), std::string(area.title));
 }
 
@@ -74,6 +72,11 @@ void Store(MainWindow& m, const AreaCommand& area) {
 }
 
 }  // namespace
+
+bool ConfirmedBySelected(MainWindow& m, std::string_view mnemonic) {
+  const std::string result = m.SendToSelected(mnemonic);
+  return protocol::ExactMatch(result, m["CMB_ADDR"].text(), cmd::kOk);
+}
 
 void CMD_USER_Click(MainWindow& m) { Store(m, kStoreUser); }
 void CMD_FACT_Click(MainWindow& m) { Store(m, kStoreFactory); }

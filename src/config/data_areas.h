@@ -17,6 +17,10 @@ namespace config {
 void CMD_USER_Click(shell::MainWindow& main);
 void CMD_FACT_Click(shell::MainWindow& main);
 
+// Sends a data-area command ("WU", "WF", "LD") to the selected transmitter alone; true
+// when it confirmed with exactly "OK" from the address now shown in CMB_ADDR.
+bool ConfirmedBySelected(shell::MainWindow& main, std::string_view mnemonic);
+
 // The restore does not read the settings back: the boxes keep their values until read.
 void CMD_LD_Click(shell::MainWindow& main);
 

@@ -12,11 +12,6 @@ namespace {
 using shell::MainWindow;
 namespace cmd = protocol::cmd;
 
-bool HasSelectedEntry(MainWindow& m) {
-  const int k = m["CMB_ADDR"].list_index();
-  return k >= 0 && k < static_cast<int>(m.OnlineTable.size());
-}
-
 // The selected transmitter's baud rate, on the list and on the port.
 void SelectEntryBaud(MainWindow& m) {
   ui::Control& bands = m["CMB_BAND"];
@@ -36,6 +31,11 @@ std::string OneDecimalOfLeadingNumber(const std::string& text) {
 }
 
 }  // namespace
+
+bool HasSelectedEntry(MainWindow& m) {
+  const int k = m["CMB_ADDR"].list_index();
+  return k >= 0 && k < static_cast<int>(m.OnlineTable.size());
+}
 
 void CMB_ADDR_Click(MainWindow& m) {
   if (!HasSelectedEntry(m)) return;

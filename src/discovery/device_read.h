@@ -8,6 +8,10 @@ namespace discovery {
 // with cmbUnit disabled so the unit just read is written back once, not re-read.
 void CMB_ADDR_Click(shell::MainWindow& main);
 
+// True when a CMB_ADDR entry is selected and the search table has its entry: a read
+// and everything sent to "the selected transmitter" need one.
+bool HasSelectedEntry(shell::MainWindow& main);
+
 // The full read: 17 transactions into the identity, range, output and measurement
 // fields. Does nothing when no found transmitter is selected.
 void ReadAllParameters(shell::MainWindow& main);

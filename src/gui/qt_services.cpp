@@ -1,6 +1,7 @@
 #include "gui/qt_services.h"
 
 #include <QCoreApplication>
+#include <QFileDialog>
 #include <QTime>
 #include <QTimer>
 #include <QWidget>
@@ -16,9 +17,11 @@ QtServices::~QtServices() = default;
 
 ui::MessageBoxAnswer QtServices::ShowMessageBox(const ui::MessageBoxRequest& request) {
   if (hook_) return hook_(request);
-  QWidget* parent =
-      dialog_parent_ != nullptr && dialog_parent_->isVisible() ? dialog_parent_.data() : nullptr;
-  return AskWithQMessageBox(request, parent);
+  return AskWithQMessageBox(request, DialogParent());
+}
+
+QWidget* QtServices::DialogParent() const {
+  return dialog_parent_ != nullptr && dialog_parent_->isVisible() ? dialog_parent_.data() : nullptr;
 }
 
 void QtServices::DoEvents() { QCoreApplication::processEvents(); }
@@ -42,6 +45,28 @@ void QtServices::TimerChanged(ui::Control& timer) {
 ui::TimeOfDay QtServices::Now() {
   const QTime now = QTime::currentTime();
   return ui::TimeOfDay{now.hour(), now.minute(), now.second()};
+}
+
+std::optional<std::string> QtServices::ChooseFile(const ui::FileChoiceRequest& request) {
+  QWidget* parent = DialogParent();
+  const QString title = QString::fromStdString(request.title);
+  const QString start = QString::fromStdString(request.suggested);
+  const QString filter = QString::fromStdString(request.filter);
+  QString path;
+  switch (request.purpose) {
+    case ui::FilePurpose::kOpen:
+      path = QFileDialog::getOpenFileName(parent, title, start, filter);
+      break;
+    case ui::FilePurpose::kSave:
+      path = QFileDialog::getSaveFileName(parent, title, start, filter);
+      break;
+    case ui::FilePurpose::kAppend:  // rows are added to an existing file: nothing to confirm
+      path = QFileDialog::getSaveFileName(parent, title, start, filter, nullptr,
+                                          QFileDialog::DontConfirmOverwrite);
+      break;
+  }
+  if (path.isEmpty()) return std::nullopt;
+  return path.toStdString();
 }
 
 QTimer* QtServices::TimerOf(const ui::Control& timer) const {

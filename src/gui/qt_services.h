@@ -1,6 +1,6 @@
 #pragma once
 // The window's services in the real window: modal QMessageBoxes, Qt's event processing
-// for DoEvents, one QTimer per timer control, and the system's time of day.
+// for DoEvents, one QTimer per timer control, the system's time of day, and file dialogs.
 
 #include <QPointer>
 #include <functional>
@@ -35,6 +35,8 @@ class QtServices final : public ui::UiServices {
   // previous one still runs; a QTimer never queues ticks up.
   void TimerChanged(ui::Control& timer) override;
   ui::TimeOfDay Now() override;
+  // A QFileDialog over the window, starting at the suggested file.
+  std::optional<std::string> ChooseFile(const ui::FileChoiceRequest& request) override;
 
   // Message boxes stand over this window once it is shown.
   void set_dialog_parent(QWidget* parent) { dialog_parent_ = parent; }
@@ -44,6 +46,9 @@ class QtServices final : public ui::UiServices {
   QTimer* TimerOf(const ui::Control& timer) const;
 
  private:
+  // The window once it is shown; before that, dialogs stand on their own.
+  QWidget* DialogParent() const;
+
   ui::Window& window_;
   QPointer<QWidget> dialog_parent_;
   MessageBoxHook hook_;

@@ -43,6 +43,15 @@ std::string SetLanguage(ProgramOptions& o, const std::string& text) {
   return {};
 }
 
+// A file the headless mode takes in place of a file dialog, kept under the option's key.
+template <const std::string_view& key>
+std::string SetFile(ProgramOptions& o, const std::string& file) {
+  o.files[std::string(key)] = file;
+  return {};
+}
+constexpr std::string_view kProfileKey = "profile";
+constexpr std::string_view kReportKey = "report";
+
 constexpr std::array kOptionTable{
     OptionRow{"--headless", "", "run without a window: commands on standard input, JSON lines out", kForBoth,
               SetFlag<&ProgramOptions::headless>},
@@ -57,6 +66,11 @@ constexpr std::array kOptionTable{
               SetText<&ProgramOptions::open_tool>},
     OptionRow{"--lang", "zh|en", "the real window's language for this run (headless output stays Chinese)",
               kForBoth, SetLanguage},
+    OptionRow{"--profile", "FILE",
+              "headless: the settings file that mnuSaveProfile writes and mnuApplyProfile applies",
+              kForDravon, SetFile<kProfileKey>},
+    OptionRow{"--report", "FILE", "headless: the CSV report that mnuApplyProfile appends a row to",
+              kForDravon, SetFile<kReportKey>},
     OptionRow{"--help", "", "print these options and exit", kForBoth, SetFlag<&ProgramOptions::help>},
     OptionRow{"--version", "", "print the version and exit", kForBoth, SetFlag<&ProgramOptions::version>},
 };

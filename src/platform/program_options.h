@@ -6,6 +6,8 @@
 // --snapshot makes the real window save a picture of itself once it is shown, then quit
 // (for the README's screenshots). --open NAME opens a tool window beside the real window
 // once it is shown (with --snapshot, the picture is then of the whole screen).
+// --profile FILE and --report FILE (Dravon) name the files that the headless mode
+// takes in place of file dialogs, by the key after "--".
 
 #include <map>
 #include <optional>
@@ -24,13 +26,14 @@ enum class Program { kDravon, kPemliq };
 struct ProgramOptions {
   bool headless = false;
   bool simulate = false;
-  std::map<int, std::string> ports;  // --port N=DEVICE
-  std::string snapshot;              // --snapshot FILE
-  std::string open_tool;             // --open NAME
-  std::string language;              // --lang zh|en: the real window's language; empty: not given
-  bool help = false;                 // --help: print the options and exit
-  bool version = false;              // --version: print the version and exit
-  std::string error;                 // non-empty: the options are unusable (exit status 2)
+  std::map<int, std::string> ports;          // --port N=DEVICE
+  std::string snapshot;                      // --snapshot FILE
+  std::string open_tool;                     // --open NAME
+  std::string language;                      // --lang zh|en: the real window's language; empty: not given
+  std::map<std::string, std::string> files;  // --profile FILE, --report FILE, by key ("profile")
+  bool help = false;                         // --help: print the options and exit
+  bool version = false;                      // --version: print the version and exit
+  std::string error;                         // non-empty: the options are unusable (exit status 2)
 
   void ApplyTo(PortMap& map) const;
 };

@@ -210,6 +210,15 @@ void AddWindowLevelControls(ui::Window& w) {
   w.Add({.kind = ControlKind::kTimer, .name = "Timer1", .enabled = false, .interval = 300});
   w.Add({.kind = ControlKind::kStatusBar, .name = "StatusBar1", .layout = At(7, 0, 1, 6)});
   w.Add({.kind = ControlKind::kMenu, .name = "Option", .text = "选项(&O)"});
+  // A settings file configures a batch of transmitters one after another.
+  w.Add({.kind = ControlKind::kMenuItem,
+         .name = "mnuSaveProfile",
+         .parent = "Option",
+         .text = "保存参数文件(&S)..."});
+  w.Add({.kind = ControlKind::kMenuItem,
+         .name = "mnuApplyProfile",
+         .parent = "Option",
+         .text = "应用参数文件(&A)..."});
   w.Add({.kind = ControlKind::kMenuItem, .name = "space1", .parent = "Option", .text = "-"});
   w.Add({.kind = ControlKind::kMenuItem, .name = "Exit", .parent = "Option", .text = "退出(&X)"});
 }

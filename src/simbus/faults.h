@@ -31,6 +31,9 @@ struct Faults {
   std::uint32_t split_gap_ms = 0;       // ... with this silence between them
   Overflow overflow = Overflow::kNone;  // the "RP0" value becomes "-@OVER" / "+@OVER"
   std::uint32_t every = 0;              // 0: every reply faulted; N: only every Nth reply
+  // A mnemonic ("DH") whose writes are applied but answered with the value held before,
+  // as firmware that echoes too early does; independent of `every`.
+  std::string stale_echo_of{};
 
   bool AnyKind() const {
     return silent || late_ms > 0 || bad_checksum || lower_case_checksum || !noise_before.empty() ||

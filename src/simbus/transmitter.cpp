@@ -57,8 +57,12 @@ Transmitter::Transmitter(TransmitterConfig config)
 
 Outcome Transmitter::Handle(std::string_view command, std::uint64_t now_us, bool broadcast) {
   Outcome outcome;
+  const std::string& stale = faults_.stale_echo_of;
+  const bool stale_echo = !stale.empty() && command.size() > stale.size() && command.starts_with(stale);
+  const std::optional<std::string> before = stale_echo ? Execute(stale, now_us, nullptr) : std::nullopt;
   std::optional<std::string> value = Execute(command, now_us, &outcome.baud_after);
   if (!value || broadcast) return outcome;
+  if (before) value = before;
 
   // A reply is due: decide its fault before framing, as an overflow changes the value.
   const bool faulted = NextReplyFaulted(faults_, counters_);

@@ -5,6 +5,7 @@
 #include <stdlib.h>
 
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -104,6 +105,45 @@ TEST(ConfigHeadless, WritesARangeStoresItAndRestoresTheFactorySettingsThroughARe
   ASSERT_EQ(fact.size(), 1u);
   EXPECT_NE(fact[0].find("\"visible\":true"), std::string::npos) << fact[0];
   EXPECT_NE(fact[0].find("\"enabled\":true"), std::string::npos) << fact[0];
+}
+
+// A batch step as a production line scripts it: the built-in simulated bus, a search
+// stopped once the first transmitter (01, version 2.00) answered, and the apply item.
+TEST(ConfigHeadless, AppliesASettingsFileVerifiesStoresAndReportsOrSaysWhichFileIsMissing) {
+  TempConfig config;
+  const std::string profile = config.dir() + "/batch.ini";
+  const std::string report = config.dir() + "/batch.csv";
+  std::ofstream(profile) << "[Transmitter]\nUnit=4\nDecimalPoint=1\nRangeLow=0\nRangeHigh=100\n"
+                            "Output4mA=0\nOutput20mA=80\nStore=user\n";
+  const std::string script =
+      "choose cmbCommPort 0\n"
+      "after 300 click cmdSEARCH\n"
+      "click cmdSEARCH\n"
+      "click mnuApplyProfile\n"
+      "show TXT_DAH\n";
+  const auto run =
+      RunProgram(DRAVON_BINARY, {"--headless", "--simulate", "--profile", profile, "--report", report},
+                 script, std::chrono::minutes(1), {config.Env()});
+  ASSERT_EQ(run.exit_status, 0) << run.stderr_text;
+  const std::vector<std::string> boxes = LinesWith(run.stdout_lines, "\"msgbox\"");
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(JsonStringField(boxes[0], "title"), "应用参数文件");
+  EXPECT_EQ(JsonStringField(boxes[0], "text"), "参数已写入，读回校验通过。\n已保存到用户数据区。");
+  EXPECT_EQ(Texts(run.stdout_lines, "TXT_DAH"), std::vector<std::string>{"+080.0"});
+  std::ifstream in(report);
+  std::vector<std::string> rows;
+  for (std::string row; std::getline(in, row);) rows.push_back(row);
+  ASSERT_EQ(rows.size(), 2u);
+  EXPECT_EQ(rows[0].rfind("time,port,address,", 0), 0u);
+  EXPECT_NE(rows[1].find(",1,01,86000000,08000001,2.00,4,1,+000.0,+100.0,+000.0,+080.0,user,passed,"),
+            std::string::npos)
+      << rows[1];
+
+  const auto without = RunProgram(DRAVON_BINARY, {"--headless", "--simulate", "--profile", profile}, script,
+                                  std::chrono::minutes(1), {config.Env()});
+  const std::vector<std::string> missing = LinesWith(without.stdout_lines, "\"msgbox\"");
+  ASSERT_EQ(missing.size(), 1u);
+  EXPECT_EQ(JsonStringField(missing[0], "text"), "没有指定文件：请在命令行用 --report FILE 给出。");
 }
 
 }  // namespace

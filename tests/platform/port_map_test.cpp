@@ -48,6 +48,8 @@ TEST(ProgramOptions, ReadsTheSharedCommandLine) {
   EXPECT_TRUE(o.simulate);
   EXPECT_EQ(o.ports.at(3), "/dev/pts/4");
   EXPECT_EQ(o.ports.at(1), "sim");
+  const auto files = ParseProgramOptions({"--profile", "p.ini", "--report", "r.csv"});
+  EXPECT_EQ(files.files, (std::map<std::string, std::string>{{"profile", "p.ini"}, {"report", "r.csv"}}));
 }
 
 TEST(ProgramOptions, UnusableOptionsAreReportedNotGuessed) {
@@ -58,7 +60,9 @@ TEST(ProgramOptions, UnusableOptionsAreReportedNotGuessed) {
                                                                              {"--port", "=sim"},
                                                                              {"--frobnicate"},
                                                                              {"--lang"},
-                                                                             {"--lang", "fr"}}) {
+                                                                             {"--lang", "fr"},
+                                                                             {"--profile"},
+                                                                             {"--report"}}) {
     EXPECT_FALSE(ParseProgramOptions(args).error.empty()) << args.back();
   }
 }

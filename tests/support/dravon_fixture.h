@@ -7,7 +7,9 @@
 
 #include <deque>
 #include <functional>
+#include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -73,6 +75,13 @@ class RecordingServices final : public ui::UiServices {
     loop.RunDueEvents();
   }
   void TimerChanged(ui::Control& timer) override { loop.TimerChanged(timer); }
+  // Answers with `files[key]`; a key without an entry is a dialog the user cancelled.
+  std::optional<std::string> ChooseFile(const ui::FileChoiceRequest& request) override {
+    file_requests.push_back(request);
+    const auto it = files.find(request.key);
+    if (it == files.end()) return std::nullopt;
+    return it->second;
+  }
   ui::TimeOfDay Now() override {
     return ui::TimeOfDay::FromSeconds(start_of_day_seconds +
                                       static_cast<long long>(clock_.now_us() / 1'000'000));
@@ -81,6 +90,8 @@ class RecordingServices final : public ui::UiServices {
   ui::headless::EventLoop loop;
   std::vector<ui::MessageBoxRequest> boxes;
   std::deque<ui::MessageBoxAnswer> answers;
+  std::map<std::string, std::string> files;
+  std::vector<ui::FileChoiceRequest> file_requests;
   long long start_of_day_seconds = 12 * 3600;
   int do_events = 0;
   std::function<void()> on_do_events;  // what the user does while a handler lets events run

@@ -1,13 +1,12 @@
 #include "platform/settings/settings_store.h"
 
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <cerrno>
-#include <cstdio>
 #include <cstdlib>
-#include <fstream>
 #include <sstream>
+
+#include "platform/file_contents.h"
 
 namespace platform {
 
@@ -22,12 +21,7 @@ std::string_view Trim(std::string_view s) {
 }
 
 bool ReadFile(const std::string& path, std::string& contents) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return false;
-  contents.assign(kMaxFileBytes + 1, '\0');
-  in.read(contents.data(), static_cast<std::streamsize>(contents.size()));
-  contents.resize(static_cast<std::size_t>(in.gcount()));
-  return contents.size() <= kMaxFileBytes;
+  return ReadSmallFile(path, kMaxFileBytes, contents);
 }
 
 bool MakeDirs(const std::string& dir) {
@@ -36,22 +30,6 @@ bool MakeDirs(const std::string& dir) {
       const std::string part = dir.substr(0, pos);
       if (mkdir(part.c_str(), 0700) != 0 && errno != EEXIST) return false;
     }
-  }
-  return true;
-}
-
-// Temporary file beside the target, flushed to disk, then renamed over it: a reader
-// sees the old file or the new one, never half of one.
-bool AtomicWrite(const std::string& path, const std::string& contents) {
-  const std::string tmp = path + ".tmp" + std::to_string(getpid());
-  std::FILE* f = std::fopen(tmp.c_str(), "wb");
-  if (!f) return false;
-  const bool written = std::fwrite(contents.data(), 1, contents.size(), f) == contents.size() &&
-                       std::fflush(f) == 0 && fsync(fileno(f)) == 0;
-  const bool closed = std::fclose(f) == 0;
-  if (!written || !closed || std::rename(tmp.c_str(), path.c_str()) != 0) {
-    std::remove(tmp.c_str());
-    return false;
   }
   return true;
 }
@@ -107,7 +85,8 @@ std::string FormatIni(const IniSections& sections) {
   return out.str();
 }
 
-IniSettingsStore::IniSettingsStore(std::string config_dir) : config_dir_(std::move(config_dir)), writer_(AtomicWrite) {
+IniSettingsStore::IniSettingsStore(std::string config_dir)
+    : config_dir_(std::move(config_dir)), writer_(WriteFileAtomically) {
   if (config_dir_.empty()) {
     if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg && *xdg) {
       config_dir_ = xdg;

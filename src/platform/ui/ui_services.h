@@ -3,6 +3,10 @@
 // headless mode each provide one. Handlers receive it as an argument, so a test can
 // hand them its own.
 
+#include <optional>
+#include <string>
+
+#include "platform/ui/file_choice.h"
 #include "platform/ui/message_box.h"
 #include "platform/ui/time_of_day.h"
 
@@ -27,6 +31,10 @@ class UiServices {
   virtual void TimerChanged(Control& timer) = 0;
 
   virtual TimeOfDay Now() = 0;
+
+  // Asks for a file; nothing when none was chosen (the user cancelled, or the front-end
+  // has no way to ask). A front-end that cannot ask says so to the user itself.
+  virtual std::optional<std::string> ChooseFile(const FileChoiceRequest& /*request*/) { return std::nullopt; }
 };
 
 }  // namespace ui

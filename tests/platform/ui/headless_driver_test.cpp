@@ -87,6 +87,23 @@ TEST_F(HeadlessRun, MessageBoxesTakeQueuedAnswersInOrderElseTheirFirstButton) {
           R"j({"control": "lblCount", "kind": "label", "visible": true, "enabled": true, "caption": "retry"})j"));
 }
 
+TEST_F(HeadlessRun, AFileIsTheOneTheCommandLineGaveElseAMessageBoxNamesTheOption) {
+  ui::headless::EventLoop loop(t.window, clock);
+  std::ostringstream out;
+  ui::headless::HeadlessServices services(loop, clock, ui::TimeOfDay{}, out);
+  services.set_file("profile", "batch 7.ini");
+  ui::FileChoiceRequest request{ui::FilePurpose::kOpen, "profile", "应用参数文件", "", "last.ini"};
+  EXPECT_EQ(services.ChooseFile(request), "batch 7.ini");
+  EXPECT_EQ(out.str(), "");
+  request.key = "report";
+  EXPECT_EQ(services.ChooseFile(request), std::nullopt);
+  EXPECT_EQ(
+      out.str(),
+      R"j({"msgbox": {"title": "应用参数文件", "text": "没有指定文件：请在命令行用 --report FILE 给出。", )j"
+      R"j("buttons": "ok", "icon": "exclamation"}, "answer": "ok"})j"
+      "\n");
+}
+
 TEST_F(HeadlessRun, AnUnansweredRetryLoopIsCancelledInsteadOfRunningForEver) {
   int shown = 0;
   t.window.Add({.kind = ui::ControlKind::kButton, .name = "cmdRetryLoop", .text = "Send"});
@@ -99,7 +116,8 @@ TEST_F(HeadlessRun, AnUnansweredRetryLoopIsCancelledInsteadOfRunningForEver) {
   const std::vector<std::string> out = Run("click cmdRetryLoop\nanswer retry\nclick cmdRetryLoop\n");
   ASSERT_EQ(out.size(), 9u);
   EXPECT_NE(out[3].find(R"j("answer": "cancel")j"), std::string::npos) << "three retries, then cancel";
-  EXPECT_NE(out[4].find(R"j("answer": "retry")j"), std::string::npos) << "the queued answer counts as an answer";
+  EXPECT_NE(out[4].find(R"j("answer": "retry")j"), std::string::npos)
+      << "the queued answer counts as an answer";
   EXPECT_NE(out[8].find(R"j("answer": "cancel")j"), std::string::npos);
   EXPECT_EQ(shown, 7);
 }

@@ -31,6 +31,9 @@ class HeadlessDriver {
   // Returns the exit status: 0, whether the input ended or the window closed.
   int Run();
 
+  // For the answers a script cannot type: the files given on the command line.
+  HeadlessServices& services() { return services_; }
+
  private:
   // `read_at_us`: when the line was read, the start of an `after` delay.
   void Execute(const Command& command, int line, std::uint64_t read_at_us);

@@ -55,6 +55,14 @@ TimeOfDay HeadlessServices::Now() {
   return TimeOfDay::FromSeconds(start_seconds_ + elapsed_s);
 }
 
+std::optional<std::string> HeadlessServices::ChooseFile(const FileChoiceRequest& request) {
+  const auto it = files_.find(request.key);
+  if (it != files_.end()) return it->second;
+  ShowMessageBox({"没有指定文件：请在命令行用 --" + request.key + " FILE 给出。", request.title,
+                  MessageBoxButtons::kOk, MessageBoxIcon::kExclamation});
+  return std::nullopt;
+}
+
 void HeadlessServices::QueueAnswer(MessageBoxAnswer answer, int line) { answers_.push_back({answer, line}); }
 
 }  // namespace ui::headless

@@ -3,10 +3,16 @@
 // answered from the script's queued answers (else with their first button; a Retry/Cancel
 // box left unanswered three times in a row is then cancelled, so a script never retries
 // a dead line for ever), DoEvents runs the event loop's due events, timers tick through
-// the event loop, and the time of day moves with the clock from a given start.
+// the event loop, and the time of day moves with the clock from a given start. A file is
+// never asked for: it is the one given on the command line for its key (--profile FILE),
+// and without one a message box says which option is missing.
 
 #include <deque>
+#include <functional>
+#include <map>
+#include <optional>
 #include <ostream>
+#include <string>
 
 #include "platform/clock.h"
 #include "platform/ui/headless/event_loop.h"
@@ -25,6 +31,10 @@ class HeadlessServices final : public UiServices {
   void DoEvents() override { loop_.RunDueEvents(); }
   void TimerChanged(Control& timer) override { loop_.TimerChanged(timer); }
   TimeOfDay Now() override;
+  std::optional<std::string> ChooseFile(const FileChoiceRequest& request) override;
+
+  // The answer to every request for `key` ("profile" for --profile FILE).
+  void set_file(const std::string& key, std::string path) { files_[key] = std::move(path); }
 
   // `line` is the script line that queued it, named if the answer does not fit its box.
   void QueueAnswer(MessageBoxAnswer answer, int line);
@@ -41,6 +51,7 @@ class HeadlessServices final : public UiServices {
   const std::uint64_t start_us_;
   std::ostream& out_;
   std::deque<QueuedAnswer> answers_;
+  std::map<std::string, std::string, std::less<>> files_;
   int unanswered_retries_ = 0;
 };
 

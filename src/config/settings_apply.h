@@ -1,0 +1,38 @@
+#pragma once
+// Applying a settings file to the selected transmitter, the way a user's clicks would:
+// choose the unit (which reads everything again), choose the decimal point, put the
+// range into its boxes and write it, put the output pressures into theirs and write them
+// (the trims go back as they were read), then read everything again. Every write's echo
+// and every value read back is compared with the file; only when all agree is the data
+// area the file names stored, so a transmitter is never stored half-configured.
+//
+// A control the window keeps disabled (the range and decimal point of version "2.00")
+// takes nothing: its setting agrees only when the transmitter already holds it.
+
+#include <vector>
+
+#include "config/settings_file.h"
+#include "config/shown_settings.h"
+#include "shell/main_window.h"
+
+namespace config {
+
+struct ApplyResult {
+  // Empty when every setting agreed and the store was confirmed; a store that was not
+  // confirmed is the difference "Store" (wanted "user", got "none").
+  std::vector<SettingDifference> differences;
+  StoreArea stored = StoreArea::kNone;  // what was actually stored
+  ShownSettings read_back;              // the settings as the last read left them
+
+  bool passed() const { return differences.empty(); }
+};
+
+// The factory data area may be stored only while the window shows its store button
+// (the factory access code is open), as for the user.
+bool FactoryStoreOpen(shell::MainWindow& main);
+
+// Needs a selected transmitter (discovery::HasSelectedEntry) and, for a file that stores
+// in the factory data area, FactoryStoreOpen: the caller refuses before calling otherwise.
+ApplyResult ApplySettings(shell::MainWindow& main, const TransmitterSettings& wanted);
+
+}  // namespace config

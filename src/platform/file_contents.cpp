@@ -1,0 +1,33 @@
+#include "platform/file_contents.h"
+
+#include <unistd.h>
+
+#include <cstdio>
+#include <fstream>
+
+namespace platform {
+
+bool ReadSmallFile(const std::string& path, std::size_t max_bytes, std::string& contents) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return false;
+  contents.assign(max_bytes + 1, '\0');
+  in.read(contents.data(), static_cast<std::streamsize>(contents.size()));
+  contents.resize(static_cast<std::size_t>(in.gcount()));
+  return contents.size() <= max_bytes;
+}
+
+bool WriteFileAtomically(const std::string& path, const std::string& contents) {
+  const std::string tmp = path + ".tmp" + std::to_string(getpid());
+  std::FILE* f = std::fopen(tmp.c_str(), "wb");
+  if (!f) return false;
+  const bool written = std::fwrite(contents.data(), 1, contents.size(), f) == contents.size() &&
+                       std::fflush(f) == 0 && fsync(fileno(f)) == 0;
+  const bool closed = std::fclose(f) == 0;
+  if (!written || !closed || std::rename(tmp.c_str(), path.c_str()) != 0) {
+    std::remove(tmp.c_str());
+    return false;
+  }
+  return true;
+}
+
+}  // namespace platform

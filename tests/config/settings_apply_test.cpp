@@ -1,0 +1,250 @@
+// A settings file applied to the selected transmitter through the 选项 menu: the frames
+// the window's own handlers send, the comparison, the store, the report and the one
+// message box.
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <filesystem>
+#include <fstream>
+#include <regex>
+#include <sstream>
+
+#include "config/settings_file.h"
+#include "tests/config/config_fixture.h"
+
+namespace {
+
+using Commands = std::vector<std::string>;
+
+constexpr const char* kReportHeader =
+    "time,port,address,type,serial,version,unit,decimal_point,range_low,range_high,output_4ma,output_20ma,"
+    "stored,"
+    "verdict,differences";
+
+class SettingsApplyTest : public config_test::ConfigFixture {
+ protected:
+  SettingsApplyTest() {
+    char pattern[] = "/tmp/dravon-profile-XXXXXX";
+    dir_ = mkdtemp(pattern);
+    services.files = {{"profile", dir_ + "/p.ini"}, {"report", dir_ + "/r.csv"}};
+  }
+  ~SettingsApplyTest() override { std::filesystem::remove_all(dir_); }
+
+  void WriteProfile(const std::string& store, const std::string& range_high = "16",
+                    const std::string& decimal_point = "2", const std::string& range_low = "-5") {
+    std::ofstream(services.files["profile"])
+        << "[Transmitter]\nUnit=4\nDecimalPoint=" << decimal_point << "\nRangeLow=" << range_low
+        << "\nRangeHigh=" << range_high << "\nOutput4mA=0\nOutput20mA=16\nStore=" << store << "\n";
+  }
+  std::vector<std::string> ReportLines() {
+    std::ifstream in(services.files["report"]);
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    return lines;
+  }
+  // The one message box of the apply: its text.
+  std::string ResultBox() {
+    EXPECT_EQ(services.boxes.size(), 1u);
+    if (services.boxes.empty()) return "";
+    const ui::MessageBoxRequest box = services.boxes.back();
+    services.boxes.clear();
+    EXPECT_EQ(box.title, "应用参数文件");
+    return box.text;
+  }
+  void Apply() { user.Click({"mnuApplyProfile", -1}); }
+
+  std::string dir_;
+};
+
+// The 17 commands of a full read of a transmitter older than "2.00".
+Commands FullRead(const std::string& a) {
+  return {a + "TY", a + "VR", a + "OL", a + "OH", a + "DL", a + "DH", a + "UT",  a + "DL", a + "DH",
+          a + "UT", a + "TY", a + "ID", a + "DP", a + "ZF", a + "FF", a + "RP0", a + "RT0"};
+}
+
+Commands Joined(std::initializer_list<Commands> parts) {
+  Commands all;
+  for (const Commands& p : parts) all.insert(all.end(), p.begin(), p.end());
+  return all;
+}
+
+TEST_F(SettingsApplyTest, APassingApplyWritesThroughTheHandlersVerifiesStoresLastAndReports) {
+  simbus::Transmitter& t = StartWithSelected("07");
+  t.present().trim_high = -150;
+  WriteProfile("user");
+  Apply();
+
+  EXPECT_EQ(TakeCommands(), Joined({{"07UT4"},
+                                    FullRead("07"),
+                                    {"07UT4", "07DP2", "07DL-05.00", "07DH+16.00"},
+                                    {"07OL+00.00", "07OH+16.00", "07ZF+0000", "07FF-0150"},
+                                    FullRead("07"),
+                                    {"07WU"}}));
+  EXPECT_EQ(t.user_area(), t.present());
+  EXPECT_EQ(t.present().unit, 4);
+  EXPECT_EQ(t.present().range_low, -5.0);
+  EXPECT_EQ(t.present().trim_high, -150) << "the trims are written back as read";
+  EXPECT_EQ(ResultBox(), "参数已写入，读回校验通过。\n已保存到用户数据区。");
+
+  const std::vector<std::string> report = ReportLines();
+  ASSERT_EQ(report.size(), 2u);
+  EXPECT_EQ(report[0], kReportHeader);
+  EXPECT_TRUE(
+      std::regex_match(report[1], std::regex(R"(\d{4}-\d\d-\d\dT\d\d:\d\d:\d\d\.\d{3},1,07,86000000,)"
+                                             R"(08000000,1\.50,4,2,-05\.00,\+16\.00,\+00\.00,\+16\.00,)"
+                                             R"(user,passed,)")))
+      << report[1];
+
+  Apply();  // the next transmitter of the batch: one more row, no second header
+  EXPECT_EQ(ReportLines().size(), 3u);
+}
+
+struct FailedCase {
+  simbus::Faults faults;
+  std::string range_high;
+  std::string difference;  // as the report writes it
+};
+
+class FailedApplyTest : public SettingsApplyTest, public ::testing::WithParamInterface<FailedCase> {};
+
+TEST_P(FailedApplyTest, NamesTheSettingAndStoresNothing) {
+  simbus::Transmitter& t = StartWithSelected("07");
+  t.faults() = GetParam().faults;
+  WriteProfile("user", GetParam().range_high);
+  Apply();
+  const Commands commands = TakeCommands();
+  EXPECT_EQ(std::count(commands.begin(), commands.end(), "07WU"), 0) << "never stored half-configured";
+  EXPECT_EQ(t.user_area().unit, 0);
+  const std::string box = ResultBox();
+  EXPECT_EQ(box.rfind("校验未通过，未保存到数据区。", 0), 0u) << box;
+  const std::string& difference = GetParam().difference;
+  EXPECT_NE(box.find("\n" + difference.substr(0, difference.find(' ')) + "：期望 "), std::string::npos)
+      << box;
+  const std::string row = ReportLines().back();
+  EXPECT_NE(row.find(",none,failed,"), std::string::npos) << row;
+  EXPECT_NE(row.find(difference), std::string::npos) << row;
+}
+
+INSTANTIATE_TEST_SUITE_P(Faults, FailedApplyTest,
+                         ::testing::Values(
+                             // The echo of a write tells the old value, though the read afterwards agrees.
+                             FailedCase{{.stale_echo_of = "DH"}, "16", "RangeHigh 16/+100.00"},
+                             FailedCase{{.stale_echo_of = "OH"}, "16", "Output20mA 16/+100.00"},
+                             // Silence from the start: every value read is the " 0" of a failed exchange.
+                             FailedCase{{.silent = true}, "0", "RangeLow -5/ 0"}));
+
+struct FixedRangeCase {
+  std::string range_high;
+  std::string decimal_point;
+  std::string verdict;
+};
+
+class FixedRangeTest : public SettingsApplyTest, public ::testing::WithParamInterface<FixedRangeCase> {};
+
+TEST_P(FixedRangeTest, AgreesOnlyWhenTheTransmitterAlreadyHoldsTheRange) {
+  simbus::Transmitter& t = StartWithSelected("01", "2.00");
+  WriteProfile("none", GetParam().range_high, GetParam().decimal_point, "0");
+  Apply();
+  const Commands commands = TakeCommands();
+  EXPECT_NE(std::find(commands.begin(), commands.end(), "01DH+100.0"), commands.end())
+      << "the disabled box goes back as read";
+  EXPECT_EQ(t.present().range_high, 100.0);
+  EXPECT_EQ(t.present().dp, 1);
+  EXPECT_EQ(t.present().unit, 4) << "the unit list stays open on every version";
+  ResultBox();
+  EXPECT_NE(ReportLines().back().find(",none," + GetParam().verdict + ","), std::string::npos)
+      << ReportLines().back();
+}
+
+INSTANTIATE_TEST_SUITE_P(Version200, FixedRangeTest,
+                         ::testing::Values(FixedRangeCase{"+100.0", "1", "passed"},
+                                           FixedRangeCase{"100", "1", "passed"},
+                                           FixedRangeCase{"250", "1", "failed"},
+                                           FixedRangeCase{"100", "2", "failed"}));
+
+TEST_F(SettingsApplyTest, TheFactoryAreaIsStoredOnlyWhileItsAccessCodeIsOpen) {
+  simbus::Transmitter& t = StartWithSelected("07");
+  WriteProfile("factory");
+  Apply();
+  EXPECT_TRUE(TakeCommands().empty()) << "refused before anything is written";
+  EXPECT_EQ(ResultBox(), "参数文件要求写入工厂数据区，但工厂数据区的写入未开放：未写入变送器。");
+  EXPECT_FALSE(std::filesystem::exists(services.files["report"]));
+
+  user.Type({"txtPass", -1}, "telbusk");
+  Apply();
+  EXPECT_EQ(TakeCommands().back(), "07WF");
+  EXPECT_EQ(t.factory_area(), t.present());
+  EXPECT_EQ(ResultBox(), "参数已写入，读回校验通过。\n已保存到工厂数据区。");
+}
+
+TEST_F(SettingsApplyTest, ARefusedFileOrAMissingChoiceWritesNothing) {
+  StartWithSelected("07");
+  std::ofstream(services.files["profile"]) << "[Transmitter]\nUnit=4\nDecimalPoint=9\n";
+  Apply();
+  EXPECT_EQ(ResultBox(), "参数文件有误，未写入变送器：\n" + services.files["profile"] +
+                             "\n第 3 行：DecimalPoint 应为 0 到 4 的整数，而不是“9”");
+
+  WriteProfile("user");
+  services.files.erase("report");  // the user cancelled the report's dialog
+  Apply();
+  EXPECT_TRUE(services.boxes.empty());
+  EXPECT_TRUE(TakeCommands().empty());
+
+  services.files["profile"] = dir_ + "/missing.ini";
+  Apply();
+  EXPECT_EQ(ResultBox(), "无法读取参数文件：" + dir_ + "/missing.ini");
+  EXPECT_TRUE(TakeCommands().empty());
+}
+
+TEST_F(SettingsApplyTest, ABoxThatKeepsTheFocusStopsTheApplyBeforeAnyFileIsAskedFor) {
+  StartWithSelected("07");
+  WriteProfile("user");
+  user.Paste({"TXT_ADDR", -1}, "100");
+  Apply();
+  ASSERT_EQ(services.boxes.size(), 1u);
+  EXPECT_EQ(services.boxes.back().text, "地址设置参数错误，请重新输入！") << "the validation's own box";
+  EXPECT_TRUE(services.file_requests.empty());
+  EXPECT_TRUE(TakeCommands().empty());
+}
+
+TEST_F(SettingsApplyTest, WithoutASelectedTransmitterNeitherItemAsksForAFile) {
+  Start(1);
+  for (const char* item : {"mnuApplyProfile", "mnuSaveProfile"}) {
+    user.Click({item, -1});
+    ASSERT_EQ(services.boxes.size(), 1u);
+    EXPECT_EQ(services.boxes.back().text, "请先搜索并选择一台变送器。");
+    services.boxes.clear();
+  }
+  EXPECT_TRUE(services.file_requests.empty());
+  EXPECT_TRUE(TakeCommands().empty());
+}
+
+TEST_F(SettingsApplyTest, SavedSettingsAreWhatTheTransmitterHoldsAndApplyBackUnchanged) {
+  simbus::Transmitter& t = StartWithSelected("07");
+  t.present().unit = 3;
+  t.present().dp = 2;
+  t.present().range_high = 16;
+  user.Paste({"TXT_DAH", -1}, "99");  // typed but never written: not saved
+  user.Click({"mnuSaveProfile", -1});
+  ASSERT_EQ(services.boxes.size(), 1u);
+  EXPECT_EQ(services.boxes.back().text, "参数已保存到 " + services.files["profile"]);
+  services.boxes.clear();
+  std::ifstream in(services.files["profile"]);
+  std::stringstream text;
+  text << in.rdbuf();
+  const config::SettingsFileRead saved = config::ReadSettingsFile(text.str());
+  ASSERT_TRUE(saved.settings) << saved.error;
+  EXPECT_EQ(*saved.settings, (config::TransmitterSettings{3, 2, "+00.00", "+16.00", "+00.00", "+100.00",
+                                                          config::StoreArea::kUser}));
+  EXPECT_EQ(store.Get("Halvora", "Files", "profile"), services.files["profile"]);
+
+  Apply();
+  EXPECT_EQ(ResultBox(), "参数已写入，读回校验通过。\n已保存到用户数据区。");
+  ASSERT_EQ(services.file_requests.size(), 3u);
+  EXPECT_EQ(services.file_requests[0].purpose, ui::FilePurpose::kSave);
+  EXPECT_EQ(services.file_requests[1].purpose, ui::FilePurpose::kOpen);
+  EXPECT_EQ(services.file_requests[1].suggested, services.files["profile"]) << "the last choice";
+  EXPECT_EQ(services.file_requests[2].purpose, ui::FilePurpose::kAppend);
+}
+
+}  // namespace
