@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "platform/text/ansi_codepage.h"
 #include "tests/support/dravon_fixture.h"
 
 namespace {
@@ -110,6 +111,16 @@ TEST_F(DeviceReadTest, UnitAndDecimalCodesOutsideTheTablesNeverIndexPastThem) {
   EXPECT_EQ(Text("TXT_FUNIT"), "40") << "shown as it came";
   EXPECT_EQ((*this)["cmbUnit"].text(), "kPa") << "the list keeps its selection";
   EXPECT_EQ((*this)["Cmb_DP"].text(), "000.0");
+}
+
+TEST_F(DeviceReadTest, AReplyWithDoubleByteCharactersIsCutByCharacters) {
+  // A transmitter at the address "啊" whose type code is "阿XY" answers "*啊阿XY" + checksum + CR
+  // (two lead bytes that cancel in the XOR, so the checksum has the two digits the check expects).
+  AddTransmitter(platform::Utf8ToAnsi("啊"), 9600).present().type = platform::Utf8ToAnsi("阿XY");
+  Start(1);
+  Found({{"啊", 3}});
+  user.Choose({"CMB_ADDR", -1}, 0);
+  EXPECT_EQ(Text("TXT_TYPE"), "XY");
 }
 
 TEST_F(DeviceReadTest, NoSelectedEntryMeansNoRead) {
