@@ -32,7 +32,7 @@ std::string UnitText(MainWindow& m, const std::string& value) {
 }
 
 std::string OneDecimalOfLeadingNumber(const std::string& text) {
-  return platform::FormatOneDecimal(platform::NumericValue(text));
+  return platform::FormatOneDecimal(text);
 }
 
 }  // namespace

@@ -40,7 +40,7 @@ void PollTemperature(MainWindow& m) {
   box.set_text(m.SendToSelected(cmd::kReadTemperature));
   if (Length(box.text()) > kTemperatureFailLength) {
     box.set_text(protocol::ValueCut(box.text()));
-    box.set_text(platform::FormatOneDecimal(platform::NumericValue(box.text())));
+    box.set_text(platform::FormatOneDecimal(box.text()));
   } else {
     CountFailedPoll(m["Label20"]);
   }
