@@ -16,6 +16,11 @@ inline constexpr char kCR = '\r';
 inline constexpr std::string_view kResultNoReply = "ERR 0\r";   // five characters or fewer came back
 inline constexpr std::string_view kResultBadFrame = "EER 3\r";  // not exactly one valid reply frame
 
+// One of the two failure results: nothing valid came back.
+inline bool IsFailureResult(std::string_view result) {
+  return result == kResultNoReply || result == kResultBadFrame;
+}
+
 // "$" + addr + comm + PARITY_XORB(addr + comm) + CR. Taken exactly as given.
 std::string BuildRequestFrame(std::string_view addr, std::string_view comm);
 

@@ -23,6 +23,14 @@ void BoxFill(ui::Control& box, std::string_view result) {
   if (LongerThanFour(box.text())) box.set_text(protocol::ValueCut(box.text()));
 }
 
+bool TemperatureFill(ui::Control& box, std::string_view result) {
+  box.set_text(std::string(result));
+  if (!LongerThanFour(result) || protocol::IsFailureResult(result)) return false;
+  box.set_text(protocol::ValueCut(result));
+  box.set_text(platform::FormatOneDecimal(box.text()));
+  return true;
+}
+
 bool ListFill(ui::Control& list, std::string_view result) {
   if (!LongerThanFour(result)) return false;
   const std::optional<int> index = platform::NumericIndex(protocol::ValueCut(result));
