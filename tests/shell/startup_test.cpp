@@ -1,6 +1,10 @@
+#include "shell/startup.h"
+
 #include <gtest/gtest.h>
 
-#include "shell/startup.h"
+#include <sstream>
+
+#include "platform/ui/headless/headless_driver.h"
 #include "tests/support/dravon_fixture.h"
 
 namespace {
@@ -78,6 +82,16 @@ TEST_F(StartupTest, TheMenuExitDoesWhatQuitDoes) {
   Start(1);
   user.Click({"Exit", -1});
   EXPECT_FALSE(port.port_open());
+  EXPECT_TRUE(main.window().closed());
+}
+
+TEST_F(StartupTest, AScriptSeesEveryRefusedCloseWhoeverAskedForIt) {
+  store.Set("Halvora", "Transmitter", "CommPort", "1");
+  std::istringstream script("after 250 click COM_QUIT\nafter 250 click Exit\nclick cmdSEARCH\n");
+  std::ostringstream out;
+  ui::headless::HeadlessDriver(main.window(), clock, script, out, ui::TimeOfDay{}).Run();
+  EXPECT_EQ(out.str(), "{\"close\": \"refused\"}\n{\"close\": \"refused\"}\n")
+      << "both buttons during the search; the end of input then closes the window";
   EXPECT_TRUE(main.window().closed());
 }
 
