@@ -41,7 +41,8 @@ TEST_F(StartupTest, NothingStoredLeavesThePortClosedWithoutAMessage) {
 }
 
 TEST_F(StartupTest, TheRememberedPortIsSelectedAndOpened) {
-  Start(3);
+  store.Set("Halvora", "Transmitter", "CommPort", "3.0");  // written as a number by hand
+  main.window().Load();
   EXPECT_EQ((*this)["cmbCommPort"].text(), "com3");
   EXPECT_TRUE(port.port_open());
   EXPECT_EQ(port.comm_port(), 3);
@@ -53,7 +54,8 @@ TEST_F(StartupTest, AStoredValueThatNamesNoItemIsIgnoredAndKept) {
     SCOPED_TRACE(stored);
     EXPECT_EQ(shell::StoredPortIndex(stored, 6), std::nullopt);
   }
-  EXPECT_EQ(shell::StoredPortIndex(" 3 ", 6), 2);
+  for (const char* stored : {"3", " 3 ", "3.0", "+3"})
+    EXPECT_EQ(shell::StoredPortIndex(stored, 6), 2) << stored;
   store.Set("Halvora", "Transmitter", "CommPort", "9");
   main.window().Load();
   EXPECT_EQ((*this)["cmbCommPort"].list_index(), -1);
