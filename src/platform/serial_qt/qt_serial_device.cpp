@@ -31,9 +31,14 @@ class QtSerialDevice final : public SerialDevice {
 
   PortResult Configure(const LineSettings& s) override {
     if (auto r = Usable()) return r;
-    const bool ok = port_.setBaudRate(s.baud) && port_.setDataBits(static_cast<QSerialPort::DataBits>(s.data_bits)) &&
+    // Qt's Unix backend would quietly apply 8 data bits for fewer than 5, and 1 stop bit
+    // for 1.5 (a tty has no 1.5): refused instead, so nothing goes out with other settings.
+    if (s.data_bits < 5) return SettingsNotSupported(path_, "数据位 " + std::to_string(s.data_bits));
+    if (s.stop_bits == "1.5") return SettingsNotSupported(path_, "停止位 1.5");
+    const bool ok = port_.setBaudRate(s.baud) &&
+                    port_.setDataBits(static_cast<QSerialPort::DataBits>(s.data_bits)) &&
                     port_.setParity(ToQtParity(s.parity)) && port_.setStopBits(ToQtStopBits(s.stop_bits));
-    if (!ok) return PortError{kErrSetStateFailed, "端口 " + path_ + " 不支持线路设置 " + s.ToText(), ""};
+    if (!ok) return SettingsNotSupported(path_, "线路设置 " + s.ToText());
     return std::nullopt;
   }
 
