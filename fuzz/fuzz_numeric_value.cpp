@@ -1,6 +1,7 @@
 // Numbers read from replies and typed boxes.
 #include <cmath>
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 #include "platform/text/numeric_value.h"
@@ -11,7 +12,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   (void)platform::NumericIndex(text);
   if (const auto whole = platform::ParseNumberText(text)) {
     if (!std::isfinite(*whole)) __builtin_trap();
-    (void)platform::FormatOneDecimal(*whole);
   }
+  // Whatever the text, the temperature shows digits, a point and exactly one decimal.
+  const std::string shown = platform::FormatOneDecimal(text);
+  if (shown.size() < 3 || shown[shown.size() - 2] != '.') __builtin_trap();
   return 0;
 }

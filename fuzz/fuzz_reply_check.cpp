@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "platform/text/ansi_codepage.h"
+#include "platform/ui/utf8_text.h"
 #include "protocol/checksum.h"
 #include "protocol/frame.h"
 
@@ -18,10 +19,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view body(result.data() + 1, result.size() - 2);
     if (protocol::BuildReplyFrame(body) != received) __builtin_trap();
   }
-  const std::string value = protocol::ValueCut(result);
-  if (value.size() + 4 != result.size() && result.size() >= 4) __builtin_trap();
-  (void)protocol::ExactMatch(result, received.substr(0, 2), value);
-  (void)platform::AnsiToUtf8(result);
+  // Callers cut the result as the transaction hands it over, in UTF-8, by characters.
+  const std::string shown = platform::AnsiToUtf8(result);
+  const std::string value = protocol::ValueCut(shown);
+  const std::size_t characters = ui::utf8::CountCharacters(shown);
+  if (characters >= 4 && ui::utf8::CountCharacters(value) + 4 != characters) __builtin_trap();
+  (void)protocol::ExactMatch(shown, received.substr(0, 2), value);
   (void)protocol::PARITY_XORB(received);
   return 0;
 }

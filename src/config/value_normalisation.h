@@ -22,16 +22,13 @@ struct NumberPattern {
 // Nothing for a text that is not zeros around exactly one point (an empty selection).
 std::optional<NumberPattern> ParseNumberPattern(std::string_view pattern);
 
-// `x` in the pattern: "-" when negative, the integer part padded with zeros to the
-// pattern's width (all its digits when wider; none when the width is 0 and it is 0),
-// the point, then the decimals rounded half away from zero (100 -> "100.0",
-// 1234.56 -> "1234.6", 0.25 in ".0000" -> ".2500").
-std::string WriteWithPattern(float x, const NumberPattern& pattern);
-
 // What a box holding `typed` shows after leaving it, for a transmitter reporting
-// `version` and the decimal-point pattern `pattern`; nothing when it keeps its text:
-// version 2.0 or later, a text that is not a plain number, no pattern chosen, or a
-// number beyond single precision.
+// `version` and the decimal-point pattern `pattern`: "-" for a number below zero, else
+// "+"; the integer part padded with zeros to the pattern's width (all its digits when
+// wider; none when the width is 0 and it is 0); the point; the decimals, rounded half
+// away from zero on the number as typed (100 -> "+100.0", 1234.56 -> "+1234.6", 0.25 in
+// ".0000" -> "+.2500"). Nothing when the box keeps its text: version 2.0 or later, a
+// text that is not a plain number, no pattern chosen, or a number beyond single precision.
 std::optional<std::string> NormalisedValueText(std::string_view version, std::string_view typed,
                                                std::string_view pattern);
 

@@ -26,10 +26,6 @@ std::string UnitText(MainWindow& m, const std::string& value) {
   return value;
 }
 
-std::string OneDecimalOfLeadingNumber(const std::string& text) {
-  return platform::FormatOneDecimal(platform::NumericValue(text));
-}
-
 }  // namespace
 
 bool HasSelectedEntry(MainWindow& m) {
@@ -87,12 +83,7 @@ void ReadAllParameters(MainWindow& m) {
   m["txtMAX"].set_text(pressure.text());
   m["txtMIN"].set_text(pressure.text());
 
-  ui::Control& temperature = m["TXT_TEMPERATURE"];  // 18
-  temperature.set_text(m.SendToSelected(cmd::kReadTemperature));
-  if (temperature.text().size() > 4) {
-    temperature.set_text(ValueCut(temperature.text()));
-    temperature.set_text(OneDecimalOfLeadingNumber(temperature.text()));
-  }
+  shell::TemperatureFill(m["TXT_TEMPERATURE"], m.SendToSelected(cmd::kReadTemperature));  // 18
 
   m["Cmb_DP"].set_enabled(m["TXT_VER"].text() != kFixedRangeVersion);  // 19
 }

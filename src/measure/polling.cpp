@@ -9,6 +9,7 @@
 #include "platform/ui/utf8_text.h"
 #include "protocol/commands.h"
 #include "protocol/frame.h"
+#include "shell/reply_fill.h"
 
 namespace measure {
 
@@ -17,9 +18,6 @@ namespace {
 using shell::MainWindow;
 namespace cmd = protocol::cmd;
 
-// A temperature result longer than this carries a value. The error results are six
-// characters and pass too: "ERR 0" shows as 0.0.
-constexpr std::size_t kTemperatureFailLength = 4;
 // A pressure result must be longer than this to count as a reading: "*", the address,
 // at least five value characters and the CR. The error results are shorter and count
 // as failed polls.
@@ -35,15 +33,11 @@ void CountFailedPoll(ui::Control& counter) {
   counter.set_caption(text);
 }
 
+// A reply without a value and a failed transaction alike count as failed polls: a pulled
+// cable must never read as 0 °C.
 void PollTemperature(MainWindow& m) {
-  ui::Control& box = m["TXT_TEMPERATURE"];
-  box.set_text(m.SendToSelected(cmd::kReadTemperature));
-  if (Length(box.text()) > kTemperatureFailLength) {
-    box.set_text(protocol::ValueCut(box.text()));
-    box.set_text(platform::FormatOneDecimal(platform::NumericValue(box.text())));
-  } else {
+  if (!shell::TemperatureFill(m["TXT_TEMPERATURE"], m.SendToSelected(cmd::kReadTemperature)))
     CountFailedPoll(m["Label20"]);
-  }
 }
 
 void PollPressure(MainWindow& m) {

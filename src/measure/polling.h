@@ -11,8 +11,8 @@ inline constexpr std::string_view kPollStartCaption = "采集";
 inline constexpr std::string_view kPollStopCaption = "停止";
 
 // One tick: "RT0" when TempTurn was set, else "RP0"; then the elapsed time in panel 4.
-// A failed pressure poll counts in Label19, a temperature poll without a value in
-// Label20; a closed port fails like a silent line.
+// A failed pressure poll counts in Label19, a temperature poll without a value or with
+// a failure result in Label20; a closed port fails like a silent line.
 void Timer1_Timer(shell::MainWindow& main);
 
 // Starts polling (counters back to 0, the elapsed time from now; minimum, maximum and

@@ -1,5 +1,6 @@
 #include "protocol/frame.h"
 
+#include "platform/ui/utf8_text.h"
 #include "protocol/ansi_chars.h"
 #include "protocol/checksum.h"
 
@@ -51,8 +52,13 @@ std::string CheckReply(std::string_view received) {
 }
 
 std::string ValueCut(std::string_view result) {
-  if (result.size() < 4) return {};
-  return std::string(result.substr(3, result.size() - 4));
+  // Counted in characters: a reply may hold double-byte characters anywhere, and a box
+  // must never receive half of one.
+  const std::size_t head = ui::utf8::FirstCharacters(result, 3).size();
+  if (head == result.size()) return {};
+  std::string value(result.substr(head));
+  ui::utf8::RemoveLastCharacter(value);
+  return value;
 }
 
 bool ExactMatch(std::string_view result, std::string_view addr, std::string_view expected_value) {

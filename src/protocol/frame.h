@@ -4,7 +4,8 @@
 //   request: "$" + address + command text + checksum + CR
 //   reply:   "*" + address + value        + checksum + CR
 //
-// Everything here works on ANSI bytes (GBK); only the command console produces non-ASCII.
+// Frames and the reply check work on ANSI bytes (GBK); a result, once the transaction has
+// decoded it, is UTF-8. Only the command console produces non-ASCII requests.
 
 #include <string>
 #include <string_view>
@@ -14,6 +15,11 @@ namespace protocol {
 inline constexpr char kCR = '\r';
 inline constexpr std::string_view kResultNoReply = "ERR 0\r";   // five characters or fewer came back
 inline constexpr std::string_view kResultBadFrame = "EER 3\r";  // not exactly one valid reply frame
+
+// One of the two failure results: nothing valid came back.
+inline bool IsFailureResult(std::string_view result) {
+  return result == kResultNoReply || result == kResultBadFrame;
+}
 
 // "$" + addr + comm + PARITY_XORB(addr + comm) + CR. Taken exactly as given.
 std::string BuildRequestFrame(std::string_view addr, std::string_view comm);
@@ -26,8 +32,9 @@ std::string BuildReplyFrame(std::string_view body);
 // two error results.
 std::string CheckReply(std::string_view received);
 
-// The value of a result: without "*", the two address characters and the final CR.
-// "ERR 0\r" cuts to " 0". A result shorter than four characters cuts to "".
+// The value of a result (UTF-8, as a transaction returns it): without its first three
+// characters ("*" and the address) and its last (the CR), counted in characters, not
+// bytes. "ERR 0\r" cuts to " 0". A result shorter than four characters cuts to "".
 std::string ValueCut(std::string_view result);
 
 // The result compared whole with "*" + addr + expected_value + CR.

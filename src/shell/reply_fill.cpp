@@ -1,22 +1,38 @@
 #include "shell/reply_fill.h"
 
 #include "platform/text/numeric_value.h"
+#include "platform/ui/utf8_text.h"
 #include "protocol/frame.h"
 
 namespace shell {
 
+namespace {
+
+// The callers' length test, in characters as the value cut counts them.
+bool LongerThanFour(std::string_view result) { return ui::utf8::CountCharacters(result) > 4; }
+
+}  // namespace
+
 std::string CutIfLonger(std::string_view result) {
-  return result.size() > 4 ? protocol::ValueCut(result) : std::string(result);
+  return LongerThanFour(result) ? protocol::ValueCut(result) : std::string(result);
 }
 
 void BoxFill(ui::Control& box, std::string_view result) {
   // Two assignments, as the box has always been filled: a change handler sees both.
   box.set_text(std::string(result));
-  if (box.text().size() > 4) box.set_text(protocol::ValueCut(box.text()));
+  if (LongerThanFour(box.text())) box.set_text(protocol::ValueCut(box.text()));
+}
+
+bool TemperatureFill(ui::Control& box, std::string_view result) {
+  box.set_text(std::string(result));
+  if (!LongerThanFour(result) || protocol::IsFailureResult(result)) return false;
+  box.set_text(protocol::ValueCut(result));
+  box.set_text(platform::FormatOneDecimal(box.text()));
+  return true;
 }
 
 bool ListFill(ui::Control& list, std::string_view result) {
-  if (result.size() <= 4) return false;
+  if (!LongerThanFour(result)) return false;
   const std::optional<int> index = platform::NumericIndex(protocol::ValueCut(result));
   if (!index || *index < 0 || *index >= list.item_count()) return false;
   list.set_list_index(*index);

@@ -17,6 +17,12 @@ std::string CutIfLonger(std::string_view result);
 
 void BoxFill(ui::Control& box, std::string_view result);
 
+// Temperature fill: the box shows the result; a reading — longer than 4 characters and
+// not a failure result — is then replaced by its value cut, and that by its number
+// written with one decimal ("+23.45" shows "23.5"). A failure result or a reply without
+// a value stays in the box as it came. Returns whether the result was a reading.
+bool TemperatureFill(ui::Control& box, std::string_view result);
+
 // A code outside the list's items (or beyond any index) leaves the selection unchanged.
 // Returns whether the selection was set.
 bool ListFill(ui::Control& list, std::string_view result);

@@ -1,8 +1,9 @@
 #include "shell/startup.h"
 
-#include <charconv>
+#include <cmath>
 #include <optional>
 
+#include "platform/text/numeric_value.h"
 #include "shell/port_choice.h"
 #include "shell/search_state.h"
 
@@ -54,15 +55,12 @@ void COM_QUIT_Click(MainWindow& m) {
 }  // namespace
 
 std::optional<int> StoredPortIndex(std::string_view stored, int item_count) {
-  while (!stored.empty() && stored.front() == ' ') stored.remove_prefix(1);
-  while (!stored.empty() && stored.back() == ' ') stored.remove_suffix(1);
-  if (!stored.empty() && stored.front() == '+') stored.remove_prefix(1);
-  int number = 0;
-  const auto [end, ec] = std::from_chars(stored.data(), stored.data() + stored.size(), number);
-  if (stored.empty() || ec != std::errc() || end != stored.data() + stored.size()) return std::nullopt;
-  const int index = number - 1;
+  // Any number converts, rounded to the nearest integer (halves to even): "3.0" is port 3.
+  const std::optional<double> number = platform::ParseNumberText(stored);
+  if (!number) return std::nullopt;
+  const double index = std::nearbyint(*number) - 1;
   if (index < 0 || index >= item_count) return std::nullopt;
-  return index;
+  return static_cast<int>(index);
 }
 
 void AttachShellHandlers(MainWindow& m) {

@@ -15,8 +15,8 @@ inline constexpr std::string_view kStartHint = "按“搜索变送器”键，�
 // cmbCommPort_Click.
 void AttachShellHandlers(MainWindow& main);
 
-// The stored port as start-up reads it: "3" gives list index 2; nothing stored, text
-// that is not a whole number, or a number outside the list gives none.
+// The stored port as start-up reads it: "3", " 3 " or "3.0" gives list index 2; nothing
+// stored, text that is not a number, or a number outside the list gives none.
 std::optional<int> StoredPortIndex(std::string_view stored, int item_count);
 
 }  // namespace shell

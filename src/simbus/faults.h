@@ -30,6 +30,7 @@ struct Faults {
   int split_pieces = 0;                 // 2 or more: reply cut into that many pieces ...
   std::uint32_t split_gap_ms = 0;       // ... with this silence between them
   Overflow overflow = Overflow::kNone;  // the "RP0" value becomes "-@OVER" / "+@OVER"
+  bool no_temperature = false;          // the "RT0" reply has no value: "*" + address + checksum + CR
   std::uint32_t every = 0;              // 0: every reply faulted; N: only every Nth reply
   // A mnemonic ("DH") whose writes are applied but answered with the value held before,
   // as firmware that echoes too early does; independent of `every`.
@@ -37,7 +38,7 @@ struct Faults {
 
   bool AnyKind() const {
     return silent || late_ms > 0 || bad_checksum || lower_case_checksum || !noise_before.empty() ||
-           !trailing.empty() || split_pieces >= 2 || overflow != Overflow::kNone;
+           !trailing.empty() || split_pieces >= 2 || overflow != Overflow::kNone || no_temperature;
   }
 };
 
@@ -51,7 +52,8 @@ struct FaultCounters {
   std::uint64_t noise = 0;
   std::uint64_t trailing = 0;
   std::uint64_t split = 0;
-  std::uint64_t overflow = 0;  // only on "RP0" replies
+  std::uint64_t overflow = 0;        // only on "RP0" replies
+  std::uint64_t no_temperature = 0;  // only on "RT0" replies
 
   friend bool operator==(const FaultCounters&, const FaultCounters&) = default;
 };

@@ -104,6 +104,8 @@ std::optional<std::string> ApplyFaultKinds(std::string_view kinds, Faults& f) {
       } else {
         return bad;
       }
+    } else if (kind == "notemp" && !has_value) {
+      f.no_temperature = true;
     } else if (kind == "every") {
       const auto n = number(1000000);
       if (!n || *n < 1) return bad;
@@ -171,7 +173,8 @@ std::string ServerUsage() {
          "                                     12@1200 v2.10); BAUD 1200, 2400, 4800, 9600\n"
          "  --fault ADDR[@BAUD]:KIND[,KIND...] inject faults into the replies of ADDR:\n"
          "        silent  late=MS  badsum  lowercase  noise[=TEXT]  trailing[=TEXT]\n"
-         "        split=N  gap=MS  overflow=+|-  every=N (only every Nth reply)\n"
+         "        split=N  gap=MS  overflow=+|-  notemp (RT0 answered without a value)\n"
+         "        every=N (only every Nth reply)\n"
          "  --turnaround MS     delay from request end to reply (default 3)\n"
          "  --link PATH         also make PATH a symlink to the slave\n"
          "  --device PATH       serve on a real serial port instead of a pty ...\n"

@@ -64,11 +64,16 @@ Outcome Transmitter::Handle(std::string_view command, std::uint64_t now_us, bool
   if (!value || broadcast) return outcome;
   if (before) value = before;
 
-  // A reply is due: decide its fault before framing, as an overflow changes the value.
+  // A reply is due: decide its fault before framing, as an overflow or a missing
+  // temperature changes the value.
   const bool faulted = NextReplyFaulted(faults_, counters_);
   if (faulted && faults_.overflow != Overflow::kNone && command == protocol::cmd::kReadPressure) {
     *value = faults_.overflow == Overflow::kNegative ? "-@OVER" : "+@OVER";
     ++counters_.overflow;
+  }
+  if (faulted && faults_.no_temperature && command == protocol::cmd::kReadTemperature) {
+    value->clear();
+    ++counters_.no_temperature;
   }
   // The reply comes from the address the transmitter has now ("AD" set answers from
   // the new address).

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/text/numeric_value.h"
 #include "tests/config/config_fixture.h"
 
 namespace {
@@ -27,10 +28,30 @@ TEST(ValueNormalisation, ATypedNumberTakesTheSignAndThePatternOfTheDecimalPoint)
       {"00.00", "-0.125", "-00.13"},
       {".0000", "9.99996", "+10.0000"},
       {"000.0", "-0.04", "-000.0"},
-      {"0000.", "123456789", "+123456792."},  // single precision
+      {"0000.", "123456789", "+123456789."},  // as typed, not its single-precision neighbour
   };
   for (const auto& [pattern, typed, expected] : rows)
     EXPECT_EQ(NormalisedValueText("1.50", typed, pattern), expected) << pattern << " " << typed;
+}
+
+// One rounding rule for a typed pressure and for the temperature shown: half away from zero
+// on the number as written in decimal, whatever its nearest binary value.
+TEST(DecimalRounding, PressuresAndTemperatureRoundTheNumberAsWritten) {
+  const struct {
+    const char *number, *pattern, *pressure, *temperature;
+  } rows[] = {
+      {"+23.45", "000.0", "+023.5", "23.5"},   {"+23.35", "000.0", "+023.4", "23.4"},
+      {"+0.25", "000.0", "+000.3", "0.3"},     {"+2.25", "000.0", "+002.3", "2.3"},
+      {"-5.25", "000.0", "-005.3", "-5.3"},    {"0.35", "000.0", "+000.4", "0.4"},
+      {"-0.04", "000.0", "-000.0", "0.0"},     {"-0.05", "000.0", "-000.1", "-0.1"},
+      {"9.95", "000.0", "+010.0", "10.0"},     {"1.005", "00.00", "+01.01", "1.0"},
+      {"99.995", "00.00", "+100.00", "100.0"}, {"0.00005", ".0000", "+.0001", "0.0"},
+      {"2.5", "0000.", "+0003.", "2.5"},       {"1234.56", "000.0", "+1234.6", "1234.6"},
+  };
+  for (const auto& row : rows) {
+    EXPECT_EQ(NormalisedValueText("1.50", row.number, row.pattern), row.pressure) << row.number;
+    EXPECT_EQ(platform::FormatOneDecimal(row.number), row.temperature) << row.number;
+  }
 }
 
 TEST(ValueNormalisation, OnlyNumbersWithAPatternOnTransmittersBelowVersionTwoAreRewritten) {

@@ -27,7 +27,7 @@ TEST_F(AddressChangeTest, AValidAddressIsWrittenWithTwoDigits) {
 }
 
 TEST_F(AddressChangeTest, AnAddressOutOfRangeOrNotANumberIsRefusedAndKeepsTheFocus) {
-  for (const char* typed : {"100", "0", "00", "-3", "abc", "", "1 2"}) {
+  for (const char* typed : {"100", "99.5", "0", "00", "0.9", "-3", "abc", "", "1 2"}) {
     services.boxes.clear();
     user.Paste({"TXT_ADDR", -1}, typed);
     EXPECT_EQ(user.Click({"COM_ADDR", -1}).status, ui::ActionStatus::kRefused) << typed;

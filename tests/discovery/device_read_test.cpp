@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "platform/text/ansi_codepage.h"
 #include "tests/support/dravon_fixture.h"
 
 namespace {
@@ -76,13 +77,14 @@ TEST_F(DeviceReadTest, AnAbsentTransmitterLeavesTheErrorValueInEveryField) {
   Start(1);
   Found({{"09", 3}});
   user.Choose({"CMB_ADDR", -1}, 0);
-  for (const char* box : {"TXT_TYPE", "TXT_VER", "TXT_DAL", "TXT_DAH", "TXT_SCZ", "TXT_SCF", "TXT_DPL", "TXT_DPH",
-                          "txtType", "TXT_ID", "txtID", "TXT_DAZF", "TXT_DAFF", "TXT_PRESSURE", "txtMIN", "txtMAX"})
+  for (const char* box :
+       {"TXT_TYPE", "TXT_VER", "TXT_DAL", "TXT_DAH", "TXT_SCZ", "TXT_SCF", "TXT_DPL", "TXT_DPH", "txtType",
+        "TXT_ID", "txtID", "TXT_DAZF", "TXT_DAFF", "TXT_PRESSURE", "txtMIN", "txtMAX"})
     EXPECT_EQ(Text(box), " 0") << box;
   EXPECT_EQ(Text("TXT_FUNIT"), "kPa");
   EXPECT_EQ((*this)["cmbUnit"].text(), "kPa");
   EXPECT_EQ((*this)["Cmb_DP"].text(), "0000.");
-  EXPECT_EQ(Text("TXT_TEMPERATURE"), "0.0");
+  EXPECT_EQ(Text("TXT_TEMPERATURE"), "ERR 0\r") << "a failed read is no temperature of 0 °C";
   EXPECT_TRUE((*this)["TXT_DPL"].enabled());
   EXPECT_EQ(now_ms(), 18u * 100u) << "17 reads and the unit written back, each waiting out its time-out";
 }
@@ -110,6 +112,16 @@ TEST_F(DeviceReadTest, UnitAndDecimalCodesOutsideTheTablesNeverIndexPastThem) {
   EXPECT_EQ(Text("TXT_FUNIT"), "40") << "shown as it came";
   EXPECT_EQ((*this)["cmbUnit"].text(), "kPa") << "the list keeps its selection";
   EXPECT_EQ((*this)["Cmb_DP"].text(), "000.0");
+}
+
+TEST_F(DeviceReadTest, AReplyWithDoubleByteCharactersIsCutByCharacters) {
+  // A transmitter at the address "啊" whose type code is "阿XY" answers "*啊阿XY" + checksum + CR
+  // (two lead bytes that cancel in the XOR, so the checksum has the two digits the check expects).
+  AddTransmitter(platform::Utf8ToAnsi("啊"), 9600).present().type = platform::Utf8ToAnsi("阿XY");
+  Start(1);
+  Found({{"啊", 3}});
+  user.Choose({"CMB_ADDR", -1}, 0);
+  EXPECT_EQ(Text("TXT_TYPE"), "XY");
 }
 
 TEST_F(DeviceReadTest, NoSelectedEntryMeansNoRead) {

@@ -39,14 +39,14 @@ TEST_F(PollingTest, StartingResetsTheCountersAndTheElapsedTimeButKeepsMinimumAnd
   t.faults() = {.silent = true};
   services.loop.Wait(10 * kIntervalMs);
   EXPECT_EQ(Failed(), "5") << "five silent pressure polls";
-  EXPECT_EQ((*this)["Label20"].caption(), "0") << "a silent temperature poll shows 0.0 instead";
+  EXPECT_EQ((*this)["Label20"].caption(), "5") << "and five silent temperature polls";
   EXPECT_EQ(Text("TXT_PRESSURE"), "ERR 0\r") << "a failed poll leaves the whole result";
-  EXPECT_EQ(Text("TXT_TEMPERATURE"), "0.0");
   EXPECT_EQ((*this)["StatusBar1"].panel_text(4), "0:00:03");
   ClickOnOff();              // at 3.7 s, once the last silent poll has waited its 100 ms
   services.loop.Wait(5300);  // restart at 9.0 s: the first tick falls in the same second
   ClickOnOff();
   EXPECT_EQ(Failed(), "0");
+  EXPECT_EQ((*this)["Label20"].caption(), "0");
   EXPECT_EQ(Text("txtMAX"), "+0040.0") << "minimum and maximum survive a restart";
   EXPECT_EQ(Text("txtMIN"), "+999.9");
   PollOnce();
@@ -88,18 +88,33 @@ TEST_F(PollingTest, MinimumAndMaximumCompareAsNumbersAndKeepTheTextAsItCame) {
   EXPECT_EQ(Failed(), "1") << "the transmitter did answer";
 }
 
-TEST_F(PollingTest, ErrorResultsShowAsAValueForTemperatureAndCountForPressure) {
+TEST_F(PollingTest, FailedPollsStayWholeInTheirBoxAndCountForBothQuantities) {
   simbus::Transmitter& t = SelectSteadyTransmitter();
-  t.faults() = {.silent = true};
   ClickOnOff();
-  EXPECT_EQ(PollOnce(), Commands{"01RT0"});
-  EXPECT_EQ(Text("TXT_TEMPERATURE"), "0.0");
-  EXPECT_EQ(PollOnce(), Commands{"01RP0"});
-  EXPECT_EQ(Text("TXT_PRESSURE"), "ERR 0\r");
-  EXPECT_EQ(Failed(), "1");
-  EXPECT_EQ((*this)["Label20"].caption(), "0");
+  const struct {
+    simbus::Faults faults;
+    const char* temperature;
+    const char* pressure;
+  } turns[] = {
+      {{.silent = true}, "ERR 0\r", "ERR 0\r"},
+      {{.bad_checksum = true}, "EER 3\r", "EER 3\r"},
+      {{.no_temperature = true}, "*01\r", "+0040.0"},
+  };
+  for (const auto& turn : turns) {
+    t.faults() = turn.faults;
+    EXPECT_EQ(PollOnce(), Commands{"01RT0"});
+    EXPECT_EQ(Text("TXT_TEMPERATURE"), turn.temperature);
+    EXPECT_EQ(PollOnce(), Commands{"01RP0"});
+    EXPECT_EQ(Text("TXT_PRESSURE"), turn.pressure);
+  }
+  EXPECT_EQ((*this)["Label20"].caption(), "3");
+  EXPECT_EQ(Failed(), "2");
   EXPECT_EQ(Text("txtMIN"), "+999.9") << "no failure reaches minimum or maximum";
-  EXPECT_EQ(Text("txtMAX"), "-999.9");
+  EXPECT_EQ(Text("txtMAX"), "+0040.0");
+  t.faults() = {};
+  PollOnce();
+  EXPECT_EQ(Text("TXT_TEMPERATURE"), "23.5") << "a reading shows as before";
+  EXPECT_EQ((*this)["Label20"].caption(), "3");
   EXPECT_TRUE(services.boxes.empty()) << "a failed poll shows no message";
 }
 

@@ -42,13 +42,14 @@ TEST(ParseNumberText, AcceptsOnlyAWholeNumber) {
     EXPECT_EQ(platform::ParseNumberText(text), std::nullopt) << text;
 }
 
-TEST(FormatOneDecimal, WritesOneDecimalRounded) {
-  EXPECT_EQ(platform::FormatOneDecimal(23.46), "23.5");
-  EXPECT_EQ(platform::FormatOneDecimal(-5), "-5.0");
-  EXPECT_EQ(platform::FormatOneDecimal(0), "0.0");
-  EXPECT_EQ(platform::FormatOneDecimal(3), "3.0");
-  EXPECT_EQ(platform::FormatOneDecimal(1234.56), "1234.6");
-  EXPECT_EQ(platform::FormatOneDecimal(-0.04), "0.0");
+// The rounding itself is one table with the range values, in the config tests.
+TEST(FormatOneDecimal, WritesTheLeadingNumberWithOneDecimal) {
+  const std::pair<const char*, const char*> rows[] = {
+      {"+23.46", "23.5"}, {"-5", "-5.0"}, {"0", "0.0"},        {" 3", "3.0"},
+      {"25kPa", "25.0"},  {"VER", "0.0"}, {"2.345E1", "23.5"}, {"-1e-9", "0.0"},
+      {"1e999", "0.0"},   {"-0", "0.0"},  {"1.5e-1", "0.2"},   {"0.95", "1.0"},
+  };
+  for (const auto& [text, shown] : rows) EXPECT_EQ(platform::FormatOneDecimal(text), shown) << text;
 }
 
 }  // namespace

@@ -81,6 +81,18 @@ TEST_F(StoreFixture, AFailedWriteLeavesThePreviousFileWhole) {
   EXPECT_EQ(store.Get("Halvora", "Transmitter", "CommPort"), "3");
 }
 
+TEST_F(StoreFixture, AWriteReplacesTheFileSoAReaderOfTheOldOneStillReadsItWhole) {
+  platform::IniSettingsStore store(dir);
+  ASSERT_TRUE(store.Set("Halvora", "Transmitter", "CommPort", "3"));
+  const std::string before = ReadRaw();
+  std::ifstream old_file(dir / "Halvora" / "settings.ini", std::ios::binary);  // open across the write
+  ASSERT_TRUE(store.Set("Halvora", "Transmitter", "CommPort", "5"));
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(old_file), {}), before) << "rewritten in place";
+  EXPECT_NE(ReadRaw().find("CommPort=5"), std::string::npos);
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir / "Halvora"), fs::directory_iterator()), 1)
+      << "no temporary file is left behind";
+}
+
 TEST_F(StoreFixture, AReadOnlyFolderFailsTheWriteAndKeepsTheFile) {
   if (geteuid() == 0) GTEST_SKIP() << "root writes into read-only folders";
   platform::IniSettingsStore store(dir);

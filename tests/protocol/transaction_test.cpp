@@ -115,6 +115,12 @@ TEST_F(TransactionFixture, ConsoleTextTravelsAsTypedInTheAnsiCodePage) {
   link.Comm_Send("01", "RP中");
   const std::string ansi = platform::Utf8ToAnsi("RP中");
   EXPECT_EQ(device->writes.back(), "$01" + ansi + "D6D3\r");
+
+  // "€" is the single byte 80 in the code page, not the lead byte of a pair: 01 ^ 80 ^ 41.
+  link.Comm_Send("01", "€A");
+  EXPECT_EQ(device->writes.back(),
+            "$01\x80"
+            "AC0\r");
 }
 
 TEST_F(TransactionFixture, NothingToFrameSendsNothing) {

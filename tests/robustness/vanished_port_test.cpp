@@ -39,7 +39,8 @@ TEST_F(VanishedPortTest, PollingCountsEveryFailureAtItsOwnPace) {
   services.loop.Wait(3000);
   // Ten ticks in three seconds, half of them pressure polls: the timer's pace, not a spin.
   EXPECT_EQ(Counter("Label19"), 5);
-  EXPECT_EQ((*this)["TXT_TEMPERATURE"].text(), "0.0");
+  EXPECT_EQ(Counter("Label20"), 5) << "a pulled cable fails the temperature polls too";
+  EXPECT_EQ((*this)["TXT_TEMPERATURE"].text(), "ERR 0\r") << "never a reading of 0.0";
   EXPECT_TRUE((*this)["Timer1"].enabled());
 }
 

@@ -1,6 +1,10 @@
+#include "shell/startup.h"
+
 #include <gtest/gtest.h>
 
-#include "shell/startup.h"
+#include <sstream>
+
+#include "platform/ui/headless/headless_driver.h"
 #include "tests/support/dravon_fixture.h"
 
 namespace {
@@ -37,7 +41,8 @@ TEST_F(StartupTest, NothingStoredLeavesThePortClosedWithoutAMessage) {
 }
 
 TEST_F(StartupTest, TheRememberedPortIsSelectedAndOpened) {
-  Start(3);
+  store.Set("Halvora", "Transmitter", "CommPort", "3.0");  // written as a number by hand
+  main.window().Load();
   EXPECT_EQ((*this)["cmbCommPort"].text(), "com3");
   EXPECT_TRUE(port.port_open());
   EXPECT_EQ(port.comm_port(), 3);
@@ -49,7 +54,8 @@ TEST_F(StartupTest, AStoredValueThatNamesNoItemIsIgnoredAndKept) {
     SCOPED_TRACE(stored);
     EXPECT_EQ(shell::StoredPortIndex(stored, 6), std::nullopt);
   }
-  EXPECT_EQ(shell::StoredPortIndex(" 3 ", 6), 2);
+  for (const char* stored : {"3", " 3 ", "3.0", "+3"})
+    EXPECT_EQ(shell::StoredPortIndex(stored, 6), 2) << stored;
   store.Set("Halvora", "Transmitter", "CommPort", "9");
   main.window().Load();
   EXPECT_EQ((*this)["cmbCommPort"].list_index(), -1);
@@ -78,6 +84,16 @@ TEST_F(StartupTest, TheMenuExitDoesWhatQuitDoes) {
   Start(1);
   user.Click({"Exit", -1});
   EXPECT_FALSE(port.port_open());
+  EXPECT_TRUE(main.window().closed());
+}
+
+TEST_F(StartupTest, AScriptSeesEveryRefusedCloseWhoeverAskedForIt) {
+  store.Set("Halvora", "Transmitter", "CommPort", "1");
+  std::istringstream script("after 250 click COM_QUIT\nafter 250 click Exit\nclick cmdSEARCH\n");
+  std::ostringstream out;
+  ui::headless::HeadlessDriver(main.window(), clock, script, out, ui::TimeOfDay{}).Run();
+  EXPECT_EQ(out.str(), "{\"close\": \"refused\"}\n{\"close\": \"refused\"}\n")
+      << "both buttons during the search; the end of input then closes the window";
   EXPECT_TRUE(main.window().closed());
 }
 

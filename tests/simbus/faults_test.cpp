@@ -39,7 +39,8 @@ TEST_F(Faults, EachKindShowsOnTheLineAndInTheReplyCheck) {
       {"split in time", {.split_pieces = 3, .split_gap_ms = 20}, "VR", "*012.001D\r", vr, vr, &C::split},
       {"split too slow", {.split_pieces = 2, .split_gap_ms = 100}, "VR", "*012.001D\r", vr, none, &C::split},
       {"overflow +", {.overflow = Overflow::kPositive}, "RP0", nullptr, over, over, &C::overflow},
-      {"overflow -", {.overflow = Overflow::kNegative}, "RP0", nullptr, under, under, &C::overflow}};
+      {"overflow -", {.overflow = Overflow::kNegative}, "RP0", nullptr, under, under, &C::overflow},
+      {"no temperature", {.no_temperature = true}, "RT0", "*0101\r", "*01\r", "*01\r", &C::no_temperature}};
   for (const auto& row : rows) {
     SCOPED_TRACE(row.name);
     t.faults() = row.faults;

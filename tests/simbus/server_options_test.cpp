@@ -12,9 +12,9 @@ namespace {
 using simbus::ParseServerOptions;
 
 TEST(ServerOptions, BuildsTheGivenPopulationWithItsFaults) {
-  const auto parsed = ParseServerOptions({"--transmitter", "03:2400", "--transmitter", "07:9600:1.50",
-                                          "--fault", "03:badsum,every=10", "--fault", "07@9600:late=200",
-                                          "--turnaround", "5", "--link", "/tmp/ttyBUS", "-v"});
+  const auto parsed = ParseServerOptions(
+      {"--transmitter", "03:2400", "--transmitter", "07:9600:1.50", "--fault", "03:badsum,every=10",
+       "--fault", "07@9600:late=200,notemp", "--turnaround", "5", "--link", "/tmp/ttyBUS", "-v"});
   ASSERT_TRUE(parsed.options) << parsed.error;
   EXPECT_EQ(parsed.options->link, "/tmp/ttyBUS");
   EXPECT_TRUE(parsed.options->verbose);
@@ -28,6 +28,7 @@ TEST(ServerOptions, BuildsTheGivenPopulationWithItsFaults) {
   EXPECT_EQ(bus->Find("03", 2400)->faults().every, 10u);
   EXPECT_EQ(bus->Find("03", 2400)->version(), "2.00");
   EXPECT_EQ(bus->Find("07", 9600)->faults().late_ms, 200u);
+  EXPECT_TRUE(bus->Find("07", 9600)->faults().no_temperature);
   EXPECT_EQ(bus->Find("07", 9600)->version(), "1.50");
 }
 

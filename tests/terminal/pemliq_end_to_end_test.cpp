@@ -2,8 +2,11 @@
 // terminal: the real serial backend, the real clock, the command line. Every wait is
 // bounded, and every process started here is ended here.
 
+#include <fcntl.h>
 #include <gmock/gmock.h>
+#include <poll.h>
 #include <signal.h>
+#include <stdlib.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -125,6 +128,33 @@ TEST(PemliqProgram, PortFailuresThenTestModeExchangesOverAPseudoTerminal) {
   EXPECT_EQ(run.lines[4], TextState("Txt_receive", "2.00"));
   EXPECT_THAT(run.lines[5], HasSubstr("溢出错误！"));
   EXPECT_THAT(run.lines[6], HasSubstr(R"("text": "*05-@OVER)"));
+}
+
+// Line settings a tty cannot do are refused with their own message, and nothing is sent
+// with other settings in their place.
+TEST(PemliqProgram, DataBitsOrStopBitsTheTtyCannotDoSendNothing) {
+  const int master = posix_openpt(O_RDWR | O_NOCTTY);
+  ASSERT_GE(master, 0);
+  ASSERT_EQ(grantpt(master), 0);
+  ASSERT_EQ(unlockpt(master), 0);
+  const std::string tty = ptsname(master);
+  const Output run = RunPemliq("--headless --port 1=" + tty,
+                               "paste Txt_send $01RP0\n"
+                               "choose Cbo_databit 0\n"
+                               "click Cmd_send\n"
+                               "choose Cbo_databit 4\n"
+                               "choose Cbo_stopbit 1\n"
+                               "click Opt_normal\n"  // the plain send is refused too
+                               "click Cmd_send\n");
+  EXPECT_EQ(run.status, 0) << run.err;
+  const std::string box = R"({"msgbox": {"title": "错误MSComm1", "text": "端口 )" + tty;
+  ASSERT_EQ(run.lines.size(), 2u) << ::testing::PrintToString(run.lines);
+  EXPECT_THAT(run.lines[0], HasSubstr(box + R"( 不支持数据位 4，请选择其他设置。", "buttons": "ok")"));
+  EXPECT_THAT(run.lines[1], HasSubstr(box + R"( 不支持停止位 1.5，请选择其他设置。", "buttons": "ok")"));
+  pollfd p{master, POLLIN, 0};
+  char byte = 0;
+  EXPECT_FALSE(poll(&p, 1, 100) > 0 && read(master, &byte, 1) > 0) << "a byte went out: " << byte;
+  close(master);
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include "platform/serial/port_map.h"
 
+#include "platform/serial/port_failure_text.h"
+
 namespace platform {
 
 PortMap::PortMap(const SettingsStore* store, std::string app) : store_(store), app_(std::move(app)) {}
@@ -20,7 +22,7 @@ DeviceFactory PortMap::MakeFactory(NamedDeviceOpener tty, NamedDeviceOpener sim)
     const std::string device = DeviceFor(port_number);
     const NamedDeviceOpener& opener = device == kSimulatedDevice ? sim : tty;
     if (!opener) {
-      error = PortError{kErrDeviceUnavailable, "No backend can open " + device, ""};
+      error = OpenFailure(device, 0);
       return nullptr;
     }
     return opener(device, error);

@@ -1,5 +1,9 @@
 #include "platform/serial/serial_port.h"
 
+#include <cerrno>
+
+#include "platform/serial/port_failure_text.h"
+
 namespace platform {
 
 SerialPort::SerialPort(DeviceFactory factory, std::string source)
@@ -9,9 +13,7 @@ PortError SerialPort::Failure(int number, std::string description) const {
   return PortError{number, std::move(description), source_};
 }
 
-PortResult SerialPort::NotOpen() const {
-  return Failure(kErrPortNotOpen, "Operation valid only when the port is open");
-}
+PortResult SerialPort::NotOpen() const { return Failure(kErrPortNotOpen, "端口未打开"); }
 
 PortResult SerialPort::Tag(PortResult result) const {
   if (result && result->source.empty()) result->source = source_;
@@ -19,8 +21,8 @@ PortResult SerialPort::Tag(PortResult result) const {
 }
 
 PortResult SerialPort::set_comm_port(int port_number) {
-  if (port_open()) return Failure(kErrPortAlreadyOpen, "Port already open");
-  if (port_number < 1) return Failure(kErrInvalidPortNumber, "Invalid port number " + std::to_string(port_number));
+  if (port_open()) return Failure(kErrPortAlreadyOpen, "端口已经打开");
+  if (port_number < 1) return Failure(kErrInvalidPortNumber, "端口号无效：" + std::to_string(port_number));
   port_number_ = port_number;
   return std::nullopt;
 }
@@ -30,11 +32,11 @@ PortResult SerialPort::set_port_open(bool open) {
     device_.reset();
     return std::nullopt;
   }
-  if (port_open()) return Failure(kErrPortAlreadyOpen, "Port already open");
+  if (port_open()) return Failure(kErrPortAlreadyOpen, "端口已经打开");
   PortError error;
   std::unique_ptr<SerialDevice> device = factory_ ? factory_(port_number_, error) : nullptr;
   if (!device) {
-    if (error.number == 0) error = Failure(kErrDeviceUnavailable, "Port COM" + std::to_string(port_number_) + " is not available");
+    if (error.number == 0) error = OpenFailure("COM" + std::to_string(port_number_), ENOENT);
     return Tag(error);
   }
   if (PortResult r = device->Configure(settings_)) return Tag(r);
@@ -46,7 +48,7 @@ PortResult SerialPort::set_port_open(bool open) {
 
 PortResult SerialPort::set_settings(std::string_view text) {
   const std::optional<LineSettings> parsed = LineSettings::Parse(text);
-  if (!parsed) return Failure(kErrInvalidSettings, "Invalid line settings \"" + std::string(text) + "\"");
+  if (!parsed) return Failure(kErrInvalidSettings, "线路设置无效：“" + std::string(text) + "”");
   if (device_) {
     if (PortResult r = device_->Configure(*parsed)) return Tag(r);
   }
@@ -55,7 +57,7 @@ PortResult SerialPort::set_settings(std::string_view text) {
 }
 
 PortResult SerialPort::set_handshaking(int mode) {
-  if (mode < 0 || mode > 2) return Failure(kErrInvalidSettings, "Invalid handshake mode " + std::to_string(mode));
+  if (mode < 0 || mode > 2) return Failure(kErrInvalidSettings, "握手方式无效：" + std::to_string(mode));
   handshake_ = static_cast<Handshake>(mode);
   if (device_) return Tag(device_->SetHandshake(handshake_));
   return std::nullopt;

@@ -1,6 +1,11 @@
 #include "platform/serial_qt/qt_serial_device.h"
 
+#include <unistd.h>
+
 #include <QSerialPort>
+#include <cerrno>
+
+#include "platform/serial/port_failure_text.h"
 
 namespace platform {
 
@@ -14,19 +19,26 @@ class QtSerialDevice final : public SerialDevice {
     if (port_.open(QIODevice::ReadWrite)) return std::nullopt;
     switch (port_.error()) {
       case QSerialPort::DeviceNotFoundError:
-        return Fail(kErrDeviceUnavailable, "No serial device at " + path_);
+        return OpenFailure(path_, ENOENT);
       case QSerialPort::PermissionError:
-        return Fail(kErrDeviceBusy, path_ + " is held by another program, or access to it is denied");
+        // Qt says the same for a device the user may not open and for one that another
+        // program holds (its lock, or the exclusive open): the system tells them apart.
+        return OpenFailure(path_, ::access(path_.c_str(), R_OK | W_OK) == 0 ? EBUSY : errno);
       default:
-        return Fail(kErrDeviceUnavailable, "Cannot open " + path_);
+        return OpenFailure(path_, 0);
     }
   }
 
   PortResult Configure(const LineSettings& s) override {
     if (auto r = Usable()) return r;
-    const bool ok = port_.setBaudRate(s.baud) && port_.setDataBits(static_cast<QSerialPort::DataBits>(s.data_bits)) &&
+    // Qt's Unix backend would quietly apply 8 data bits for fewer than 5, and 1 stop bit
+    // for 1.5 (a tty has no 1.5): refused instead, so nothing goes out with other settings.
+    if (s.data_bits < 5) return SettingsNotSupported(path_, "数据位 " + std::to_string(s.data_bits));
+    if (s.stop_bits == "1.5") return SettingsNotSupported(path_, "停止位 1.5");
+    const bool ok = port_.setBaudRate(s.baud) &&
+                    port_.setDataBits(static_cast<QSerialPort::DataBits>(s.data_bits)) &&
                     port_.setParity(ToQtParity(s.parity)) && port_.setStopBits(ToQtStopBits(s.stop_bits));
-    if (!ok) return Fail(kErrSetStateFailed, path_ + " refused the line settings " + s.ToText());
+    if (!ok) return SettingsNotSupported(path_, "线路设置 " + s.ToText());
     return std::nullopt;
   }
 
@@ -56,7 +68,7 @@ class QtSerialDevice final : public SerialDevice {
   PortResult Write(std::string_view bytes) override {
     if (auto r = Usable()) return r;
     if (port_.write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size()))
-      return Fail(kErrWriteFailed, "Writing to " + path_ + " failed");
+      return DeviceFailed(kErrWriteFailed, path_);
     port_.flush();  // hands the bytes to the driver without waiting for the line
     return Checked(kErrWriteFailed);
   }
@@ -91,14 +103,8 @@ class QtSerialDevice final : public SerialDevice {
       port_.clearError();
       return std::nullopt;
     }
-    failed_ = PortError{number, path_ + ": " + port_.errorString().toStdString(), ""};
+    failed_ = DeviceFailed(number, path_);
     return failed_;
-  }
-
-  PortResult Fail(int number, std::string description) {
-    const std::string detail = port_.errorString().toStdString();
-    if (!detail.empty() && detail != "Unknown error") description += " (" + detail + ")";
-    return PortError{number, std::move(description), ""};
   }
 
   static QSerialPort::Parity ToQtParity(char p) {

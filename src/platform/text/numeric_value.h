@@ -21,8 +21,22 @@ std::optional<int> NumericIndex(std::string_view text);
 // Anything else — empty, letters, a second sign or point — gives nullopt.
 std::optional<double> ParseNumberText(std::string_view text);
 
-// The value written with the pattern "###0.0": at least one integer digit, exactly one
-// decimal, rounded ("23.5", "-5.0", "0.0").
-std::string FormatOneDecimal(double value);
+// A number rounded on its decimal digits as written, not on the nearest binary double,
+// so a technician sees the rounding of the text he reads: "0.35" to one place is 0.4
+// and "1.005" to two places is 1.01.
+struct RoundedDecimal {
+  bool negative = false;  // below zero before rounding: "-0.04" is, "-0" is not
+  std::string whole;      // the integer digits without leading zeros; empty for 0
+  std::string fraction;   // exactly the decimals asked for
+};
+
+// The leading number of `text`, read as NumericValue reads it (no number, or one beyond
+// a double, is 0), rounded half away from zero to `decimals` places (0 to 20).
+RoundedDecimal RoundLeadingNumber(std::string_view text, int decimals);
+
+// The leading number of `text` written with the pattern "###0.0": at least one integer
+// digit, exactly one decimal, rounded as above, and no sign on a zero ("+23.45" gives
+// "23.5", "-5" gives "-5.0", "-0.04" gives "0.0").
+std::string FormatOneDecimal(std::string_view text);
 
 }  // namespace platform

@@ -175,7 +175,10 @@ bool Window::Close() {
     const FlagWhile closing(closing_);
     if (CancelHandler handler = on_query_unload_) handler(services(), cancel);
   }
-  if (cancel) return false;
+  if (cancel) {
+    for (std::size_t i = 0; i < observers_.size(); ++i) observers_[i]->OnCloseRefused();
+    return false;
+  }
   closed_ = true;
   focus_.Drop();
   for (std::size_t i = 0; i < observers_.size(); ++i) observers_[i]->OnWindowClosed();

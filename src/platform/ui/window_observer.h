@@ -32,6 +32,8 @@ class WindowObserver {
   virtual void OnWindowCaptionChanged(const std::string& /*caption*/) {}
   virtual void OnFocusChanged(const Control* /*focused: null for none*/) {}
   virtual void OnWindowClosed() {}
+  // A close was asked for (by the user, a script or a handler) and the window refused it.
+  virtual void OnCloseRefused() {}
 };
 
 }  // namespace ui

@@ -120,7 +120,7 @@ TEST_F(PtyFixture, ASecondOpenOfAHeldPortFailsWithAClearDescription) {
   auto second = OpenQtSerialDevice(slave_path, busy);
   EXPECT_FALSE(second);
   EXPECT_GT(busy.number, 8000);
-  EXPECT_NE(busy.description.find(slave_path), std::string::npos) << busy.description;
+  EXPECT_EQ(busy.description.find("端口已被其他程序占用：" + slave_path), 0u) << busy.description;
   // The holder is not disturbed.
   EXPECT_FALSE(holder->Write("ok\r"));
   EXPECT_EQ(ReadMaster(3), "ok\r");
@@ -130,7 +130,7 @@ TEST(QtSerialDevice, AMissingDeviceIsReportedByName) {
   PortError error;
   EXPECT_FALSE(OpenQtSerialDevice("/dev/ttyNoSuchPort9", error));
   EXPECT_EQ(error.number, platform::kErrDeviceUnavailable);
-  EXPECT_NE(error.description.find("/dev/ttyNoSuchPort9"), std::string::npos);
+  EXPECT_EQ(error.description.find("端口不存在：/dev/ttyNoSuchPort9"), 0u) << error.description;
 }
 
 }  // namespace

@@ -32,10 +32,10 @@ JsonObject ControlState(const Control& control) {
       break;
     }
     case ControlKind::kCheckBox:
-      state.AddNumber("value", control.value());
+      state.AddText("caption", control.caption()).AddNumber("value", control.value());
       break;
     case ControlKind::kOption:
-      state.AddBool("value", control.selected());
+      state.AddText("caption", control.caption()).AddBool("value", control.selected());
       break;
     case ControlKind::kScrollBar:
       state.AddNumber("value", control.value())

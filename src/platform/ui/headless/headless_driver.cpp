@@ -20,6 +20,7 @@ HeadlessDriver::HeadlessDriver(Window& window, platform::Clock& clock, std::istr
 
 int HeadlessDriver::Run() {
   window_.AttachServices(services_);
+  window_.AddObserver(*this);
   Guarded(0, [&] { window_.Load(); });
   std::string text;
   int line = 0;
@@ -41,6 +42,7 @@ int HeadlessDriver::Run() {
     if (!window_.closed()) loop_.RunDueEvents();
     CloseWindow();
   });
+  window_.RemoveObserver(*this);
   window_.DetachServices();  // the window may outlive this run
   return 0;
 }
@@ -56,11 +58,10 @@ void HeadlessDriver::Guarded(int line, const std::function<void()>& work) {
 }
 
 void HeadlessDriver::CloseWindow() {
-  if (window_.closed()) return;
-  if (actions_.Close().status == ActionStatus::kRefused) {
-    WriteLine(out_, JsonObject().AddText("close", "refused"));
-  }
+  if (!window_.closed()) actions_.Close();  // a refusal is printed as it happens
 }
+
+void HeadlessDriver::OnCloseRefused() { WriteLine(out_, JsonObject().AddText("close", "refused")); }
 
 void HeadlessDriver::Execute(const Command& command, int line, std::uint64_t read_at_us) {
   Guarded(line, [&] {

@@ -2,7 +2,8 @@
 // Runs a window from a script: lines of commands in, JSON Lines out. The window is
 // loaded first; each line runs to its end (with any message box and handler it sets
 // off) before the next is read; the end of input closes the window as `close` does,
-// and the run ends even when that close is refused.
+// and the run ends even when that close is refused. Every refused close is printed, also
+// one that a button of the window asked for.
 //
 //   platform::SystemClock clock;
 //   ui::headless::HeadlessDriver driver(window, clock, std::cin, std::cout, ui::LocalTimeOfDay());
@@ -23,7 +24,8 @@
 
 namespace ui::headless {
 
-class HeadlessDriver {
+// Observes the window to report every refused close, whoever asked for it.
+class HeadlessDriver final : private WindowObserver {
  public:
   HeadlessDriver(Window& window, platform::Clock& clock, std::istream& in, std::ostream& out,
                  TimeOfDay start);
@@ -35,6 +37,9 @@ class HeadlessDriver {
   HeadlessServices& services() { return services_; }
 
  private:
+  void OnControlChanged(const Control&, Property) override {}
+  void OnCloseRefused() override;
+
   // `read_at_us`: when the line was read, the start of an `after` delay.
   void Execute(const Command& command, int line, std::uint64_t read_at_us);
   void Guarded(int line, const std::function<void()>& work);
