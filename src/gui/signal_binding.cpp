@@ -8,6 +8,7 @@
 #include <QScrollBar>
 
 #include "gui/scroll_mapping.h"
+#include "gui/text_selection.h"
 #include "gui/window_view.h"
 
 namespace gui {
@@ -33,6 +34,13 @@ void ConnectEdits(WindowView& view, BoundControl& bound, QLineEdit* edit) {
                    FromUser(view, bound, [id](ui::UserActions& actions, const QString& text) {
                      actions.Paste(id, text.toStdString());
                    }));
+  // The widget moves its caret and selects by itself (arrows, Home, End, the mouse): the
+  // model follows, so that typing goes where the user sees the caret.
+  const auto follow_caret = [id, edit](ui::UserActions& actions, auto...) {
+    actions.Select(id, SelectionOf(*edit));
+  };
+  QObject::connect(edit, &QLineEdit::cursorPositionChanged, edit, FromUser(view, bound, follow_caret));
+  QObject::connect(edit, &QLineEdit::selectionChanged, edit, FromUser(view, bound, follow_caret));
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 
 #include "gui/caption_parts.h"
 #include "gui/scroll_mapping.h"
+#include "gui/text_selection.h"
 
 namespace gui {
 
@@ -53,6 +54,14 @@ void ShowList(const ui::Control& control, QComboBox& combo) {
     combo.setEditText(Qt8(control.text()));
 }
 
+// Shown after the text, which a line edit's setText moves the caret away from.
+void ShowCaret(BoundControl& bound) {
+  QLineEdit* edit = LineEditOf(bound.widget);
+  if (edit == nullptr) return;
+  const QSignalBlocker blocker(edit);
+  ShowSelection(*edit, bound.control->selection());
+}
+
 void ShowScrollBar(const ui::Control& control, QScrollBar& bar) {
   const QSignalBlocker blocker(bar);
   const ScrollMapping mapping(control.min(), control.max());
@@ -71,6 +80,7 @@ void ShowText(BoundControl& bound) {
         const QSignalBlocker blocker(edit);
         edit->setText(text);
       }
+      ShowCaret(bound);
       break;
     case ControlKind::kLabel:
       if (bound.label_pieces.size() > 1) {
@@ -92,6 +102,7 @@ void ShowText(BoundControl& bound) {
       break;
     case ControlKind::kList:
       if (auto* combo = qobject_cast<QComboBox*>(bound.widget)) ShowList(control, *combo);
+      ShowCaret(bound);
       break;
     case ControlKind::kMenu:
       if (bound.menu != nullptr) bound.menu->setTitle(text);
@@ -141,6 +152,9 @@ void ShowProperty(BoundControl& bound, ui::Property property) {
   switch (property) {
     case Property::kText:
       ShowText(bound);
+      break;
+    case Property::kSelection:
+      ShowCaret(bound);
       break;
     case Property::kVisible:
       if (bound.action != nullptr) bound.action->setVisible(control.visible());
