@@ -4,6 +4,13 @@
 
 namespace gui {
 
+QString MessageBoxText(const std::string& text) {
+  QString shown = QString::fromStdString(text);
+  shown.replace("\r\n", "\n");
+  shown.replace('\r', '\n');
+  return shown;
+}
+
 QMessageBox::Icon ToQtIcon(ui::MessageBoxIcon icon) {
   switch (icon) {
     case ui::MessageBoxIcon::kExclamation:
@@ -20,8 +27,8 @@ QMessageBox::Icon ToQtIcon(ui::MessageBoxIcon icon) {
 }
 
 ui::MessageBoxAnswer AskWithQMessageBox(const ui::MessageBoxRequest& request, QWidget* parent) {
-  QMessageBox box(ToQtIcon(request.icon), QString::fromStdString(request.title),
-                  QString::fromStdString(request.text), QMessageBox::NoButton, parent);
+  QMessageBox box(ToQtIcon(request.icon), QString::fromStdString(request.title), MessageBoxText(request.text),
+                  QMessageBox::NoButton, parent);
   box.setTextFormat(Qt::PlainText);
   if (request.buttons == ui::MessageBoxButtons::kRetryCancel) {
     box.setStandardButtons(QMessageBox::Retry | QMessageBox::Cancel);

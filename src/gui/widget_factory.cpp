@@ -84,6 +84,11 @@ class Builder {
         // The model owns the text: no editing menu, no dropped text.
         edit->setContextMenuPolicy(Qt::NoContextMenu);
         edit->setAcceptDrops(false);
+        if (control.highlighted()) {
+          QPalette palette = edit->palette();
+          palette.setColor(QPalette::Text, palette.color(QPalette::Highlight));
+          edit->setPalette(palette);
+        }
         return edit;
       }
       case ControlKind::kLabel: {

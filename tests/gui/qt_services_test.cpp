@@ -61,6 +61,10 @@ TEST(QtMessageBoxTest, TheRealBoxShowsTheRequestAndReturnsTheButtonPressed) {
   EXPECT_EQ(answerer.text, QString::fromUtf8("无法打开端口"));
   EXPECT_EQ(answerer.icon, QMessageBox::Warning);
   EXPECT_EQ(answerer.offered, QMessageBox::Retry | QMessageBox::Cancel);
+
+  gui_test::BoxAnswerer reply_check(QMessageBox::Ok);
+  AskWithQMessageBox({"无回应\r$01AD*12\r", "错误", MessageBoxButtons::kOk, MessageBoxIcon::kNone}, nullptr);
+  EXPECT_EQ(reply_check.text, QString::fromUtf8("无回应\n$01AD*12\n")) << "a carriage return breaks the line";
 }
 
 TEST_F(QtServicesTest, ATimerTicksThroughTheWindowOnlyWhileEnabled) {

@@ -29,6 +29,7 @@ Control::Control(Window& window, const ControlDesign& design)
       tool_tip_(design.tool_tip),
       alignment_(design.alignment),
       read_only_(design.read_only),
+      highlighted_(design.highlighted),
       max_length_(design.max_length > 0 ? design.max_length : 0),
       layout_(design.layout),
       value_(design.value),

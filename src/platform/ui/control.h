@@ -86,6 +86,7 @@ class Control {
   void set_alignment(Alignment alignment);
   bool read_only() const { return read_only_; }
   void set_read_only(bool read_only);
+  bool highlighted() const { return highlighted_; }  // fixed by the design
   int max_length() const { return max_length_; }
   void set_max_length(int max_length);  // 0 = no limit; negative values are ignored
   const LayoutHint& layout() const { return layout_; }
@@ -179,6 +180,7 @@ class Control {
   std::string tool_tip_;
   Alignment alignment_;
   bool read_only_;
+  const bool highlighted_;
   int max_length_;
   LayoutHint layout_;
   std::vector<ListItem> items_;
