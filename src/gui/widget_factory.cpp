@@ -28,6 +28,14 @@ namespace {
 
 using ui::ControlKind;
 
+// A text box as wide as its text (see widget_sync), not as Qt's wide default: the window's
+// designed size is that of the texts it shows.
+class TextBoxEdit final : public QLineEdit {
+ public:
+  using QLineEdit::QLineEdit;
+  QSize sizeHint() const override { return {minimumWidth(), QLineEdit::sizeHint().height()}; }
+};
+
 class Builder {
  public:
   Builder(const ui::Window& window, QMainWindow& main, WidgetTable& table)
@@ -80,7 +88,7 @@ class Builder {
   QWidget* MakeWidget(const ui::Control& control, QWidget* parent, BoundControl& bound) {
     switch (control.kind()) {
       case ControlKind::kTextBox: {
-        auto* edit = new QLineEdit(parent);
+        auto* edit = new TextBoxEdit(parent);
         // The model owns the text: no editing menu, no dropped text.
         edit->setContextMenuPolicy(Qt::NoContextMenu);
         edit->setAcceptDrops(false);

@@ -10,6 +10,9 @@
 #include <QMenu>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <QStyle>
+#include <QStyleOptionFrame>
+#include <algorithm>
 
 #include "gui/caption_parts.h"
 #include "gui/scroll_mapping.h"
@@ -54,6 +57,25 @@ void ShowList(const ui::Control& control, QComboBox& combo) {
     combo.setEditText(Qt8(control.text()));
 }
 
+// A box is as wide as its text, and at least eight digits. It never cuts its text: it
+// widens to the widest text it has shown and never narrows again, so that a live value
+// changing length does not make the window jump.
+void KeepTextInView(QLineEdit& edit) {
+  const QFontMetrics metrics(edit.font());
+  const QMargins margins = edit.textMargins();
+  const int text_width =
+      std::max(metrics.horizontalAdvance(edit.text()), metrics.horizontalAdvance("00000000"));
+  // The text, the line edit's inner margins and caret, and a blank to spare.
+  const QSize text(text_width + metrics.horizontalAdvance(' ') + margins.left() + margins.right() + 5,
+                   metrics.height());
+  QStyleOptionFrame option;
+  option.initFrom(&edit);
+  option.lineWidth =
+      edit.hasFrame() ? edit.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, &edit) : 0;
+  const int needed = edit.style()->sizeFromContents(QStyle::CT_LineEdit, &option, text, &edit).width();
+  if (needed > edit.minimumWidth()) edit.setMinimumWidth(needed);
+}
+
 // Shown after the text, which a line edit's setText moves the caret away from.
 void ShowCaret(BoundControl& bound) {
   QLineEdit* edit = LineEditOf(bound.widget);
@@ -80,6 +102,7 @@ void ShowText(BoundControl& bound) {
         const QSignalBlocker blocker(edit);
         edit->setText(text);
       }
+      if (auto* edit = qobject_cast<QLineEdit*>(bound.widget)) KeepTextInView(*edit);
       ShowCaret(bound);
       break;
     case ControlKind::kLabel:

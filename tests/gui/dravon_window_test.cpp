@@ -5,6 +5,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -16,6 +17,7 @@
 #include "platform/serial/serial_port.h"
 #include "platform/settings/settings_store.h"
 #include "shell/main_window.h"
+#include "tests/gui/probe_window.h"
 
 namespace gui {
 namespace {
@@ -86,6 +88,21 @@ TEST_F(DravonWindowTest, EveryControlOfTheTableHasItsWidgetCaptionAndState) {
   }
   EXPECT_GT(checked, 80);
   EXPECT_EQ(view.main_window().windowTitle().toStdString(), shell::kWindowCaption);
+}
+
+TEST_F(DravonWindowTest, TheWindowKeepsItsDesignedSizeAndNoBoxCutsItsText) {
+  window.At("TXT_PRESSURE").set_text("+0037.5");
+  window.At("txtReturn").set_text("01RP0+0012.345678 kPa, a long reply");
+  ASSERT_TRUE(gui_test::ShowActive(view.main_window()));
+  view.main_window().resize(200, 150);
+  QCoreApplication::processEvents();
+  EXPECT_EQ(view.main_window().minimumSize(), view.main_window().maximumSize());
+  EXPECT_GT(view.main_window().width(), 200);
+  for (const QLineEdit* edit : view.main_window().findChildren<QLineEdit*>()) {
+    if (!edit->isVisible()) continue;
+    SCOPED_TRACE(edit->objectName().toStdString());
+    EXPECT_GE(edit->contentsRect().width(), edit->fontMetrics().horizontalAdvance(edit->text()));
+  }
 }
 
 }  // namespace
