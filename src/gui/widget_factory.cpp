@@ -20,6 +20,7 @@
 #include <string>
 
 #include "gui/caption_parts.h"
+#include "gui/tab_order.h"
 #include "gui/widget_sync.h"
 
 namespace gui {
@@ -251,6 +252,7 @@ class Builder {
 void BuildWidgets(ui::Window& window, QMainWindow& main, WidgetTable& table) {
   Builder builder(window, main, table);
   for (ui::Control& control : window.controls()) builder.Build(control);
+  SetTabOrder(window, table);
 }
 
 }  // namespace gui

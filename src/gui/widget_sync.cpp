@@ -200,7 +200,11 @@ void ShowProperty(BoundControl& bound, ui::Property property) {
       }
       break;
     case Property::kReadOnly:
-      if (auto* edit = qobject_cast<QLineEdit*>(bound.widget)) edit->setReadOnly(control.read_only());
+      if (auto* edit = qobject_cast<QLineEdit*>(bound.widget)) {
+        edit->setReadOnly(control.read_only());
+        // Still clicked into to select and copy, but no tab stop.
+        edit->setFocusPolicy(control.read_only() ? Qt::ClickFocus : Qt::StrongFocus);
+      }
       break;
     case Property::kLayout:
       PlaceInGrid(bound);

@@ -4,6 +4,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QGroupBox>
@@ -11,6 +12,7 @@
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QStatusBar>
+#include <QTest>
 
 #include "gui/window_view.h"
 #include "platform/clock.h"
@@ -103,6 +105,26 @@ TEST_F(DravonWindowTest, TheWindowKeepsItsDesignedSizeAndNoBoxCutsItsText) {
     SCOPED_TRACE(edit->objectName().toStdString());
     EXPECT_GE(edit->contentsRect().width(), edit->fontMetrics().horizontalAdvance(edit->text()));
   }
+}
+
+TEST_F(DravonWindowTest, TabFollowsTheFramesAsTheyAreReadAndPassesReadOnlyBoxesBy) {
+  window.Load();
+  ASSERT_TRUE(gui_test::ShowActive(view.main_window()));
+  ASSERT_EQ(window.focused(), &window.At("cmbCommPort"));
+  std::vector<std::string> reached;
+  for (int i = 0; i < 60 && (reached.empty() || reached.back() != "cmbCommPort"); ++i) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    reached.push_back(window.focused()->display_name());
+  }
+  const std::vector<std::string> reading_order = {
+      "CMB_ADDR",      "cmdSEARCH",   "TXT_ADDR",   "CMB_BAND",       "COM_ADDR",   "txtType",
+      "txtID",         "cmdON_OFF",   "COM_SC",     "cmdReFresh",     "cmbUnit",    "Cmb_DP",
+      "cmdSCALE_Read", "TXT_DPL",     "TXT_DPH",    "cmdSCALE_Write", "COM_QUIT",   "txtPass",
+      "CMD_USER",      "CMD_LD",      "TXT_DAL",    "VScroll1",       "cmdDA_Read", "TXT_DAH",
+      "VScroll2",      "cmdDA_Write", "txtInsSend", "Cmd_INS",        "txtReturn",  "cmbCommPort"};
+  EXPECT_EQ(reached, reading_order);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+  EXPECT_EQ(window.focused(), &window.At("txtReturn"));
 }
 
 }  // namespace
