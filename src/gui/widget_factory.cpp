@@ -181,6 +181,8 @@ class Builder {
     bound.menu = parent != nullptr && parent->menu != nullptr ? parent->menu->addMenu(QString())
                                                               : main_.menuBar()->addMenu(QString());
     bound.action = bound.menu->menuAction();
+    // Every separator of the table is drawn, even one that opens the menu.
+    bound.menu->setSeparatorsCollapsible(false);
   }
 
   void AddMenuItem(const ui::Control& control, BoundControl& bound) {

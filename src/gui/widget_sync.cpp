@@ -132,8 +132,10 @@ void ShowText(BoundControl& bound) {
       break;
     case ControlKind::kMenuItem:
       if (bound.action != nullptr) {
-        bound.action->setSeparator(control.text() == "-");
-        bound.action->setText(text);
+        // A separator with a text is drawn as a section title: it takes none.
+        const bool separator = control.text() == "-";
+        bound.action->setSeparator(separator);
+        bound.action->setText(separator ? QString() : text);
       }
       break;
     default:
