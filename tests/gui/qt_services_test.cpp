@@ -3,7 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include <QKeyEvent>
 #include <QMessageBox>
+#include <QTest>
+#include <QWidget>
+#include <map>
 #include <optional>
 
 #include "gui/qt_message_box.h"
@@ -65,6 +69,36 @@ TEST(QtMessageBoxTest, TheRealBoxShowsTheRequestAndReturnsTheButtonPressed) {
   gui_test::BoxAnswerer reply_check(QMessageBox::Ok);
   AskWithQMessageBox({"无回应\r$01AD*12\r", "错误", MessageBoxButtons::kOk, MessageBoxIcon::kNone}, nullptr);
   EXPECT_EQ(reply_check.text, QString::fromUtf8("无回应\n$01AD*12\n")) << "a carriage return breaks the line";
+}
+
+// Counts the events of some types that reach a widget.
+class EventCounter final : public QObject {
+ public:
+  EventCounter(QWidget& widget, std::map<QEvent::Type, int*> counts) : counts_(std::move(counts)) {
+    widget.installEventFilter(this);
+  }
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (const auto it = counts_.find(event->type()); it != counts_.end()) ++*it->second;
+    return false;
+  }
+
+ private:
+  std::map<QEvent::Type, int*> counts_;
+};
+
+// Paints only: input and queued calls wait for the event loop.
+TEST_F(QtServicesTest, RepaintPaintsTheShownWindowsAndRunsNothingElse) {
+  QWidget shown;
+  shown.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&shown));
+  int paints = 0, keys = 0, queued = 0;
+  EventCounter counter(shown, {{QEvent::Paint, &paints}, {QEvent::KeyPress, &keys}});
+  QCoreApplication::postEvent(&shown, new QKeyEvent(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, "a"));
+  QTimer::singleShot(0, &shown, [&] { ++queued; });
+  services.Repaint();
+  EXPECT_GT(paints, 0);
+  EXPECT_EQ(keys, 0);
+  EXPECT_EQ(queued, 0);
 }
 
 TEST_F(QtServicesTest, ATimerTicksThroughTheWindowOnlyWhileEnabled) {
