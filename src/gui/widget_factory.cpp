@@ -15,6 +15,7 @@
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QStyle>
+#include <QToolBar>
 #include <algorithm>
 #include <map>
 #include <string>
@@ -252,6 +253,11 @@ class Builder {
 }  // namespace
 
 void BuildWidgets(ui::Window& window, QMainWindow& main, WidgetTable& table) {
+  if (!window.tool_bar().empty()) {
+    QToolBar* bar = main.addToolBar(QString::fromStdString(window.tool_bar()));
+    bar->setObjectName(QString::fromStdString(window.tool_bar()));
+    bar->setMovable(false);
+  }
   Builder builder(window, main, table);
   for (ui::Control& control : window.controls()) builder.Build(control);
   SetTabOrder(window, table);

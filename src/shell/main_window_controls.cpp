@@ -220,6 +220,7 @@ void AddWindowLevelControls(ui::Window& w) {
 
   w.Add({.kind = ControlKind::kTimer, .name = "Timer1", .enabled = false, .interval = 300});
   w.Add({.kind = ControlKind::kStatusBar, .name = "StatusBar1", .layout = At(7, 0, 1, 6)});
+  w.set_tool_bar("Toolbar1");  // empty, never changed
   w.Add({.kind = ControlKind::kMenu, .name = "Option", .text = "选项(&O)"});
   w.Add({.kind = ControlKind::kMenuItem, .name = "space1", .parent = "Option", .text = "-"});
   w.Add({.kind = ControlKind::kMenuItem, .name = "Exit", .parent = "Option", .text = "退出(&X)"});

@@ -13,6 +13,7 @@
 #include <QMainWindow>
 #include <QStatusBar>
 #include <QTest>
+#include <QToolBar>
 
 #include "gui/window_view.h"
 #include "platform/clock.h"
@@ -88,6 +89,9 @@ TEST_F(DravonWindowTest, EveryControlOfTheTableHasItsWidgetCaptionAndState) {
     ++checked;
   }
   EXPECT_GT(checked, 80);
+  const auto* tool_bar = view.main_window().findChild<QToolBar*>("Toolbar1");
+  ASSERT_NE(tool_bar, nullptr);
+  EXPECT_TRUE(tool_bar->actions().isEmpty());
   EXPECT_EQ(view.main_window().windowTitle().toStdString(), shell::kWindowCaption);
 }
 
