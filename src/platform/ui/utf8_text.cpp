@@ -59,12 +59,6 @@ std::string_view FirstCharacters(std::string_view text, std::size_t count) {
   return text.substr(0, static_cast<std::size_t>(characters[count].bytes.data() - text.data()));
 }
 
-void RemoveLastCharacter(std::string& text) {
-  const std::vector<Character> characters = SplitCharacters(text);
-  if (characters.empty()) return;
-  text.resize(text.size() - characters.back().bytes.size());
-}
-
 bool IsCodePoint(long long code) { return code >= 0 && code <= 0x10FFFF && (code < 0xD800 || code > 0xDFFF); }
 
 std::string Encode(char32_t code) {

@@ -19,7 +19,6 @@ std::vector<Character> SplitCharacters(std::string_view text);
 std::size_t CountCharacters(std::string_view text);
 // The first `count` characters of `text` (all of it when it is shorter).
 std::string_view FirstCharacters(std::string_view text, std::size_t count);
-void RemoveLastCharacter(std::string& text);
 
 bool IsCodePoint(long long code);  // 0..0x10FFFF without the surrogates
 // Empty for a value that is not a code point.
