@@ -7,7 +7,7 @@ packages=(
   cmake g++ make pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-serialport-dev libgl-dev
-  fonts-wqy-microhei
+  fonts-wqy-microhei fonts-dejavu-core
   xvfb xauth
   clang libclang-rt-14-dev
 )
