@@ -8,7 +8,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-serialport-dev libgl-dev
   qt6-l10n-tools
-  fonts-wqy-microhei
+  fonts-wqy-microhei fonts-dejavu-core
   xvfb xauth
   clang libclang-rt-14-dev
   desktop-file-utils appstream dpkg-dev file

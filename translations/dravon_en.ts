@@ -303,6 +303,14 @@
         <source>应用参数文件(&amp;A)...</source>
         <translation>&amp;Apply settings file...</translation>
     </message>
+    <message>
+        <source>压力采集失败次数</source>
+        <translation>Failed pressure polls</translation>
+    </message>
+    <message>
+        <source>温度采集失败次数</source>
+        <translation>Failed temperature polls</translation>
+    </message>
 </context>
 <context>
     <name>gui::LanguageMenu</name>

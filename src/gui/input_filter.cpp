@@ -13,31 +13,19 @@
 #include <QTimer>
 
 #include "gui/text_key.h"
+#include "gui/text_selection.h"
 #include "gui/window_view.h"
 
 namespace gui {
 
 namespace {
 
-QLineEdit* EditOf(QObject* object) {
-  if (auto* edit = qobject_cast<QLineEdit*>(object)) return edit;
-  if (auto* combo = qobject_cast<QComboBox*>(object)) return combo->lineEdit();
-  return nullptr;
-}
-
-// The text a paste leaves in a one-line box: the clipboard's first line in place of the
-// selection, or at the cursor.
-QString PastedText(const QLineEdit& edit) {
+// What a paste puts into a one-line box: the clipboard's first line.
+std::string ClipboardLine() {
   QString clip = QGuiApplication::clipboard()->text();
   const qsizetype line_end = clip.indexOf(QRegularExpression("[\r\n]"));
   if (line_end >= 0) clip.truncate(line_end);
-  QString text = edit.text();
-  if (edit.hasSelectedText()) {
-    text.replace(edit.selectionStart(), edit.selectedText().size(), clip);
-  } else {
-    text.insert(edit.cursorPosition(), clip);
-  }
-  return text;
+  return clip.toStdString();
 }
 
 }  // namespace
@@ -104,7 +92,7 @@ BoundControl* InputFilter::TypedTextControl(QObject* object) {
   if (bound == nullptr || !ui::KindHoldsTypedText(bound->control->kind(), bound->control->editable())) {
     return nullptr;
   }
-  return EditOf(object) != nullptr ? bound : nullptr;
+  return LineEditOf(object) != nullptr ? bound : nullptr;
 }
 
 bool InputFilter::OnKeyPress(QObject* object, QEvent& event) {
@@ -118,13 +106,25 @@ bool InputFilter::OnKeyPress(QObject* object, QEvent& event) {
     case TextKey::Kind::kDrop:
       return true;
     case TextKey::Kind::kKeyCode:
-      view_.actions().Key(id, key.code);
+      view_.actions().KeyAtCaret(id, key.code);
       return true;
     case TextKey::Kind::kTypeText:
-      view_.actions().Type(id, key.text);
+      view_.actions().TypeAtCaret(id, key.text);
       return true;
     case TextKey::Kind::kPaste:
-      view_.actions().Paste(id, PastedText(*EditOf(object)).toStdString());
+      view_.actions().Insert(id, ClipboardLine());
+      return true;
+    case TextKey::Kind::kDelete:
+      view_.actions().Delete(id);
+      return true;
+    case TextKey::Kind::kCut:
+      if (bound->control->selection().length() > 0 && !bound->control->read_only()) {
+        QGuiApplication::clipboard()->setText(QString::fromStdString(bound->control->selected_text()));
+      }
+      view_.actions().Cut(id);
+      return true;
+    case TextKey::Kind::kUndo:
+      view_.actions().Undo(id);
       return true;
   }
   return true;
@@ -135,7 +135,7 @@ bool InputFilter::OnInputMethod(QObject* object, QEvent& event) {
   BoundControl* bound = TypedTextControl(object);
   if (bound == nullptr) return false;
   const QString committed = static_cast<QInputMethodEvent&>(event).commitString();
-  if (!committed.isEmpty()) view_.actions().Type(bound->control->id(), committed.toStdString());
+  if (!committed.isEmpty()) view_.actions().TypeAtCaret(bound->control->id(), committed.toStdString());
   return true;
 }
 

@@ -6,6 +6,14 @@
 
 namespace gui {
 
+QString MessageBoxText(const std::string& text) {
+  // Translated whole first: a text's pattern may hold its carriage return.
+  QString shown = Shown(text);
+  shown.replace("\r\n", "\n");
+  shown.replace('\r', '\n');
+  return shown;
+}
+
 QMessageBox::Icon ToQtIcon(ui::MessageBoxIcon icon) {
   switch (icon) {
     case ui::MessageBoxIcon::kExclamation:
@@ -22,8 +30,8 @@ QMessageBox::Icon ToQtIcon(ui::MessageBoxIcon icon) {
 }
 
 ui::MessageBoxAnswer AskWithQMessageBox(const ui::MessageBoxRequest& request, QWidget* parent) {
-  QMessageBox box(ToQtIcon(request.icon), Shown(request.title), Shown(request.text), QMessageBox::NoButton,
-                  parent);
+  QMessageBox box(ToQtIcon(request.icon), Shown(request.title), MessageBoxText(request.text),
+                  QMessageBox::NoButton, parent);
   box.setTextFormat(Qt::PlainText);
   if (request.buttons == ui::MessageBoxButtons::kRetryCancel) {
     box.setStandardButtons(QMessageBox::Retry | QMessageBox::Cancel);

@@ -2,10 +2,15 @@
 // A model message box as a modal QMessageBox.
 
 #include <QMessageBox>
+#include <string>
 
 #include "platform/ui/message_box.h"
 
 namespace gui {
+
+// A carriage return in a message starts a new line, as it did on the desktop the
+// programs were written for; Qt breaks lines only at a line feed.
+QString MessageBoxText(const std::string& text);
 
 // Exclamation and warning look the same on this desktop: both are Qt's warning icon.
 QMessageBox::Icon ToQtIcon(ui::MessageBoxIcon icon);

@@ -1,6 +1,6 @@
 #include "gui/qt_services.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QFileDialog>
 #include <QTime>
 #include <QTimer>
@@ -25,6 +25,13 @@ QWidget* QtServices::DialogParent() const {
 }
 
 void QtServices::DoEvents() { QCoreApplication::processEvents(); }
+
+void QtServices::Repaint() {
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+  for (QWidget* window : QApplication::topLevelWidgets()) {
+    if (window->isVisible()) window->repaint();
+  }
+}
 
 void QtServices::TimerChanged(ui::Control& timer) {
   std::unique_ptr<QTimer>& qt_timer = timers_[&timer];

@@ -30,6 +30,8 @@ class QtServices final : public ui::UiServices {
 
   ui::MessageBoxAnswer ShowMessageBox(const ui::MessageBoxRequest& request) override;
   void DoEvents() override;
+  // Pending layouts, then a paint of every shown window; Qt's event queue is left alone.
+  void Repaint() override;
   // A timer runs while it is enabled with a positive interval; a change restarts it.
   // Its ticks reach the window through Window::RunTimerTick, which skips a tick while the
   // previous one still runs; a QTimer never queues ticks up.

@@ -25,8 +25,9 @@ struct RunOptions {
 // window has closed.
 int RunQtWindow(ui::Window& window, const RunOptions& options = {});
 
-// Installs the CJK font the Chinese captions need (WenQuanYi Micro Hei when present),
-// so they never fall back to glyphs of another language. Called by RunQtWindow.
+// Installs the fonts the captions need: the CJK face for Chinese (WenQuanYi Micro Hei
+// when present), so that it never falls back to glyphs of another language, behind a
+// Western face for Latin text and symbols such as "℃". Called by RunQtWindow.
 void UseChineseFont();
 
 }  // namespace gui

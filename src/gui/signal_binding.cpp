@@ -8,6 +8,7 @@
 #include <QScrollBar>
 
 #include "gui/scroll_mapping.h"
+#include "gui/text_selection.h"
 #include "gui/window_view.h"
 
 namespace gui {
@@ -33,6 +34,15 @@ void ConnectEdits(WindowView& view, BoundControl& bound, QLineEdit* edit) {
                    FromUser(view, bound, [id](ui::UserActions& actions, const QString& text) {
                      actions.Paste(id, text.toStdString());
                    }));
+  // The widget moves its caret and selects by itself (arrows, Home, End, the mouse): the
+  // model follows, so that typing goes where the user sees the caret. Not settled like the
+  // other signals: a selection also changes as the focus leaves, and settling would pull
+  // the focus back before the model hears of the move.
+  const auto follow_caret = [&view, id, edit](auto...) {
+    if (!view.showing_model()) view.actions().Select(id, SelectionOf(*edit));
+  };
+  QObject::connect(edit, &QLineEdit::cursorPositionChanged, edit, follow_caret);
+  QObject::connect(edit, &QLineEdit::selectionChanged, edit, follow_caret);
 }
 
 }  // namespace

@@ -48,6 +48,9 @@ TextKey Code(int code) { return TextKey{TextKey::Kind::kKeyCode, code, {}}; }
 
 TextKey ReadTextKey(const QKeyEvent& event) {
   if (event.matches(QKeySequence::Paste)) return TextKey{TextKey::Kind::kPaste, 0, {}};
+  if (event.matches(QKeySequence::Cut)) return TextKey{TextKey::Kind::kCut, 0, {}};
+  if (event.matches(QKeySequence::Undo)) return TextKey{TextKey::Kind::kUndo, 0, {}};
+  if (event.matches(QKeySequence::Delete)) return TextKey{TextKey::Kind::kDelete, 0, {}};
   if (event.matches(QKeySequence::Copy) || event.matches(QKeySequence::SelectAll) ||
       MovesOrSelects(event.key())) {
     return TextKey{TextKey::Kind::kLeaveToWidget, 0, {}};

@@ -1,10 +1,11 @@
 #pragma once
 // What a key pressed in a text box (or an editable list) means for the window model,
-// which owns the text: the widget never edits itself. Keys are forwarded as the model's
-// key codes (printable characters, 8 Backspace, 13 Enter, 27 Escape); text that is not
-// one ASCII character is typed as UTF-8; Ctrl+V (and Shift+Insert) pastes. Keys that only
-// move the cursor, select or copy stay with the widget, and every other editing key
-// (Delete, cut, undo, Ctrl+letters) is dropped, because the model has no such edit.
+// which owns the text and the caret: the widget never edits itself. Keys are forwarded
+// as the model's key codes (printable characters, 8 Backspace, 13 Enter, 27 Escape);
+// text that is not one ASCII character is typed as UTF-8; Delete, cut, paste and undo are
+// the model's edits. Keys that only move the caret, select or copy stay with the widget,
+// which tells the model where its caret went; every other key (Ctrl+letters, redo) is
+// dropped.
 
 #include <string>
 
@@ -14,11 +15,14 @@ namespace gui {
 
 struct TextKey {
   enum class Kind {
-    kLeaveToWidget,  // cursor movement, selection, copy, Tab
+    kLeaveToWidget,  // caret movement, selection, copy, Tab
     kDrop,           // an edit the model does not know
     kKeyCode,        // one key code for UserActions::Key
     kTypeText,       // UTF-8 text for UserActions::Type
-    kPaste,          // the clipboard goes in through UserActions::Paste
+    kPaste,          // the clipboard goes in through UserActions::Insert
+    kDelete,         // UserActions::Delete
+    kCut,            // the selection goes to the clipboard, then UserActions::Cut
+    kUndo,           // UserActions::Undo
   };
   Kind kind = Kind::kDrop;
   int code = 0;

@@ -15,11 +15,13 @@
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QStyle>
+#include <QToolBar>
 #include <algorithm>
 #include <map>
 #include <string>
 
 #include "gui/caption_parts.h"
+#include "gui/tab_order.h"
 #include "gui/widget_sync.h"
 
 namespace gui {
@@ -27,6 +29,14 @@ namespace gui {
 namespace {
 
 using ui::ControlKind;
+
+// A text box as wide as its text (see widget_sync), not as Qt's wide default: the window's
+// designed size is that of the texts it shows.
+class TextBoxEdit final : public QLineEdit {
+ public:
+  using QLineEdit::QLineEdit;
+  QSize sizeHint() const override { return {minimumWidth(), QLineEdit::sizeHint().height()}; }
+};
 
 class Builder {
  public:
@@ -80,10 +90,15 @@ class Builder {
   QWidget* MakeWidget(const ui::Control& control, QWidget* parent, BoundControl& bound) {
     switch (control.kind()) {
       case ControlKind::kTextBox: {
-        auto* edit = new QLineEdit(parent);
+        auto* edit = new TextBoxEdit(parent);
         // The model owns the text: no editing menu, no dropped text.
         edit->setContextMenuPolicy(Qt::NoContextMenu);
         edit->setAcceptDrops(false);
+        if (control.highlighted()) {
+          QPalette palette = edit->palette();
+          palette.setColor(QPalette::Text, palette.color(QPalette::Highlight));
+          edit->setPalette(palette);
+        }
         return edit;
       }
       case ControlKind::kLabel: {
@@ -167,6 +182,8 @@ class Builder {
     bound.menu = parent != nullptr && parent->menu != nullptr ? parent->menu->addMenu(QString())
                                                               : main_.menuBar()->addMenu(QString());
     bound.action = bound.menu->menuAction();
+    // Every separator of the table is drawn, even one that opens the menu.
+    bound.menu->setSeparatorsCollapsible(false);
   }
 
   void AddMenuItem(const ui::Control& control, BoundControl& bound) {
@@ -236,8 +253,14 @@ class Builder {
 }  // namespace
 
 void BuildWidgets(ui::Window& window, QMainWindow& main, WidgetTable& table) {
+  if (!window.tool_bar().empty()) {
+    QToolBar* bar = main.addToolBar(QString::fromStdString(window.tool_bar()));
+    bar->setObjectName(QString::fromStdString(window.tool_bar()));
+    bar->setMovable(false);
+  }
   Builder builder(window, main, table);
   for (ui::Control& control : window.controls()) builder.Build(control);
+  SetTabOrder(window, table);
 }
 
 }  // namespace gui

@@ -10,10 +10,14 @@
 #include <QMenu>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <QStyle>
+#include <QStyleOptionFrame>
+#include <algorithm>
 
 #include "gui/caption_parts.h"
 #include "gui/scroll_mapping.h"
 #include "gui/shown_text.h"
+#include "gui/text_selection.h"
 
 namespace gui {
 
@@ -54,6 +58,33 @@ void ShowList(const ui::Control& control, QComboBox& combo) {
     combo.setEditText(Shown(control.text()));
 }
 
+// A box is as wide as its text, and at least eight digits. It never cuts its text: it
+// widens to the widest text it has shown and never narrows again, so that a live value
+// changing length does not make the window jump.
+void KeepTextInView(QLineEdit& edit) {
+  const QFontMetrics metrics(edit.font());
+  const QMargins margins = edit.textMargins();
+  const int text_width =
+      std::max(metrics.horizontalAdvance(edit.text()), metrics.horizontalAdvance("00000000"));
+  // The text, the line edit's inner margins and caret, and a blank to spare.
+  const QSize text(text_width + metrics.horizontalAdvance(' ') + margins.left() + margins.right() + 5,
+                   metrics.height());
+  QStyleOptionFrame option;
+  option.initFrom(&edit);
+  option.lineWidth =
+      edit.hasFrame() ? edit.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, &edit) : 0;
+  const int needed = edit.style()->sizeFromContents(QStyle::CT_LineEdit, &option, text, &edit).width();
+  if (needed > edit.minimumWidth()) edit.setMinimumWidth(needed);
+}
+
+// Shown after the text, which a line edit's setText moves the caret away from.
+void ShowCaret(BoundControl& bound) {
+  QLineEdit* edit = LineEditOf(bound.widget);
+  if (edit == nullptr) return;
+  const QSignalBlocker blocker(edit);
+  ShowSelection(*edit, bound.control->selection());
+}
+
 void ShowScrollBar(const ui::Control& control, QScrollBar& bar) {
   const QSignalBlocker blocker(bar);
   const ScrollMapping mapping(control.min(), control.max());
@@ -74,6 +105,8 @@ void ShowText(BoundControl& bound) {
         const QSignalBlocker blocker(edit);
         edit->setText(text);
       }
+      if (auto* edit = qobject_cast<QLineEdit*>(bound.widget)) KeepTextInView(*edit);
+      ShowCaret(bound);
       break;
     case ControlKind::kLabel:
       if (bound.label_pieces.size() > 1) {
@@ -95,14 +128,17 @@ void ShowText(BoundControl& bound) {
       break;
     case ControlKind::kList:
       if (auto* combo = qobject_cast<QComboBox*>(bound.widget)) ShowList(control, *combo);
+      ShowCaret(bound);
       break;
     case ControlKind::kMenu:
       if (bound.menu != nullptr) bound.menu->setTitle(text);
       break;
     case ControlKind::kMenuItem:
       if (bound.action != nullptr) {
-        bound.action->setSeparator(control.text() == "-");
-        bound.action->setText(text);
+        // A separator with a text is drawn as a section title: it takes none.
+        const bool separator = control.text() == "-";
+        bound.action->setSeparator(separator);
+        bound.action->setText(separator ? QString() : text);
       }
       break;
     default:
@@ -145,6 +181,9 @@ void ShowProperty(BoundControl& bound, ui::Property property) {
     case Property::kText:
       ShowText(bound);
       break;
+    case Property::kSelection:
+      ShowCaret(bound);
+      break;
     case Property::kVisible:
       if (bound.action != nullptr) bound.action->setVisible(control.visible());
       for (QWidget* widget : bound.Widgets()) widget->setVisible(control.visible());
@@ -166,7 +205,11 @@ void ShowProperty(BoundControl& bound, ui::Property property) {
       }
       break;
     case Property::kReadOnly:
-      if (auto* edit = qobject_cast<QLineEdit*>(bound.widget)) edit->setReadOnly(control.read_only());
+      if (auto* edit = qobject_cast<QLineEdit*>(bound.widget)) {
+        edit->setReadOnly(control.read_only());
+        // Still clicked into to select and copy, but no tab stop.
+        edit->setFocusPolicy(control.read_only() ? Qt::ClickFocus : Qt::StrongFocus);
+      }
       break;
     case Property::kLayout:
       PlaceInGrid(bound);

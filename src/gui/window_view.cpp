@@ -1,6 +1,7 @@
 #include "gui/window_view.h"
 
 #include <QComboBox>
+#include <QLayout>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <string>
@@ -32,6 +33,10 @@ WindowView::WindowView(ui::Window& window)
   main_->setObjectName(QString::fromStdString(window.name()));
   main_->setWindowTitle(Shown(window.caption()));
   BuildWidgets(window, *main_, table_);
+  // A tool window of its designed size: extra space would only scatter the frames and
+  // stretch the buttons, and less would cut texts. It follows what it shows (a frame
+  // shown, a longer text) and cannot be shrunk or maximised by hand.
+  main_->layout()->setSizeConstraint(QLayout::SetFixedSize);
 
   filter_ = std::make_unique<InputFilter>(*this);
   main_->installEventFilter(filter_.get());

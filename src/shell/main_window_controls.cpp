@@ -44,6 +44,14 @@ ControlDesign InfoBox(std::string name, std::string text, LayoutHint at) {
   return Box(std::move(name), "frame_INFO", std::move(text), at, Alignment::kCentre, true);
 }
 
+// A live value: read-only, right-aligned, in the highlight colour so that it stands out.
+ControlDesign Reading(std::string name, std::string text, LayoutHint at, std::string tip) {
+  ControlDesign box =
+      Box(std::move(name), "frame_CVALUE", std::move(text), at, Alignment::kRight, true, std::move(tip));
+  box.highlighted = true;
+  return box;
+}
+
 ControlDesign List(std::string name, std::string parent, std::vector<std::string> items, LayoutHint at,
                    std::string tip = "") {
   std::vector<int> data(items.size());
@@ -128,11 +136,10 @@ void AddRangeFrame(ui::Window& w) {
 void AddMeasurementFrame(ui::Window& w) {
   w.Add(Frame("frame_CVALUE", "当前测量值", At(1, 3, 2, 2)));
   w.Add(Label("Label5", "frame_CVALUE", "压力:", At(0, 0)));
-  w.Add(Box("TXT_PRESSURE", "frame_CVALUE", "PRESSURE", At(0, 1), Alignment::kRight, true, "当前压力值"));
+  w.Add(Reading("TXT_PRESSURE", "PRESSURE", At(0, 1), "当前压力值"));
   w.Add(Label("Label3", "frame_CVALUE", "单位", At(0, 2)));
   w.Add(Label("lblTEMP", "frame_CVALUE", "温度:", At(1, 0)));
-  w.Add(
-      Box("TXT_TEMPERATURE", "frame_CVALUE", "TEMPERATURE", At(1, 1), Alignment::kRight, true, "当前温度值"));
+  w.Add(Reading("TXT_TEMPERATURE", "TEMPERATURE", At(1, 1), "当前温度值"));
   w.Add(Label("Label4", "frame_CVALUE", "℃", At(1, 2)));
   ControlDesign min_label = Label("lblMIN", "frame_CVALUE", "最小值:", At(2, 0));
   min_label.visible = false;
@@ -197,8 +204,12 @@ void AddWindowLevelControls(ui::Window& w) {
   w.Add(Button("cmdReFresh", "", "刷  新", At(1, 5)));
   w.Add(Button("COM_QUIT", "", "退  出", At(2, 5)));
   w.Add(Box("txtPass", "", "", At(3, 5)));
-  w.Add(Label("Label19", "", "0", At(4, 5)));
-  w.Add(Label("Label20", "", "0", At(5, 5)));
+  ControlDesign pressure_failures = Label("Label19", "", "0", At(4, 5));
+  pressure_failures.tool_tip = "压力采集失败次数";
+  w.Add(pressure_failures);
+  ControlDesign temperature_failures = Label("Label20", "", "0", At(5, 5));
+  temperature_failures.tool_tip = "温度采集失败次数";
+  w.Add(temperature_failures);
   // Two trim buttons that were never wired up: kept hidden, without handlers.
   ControlDesign inc = Button("cmdINCZF", "", "▲", At(6, 0));
   inc.visible = false;
@@ -209,6 +220,7 @@ void AddWindowLevelControls(ui::Window& w) {
 
   w.Add({.kind = ControlKind::kTimer, .name = "Timer1", .enabled = false, .interval = 300});
   w.Add({.kind = ControlKind::kStatusBar, .name = "StatusBar1", .layout = At(7, 0, 1, 6)});
+  w.set_tool_bar("Toolbar1");  // empty, never changed
   w.Add({.kind = ControlKind::kMenu, .name = "Option", .text = "选项(&O)"});
   // A settings file configures a batch of transmitters one after another.
   w.Add({.kind = ControlKind::kMenuItem,

@@ -33,7 +33,9 @@ ReplyVerdict TerminalWindow::SendAndCheck(const std::string& framed, std::int32_
   if (failure) return ReplyVerdict::Refuse("");
   const std::uint32_t start_tick = clock_.tick_ms();
   std::string received;
-  if (AwaitReply(MSComm1, clock_, start_tick, timeout_ms, received)) return ReplyVerdict::Refuse("");
+  // The user sees the frame that went out while the reply is awaited.
+  const auto repaint = [this] { window_.services().Repaint(); };
+  if (AwaitReply(MSComm1, clock_, start_tick, timeout_ms, received, repaint)) return ReplyVerdict::Refuse("");
   window_.At("Txt_receiveall").set_text(platform::AnsiToUtf8(received));
   return CheckReply(received, kind);
 }

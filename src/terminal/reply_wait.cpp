@@ -5,7 +5,8 @@
 namespace terminal {
 
 platform::PortResult AwaitReply(platform::SerialPort& port, const platform::Clock& clock,
-                                std::uint32_t start_tick, std::int32_t timeout_ms, std::string& received) {
+                                std::uint32_t start_tick, std::int32_t timeout_ms, std::string& received,
+                                const std::function<void()>& repaint) {
   const std::uint32_t limit_ms = timeout_ms > 0 ? static_cast<std::uint32_t>(timeout_ms) : 0;
   std::string chunk;
   for (;;) {
@@ -18,7 +19,9 @@ platform::PortResult AwaitReply(platform::SerialPort& port, const platform::Cloc
     if (chunk.find('\r') != std::string::npos) return std::nullopt;
     const std::uint32_t elapsed_ms = platform::ElapsedMs(start_tick, clock.tick_ms());
     if (elapsed_ms >= limit_ms) return std::nullopt;
-    if (platform::PortResult failure = port.WaitForInput(limit_ms - elapsed_ms)) return failure;
+    repaint();
+    if (platform::PortResult failure = port.WaitForInput(std::min(limit_ms - elapsed_ms, kRepaintEveryMs)))
+      return failure;
   }
 }
 

@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "platform/clock.h"
@@ -17,10 +18,14 @@ namespace terminal {
 // what lies beyond this is dropped, and such a reply fails its checks anyway.
 inline constexpr std::size_t kMaxKeptReplyBytes = 4096;
 
+// The longest sleep in the port at a time: between sleeps the window is repainted.
+inline constexpr std::uint32_t kRepaintEveryMs = 500;
+
 // Appends the reply to `received`. `start_tick` is the tick count noted after the write;
 // the time-out counts from there, across the 32-bit counter's wrap. A negative time-out
-// acts as 0. Returns the serial layer's failure, if any.
+// acts as 0. `repaint` runs before each sleep. Returns the serial layer's failure, if any.
 platform::PortResult AwaitReply(platform::SerialPort& port, const platform::Clock& clock,
-                                std::uint32_t start_tick, std::int32_t timeout_ms, std::string& received);
+                                std::uint32_t start_tick, std::int32_t timeout_ms, std::string& received,
+                                const std::function<void()>& repaint);
 
 }  // namespace terminal

@@ -4,18 +4,23 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QStatusBar>
+#include <QTest>
+#include <QToolBar>
 
 #include "gui/window_view.h"
 #include "platform/clock.h"
 #include "platform/serial/serial_port.h"
 #include "platform/settings/settings_store.h"
 #include "shell/main_window.h"
+#include "tests/gui/probe_window.h"
 
 namespace gui {
 namespace {
@@ -58,9 +63,8 @@ TEST_F(DravonWindowTest, EveryControlOfTheTableHasItsWidgetCaptionAndState) {
         QAction* action = view.ActionOf(control.name());
         ASSERT_NE(action, nullptr);
         EXPECT_EQ(action->isSeparator(), control.caption() == "-");
-        if (!action->isSeparator()) {
-          EXPECT_EQ(action->text().toStdString(), control.caption());
-        }
+        // A separator drawn as a line, not as a section titled "-".
+        EXPECT_EQ(action->text().toStdString(), action->isSeparator() ? "" : control.caption());
         continue;
       }
       case ui::ControlKind::kStatusBar:
@@ -85,7 +89,45 @@ TEST_F(DravonWindowTest, EveryControlOfTheTableHasItsWidgetCaptionAndState) {
     ++checked;
   }
   EXPECT_GT(checked, 80);
+  const auto* tool_bar = view.main_window().findChild<QToolBar*>("Toolbar1");
+  ASSERT_NE(tool_bar, nullptr);
+  EXPECT_TRUE(tool_bar->actions().isEmpty());
   EXPECT_EQ(view.main_window().windowTitle().toStdString(), shell::kWindowCaption);
+}
+
+TEST_F(DravonWindowTest, TheWindowKeepsItsDesignedSizeAndNoBoxCutsItsText) {
+  window.At("TXT_PRESSURE").set_text("+0037.5");
+  window.At("txtReturn").set_text("01RP0+0012.345678 kPa, a long reply");
+  ASSERT_TRUE(gui_test::ShowActive(view.main_window()));
+  view.main_window().resize(200, 150);
+  QCoreApplication::processEvents();
+  EXPECT_EQ(view.main_window().minimumSize(), view.main_window().maximumSize());
+  EXPECT_GT(view.main_window().width(), 200);
+  for (const QLineEdit* edit : view.main_window().findChildren<QLineEdit*>()) {
+    if (!edit->isVisible()) continue;
+    SCOPED_TRACE(edit->objectName().toStdString());
+    EXPECT_GE(edit->contentsRect().width(), edit->fontMetrics().horizontalAdvance(edit->text()));
+  }
+}
+
+TEST_F(DravonWindowTest, TabFollowsTheFramesAsTheyAreReadAndPassesReadOnlyBoxesBy) {
+  window.Load();
+  ASSERT_TRUE(gui_test::ShowActive(view.main_window()));
+  ASSERT_EQ(window.focused(), &window.At("cmbCommPort"));
+  std::vector<std::string> reached;
+  for (int i = 0; i < 60 && (reached.empty() || reached.back() != "cmbCommPort"); ++i) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    reached.push_back(window.focused()->display_name());
+  }
+  const std::vector<std::string> reading_order = {
+      "CMB_ADDR",      "cmdSEARCH",   "TXT_ADDR",   "CMB_BAND",       "COM_ADDR",   "txtType",
+      "txtID",         "cmdON_OFF",   "COM_SC",     "cmdReFresh",     "cmbUnit",    "Cmb_DP",
+      "cmdSCALE_Read", "TXT_DPL",     "TXT_DPH",    "cmdSCALE_Write", "COM_QUIT",   "txtPass",
+      "CMD_USER",      "CMD_LD",      "TXT_DAL",    "VScroll1",       "cmdDA_Read", "TXT_DAH",
+      "VScroll2",      "cmdDA_Write", "txtInsSend", "Cmd_INS",        "txtReturn",  "cmbCommPort"};
+  EXPECT_EQ(reached, reading_order);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+  EXPECT_EQ(window.focused(), &window.At("txtReturn"));
 }
 
 }  // namespace

@@ -36,8 +36,11 @@ TEST(TextKeyTest, KeysBecomeTheModelsCodesTextPasteOrAreLeftOrDropped) {
               {Qt::Key_Insert, Qt::ShiftModifier, "", K::kPaste, 0},
               {Qt::Key_Left, Qt::ShiftModifier, "", K::kLeaveToWidget, 0},
               {Qt::Key_C, Qt::ControlModifier, "\x03", K::kLeaveToWidget, 0},
-              {Qt::Key_Delete, Qt::NoModifier, "", K::kDrop, 0},
-              {Qt::Key_X, Qt::ControlModifier, "\x18", K::kDrop, 0},
+              {Qt::Key_A, Qt::ControlModifier, "\x01", K::kLeaveToWidget, 0},
+              {Qt::Key_Delete, Qt::NoModifier, "", K::kDelete, 0},
+              {Qt::Key_X, Qt::ControlModifier, "\x18", K::kCut, 0},
+              {Qt::Key_Z, Qt::ControlModifier, "\x1a", K::kUndo, 0},
+              {Qt::Key_B, Qt::ControlModifier, "\x02", K::kDrop, 0},
               {Qt::Key_Q, Qt::AltModifier, "q", K::kDrop, 0}};
   for (const auto& row : rows) {
     SCOPED_TRACE(row.key);

@@ -3,7 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QKeyEvent>
 #include <QMessageBox>
+#include <QTest>
+#include <QWidget>
 #include <optional>
 
 #include "gui/qt_message_box.h"
@@ -61,6 +64,32 @@ TEST(QtMessageBoxTest, TheRealBoxShowsTheRequestAndReturnsTheButtonPressed) {
   EXPECT_EQ(answerer.text, QString::fromUtf8("无法打开端口"));
   EXPECT_EQ(answerer.icon, QMessageBox::Warning);
   EXPECT_EQ(answerer.offered, QMessageBox::Retry | QMessageBox::Cancel);
+
+  gui_test::BoxAnswerer reply_check(QMessageBox::Ok);
+  AskWithQMessageBox({"无回应\r$01AD*12\r", "错误", MessageBoxButtons::kOk, MessageBoxIcon::kNone}, nullptr);
+  EXPECT_EQ(reply_check.text, QString::fromUtf8("无回应\n$01AD*12\n")) << "a carriage return breaks the line";
+}
+
+// Counts what reaches it.
+struct CountingWidget final : QWidget {
+  void paintEvent(QPaintEvent*) override { ++paints; }
+  void keyPressEvent(QKeyEvent*) override { ++keys; }
+  int paints = 0, keys = 0;
+};
+
+// Paints only: input and queued calls wait for the event loop.
+TEST_F(QtServicesTest, RepaintPaintsTheShownWindowsAndRunsNothingElse) {
+  CountingWidget shown;
+  shown.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&shown));
+  shown.paints = 0;
+  int queued = 0;
+  QCoreApplication::postEvent(&shown, new QKeyEvent(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, "a"));
+  QTimer::singleShot(0, &shown, [&] { ++queued; });
+  services.Repaint();
+  EXPECT_GT(shown.paints, 0);
+  EXPECT_EQ(shown.keys, 0);
+  EXPECT_EQ(queued, 0);
 }
 
 TEST_F(QtServicesTest, ATimerTicksThroughTheWindowOnlyWhileEnabled) {

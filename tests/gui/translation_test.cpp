@@ -205,7 +205,7 @@ TEST(Translation, AMessageBoxShowsItsReasonInEnglishAndTheFrameAsSent) {
   ASSERT_TRUE(answerer.answered);
   EXPECT_EQ(answerer.title, "Error message");
   EXPECT_TRUE(answerer.text.startsWith("Communication broke off.")) << answerer.text.toStdString();
-  EXPECT_TRUE(answerer.text.endsWith("Checksum error!\r$01测试5A\r")) << answerer.text.toStdString();
+  EXPECT_TRUE(answerer.text.endsWith("Checksum error!\n$01测试5A\n")) << answerer.text.toStdString();
 }
 
 TEST(Translation, TheLanguageEntryOffersTheShownLanguageAndStoresTheChoiceForTheNextStart) {

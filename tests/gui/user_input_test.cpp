@@ -83,7 +83,7 @@ TEST_F(UserInputTest, TypedKeysGoThroughTheModelWhichOwnsTheText) {
   // A character beyond ASCII, as a keyboard layout delivers it.
   QTest::sendKeyEvent(QTest::Press, Txt(), Qt::Key_unknown, QString::fromUtf8("中"), Qt::NoModifier);
   QTest::keyClicks(Txt(), "xy");           // the box takes six characters
-  QTest::keyClick(Txt(), Qt::Key_Delete);  // the model has no such edit
+  QTest::keyClick(Txt(), Qt::Key_Delete);  // at the end: nothing follows the caret
   EXPECT_EQ(TextOf("txt"), "abc1中x");
   EXPECT_EQ(Txt()->text(), QString::fromUtf8("abc1中x"));
 
@@ -91,6 +91,72 @@ TEST_F(UserInputTest, TypedKeysGoThroughTheModelWhichOwnsTheText) {
   EXPECT_EQ(As<QLineEdit>("ro")->text(), "RO");
   QTest::keyClicks(As<QComboBox>("cbo")->lineEdit(), "0");
   EXPECT_EQ(TextOf("cbo"), "96000");
+}
+
+// The model keeps the caret: every key edits where the user sees it, the key press
+// handler still sees each typed character first, and each edit is one change.
+TEST_F(UserInputTest, KeysEditAtTheCaretAndReplaceTheSelection) {
+  QApplication::clipboard()->clear();
+  const struct {
+    int key;  // a Qt::Key, or the character typed
+    Qt::KeyboardModifiers modifiers;
+    const char* text;
+    int anchor, caret, changes;
+  } steps[] = {{Qt::Key_Home, Qt::NoModifier, "abc", 0, 0, 0},
+               {'X', Qt::NoModifier, "Xabc", 1, 1, 1},
+               {Qt::Key_End, Qt::ShiftModifier, "Xabc", 1, 4, 0},
+               {'1', Qt::NoModifier, "X1", 2, 2, 1},  // replaces the selection
+               {Qt::Key_A, Qt::ControlModifier, "X1", 0, 2, 0},
+               {'#', Qt::NoModifier, "X1", 0, 2, 0},  // discarded by the handler
+               {Qt::Key_Delete, Qt::NoModifier, "", 0, 0, 1},
+               {Qt::Key_Z, Qt::ControlModifier, "X1", 2, 2, 1},
+               {Qt::Key_Left, Qt::NoModifier, "X1", 1, 1, 0},
+               {Qt::Key_Backspace, Qt::NoModifier, "1", 0, 0, 1},
+               {Qt::Key_Backspace, Qt::NoModifier, "1", 0, 0, 0},
+               {Qt::Key_Delete, Qt::NoModifier, "", 0, 0, 1},
+               {Qt::Key_Delete, Qt::NoModifier, "", 0, 0, 0},
+               {Qt::Key_V, Qt::ControlModifier, "", 0, 0, 0},  // nothing to paste
+               {Qt::Key_Z, Qt::ControlModifier, "1", 0, 0, 1}};
+  int changes = probe.Count("change:txt");
+  for (const auto& step : steps) {
+    SCOPED_TRACE(testing::Message() << "key " << step.key << " to " << step.text);
+    if (step.key < 0x100) {
+      QTest::keyClick(Txt(), static_cast<char>(step.key), step.modifiers);
+    } else {
+      QTest::keyClick(Txt(), static_cast<Qt::Key>(step.key), step.modifiers);
+    }
+    const ui::TextSelection at = window.At("txt").selection();
+    EXPECT_EQ(TextOf("txt"), step.text);
+    EXPECT_EQ(Txt()->text().toStdString(), step.text);
+    EXPECT_EQ(at, (ui::TextSelection{step.anchor, step.caret}));
+    EXPECT_EQ(Txt()->cursorPosition(), step.caret) << "the widget shows the model's caret";
+    EXPECT_EQ(probe.Count("change:txt") - changes, step.changes);
+    changes = probe.Count("change:txt");
+  }
+  EXPECT_EQ(probe.Count("key:txt:35"), 1);
+  EXPECT_EQ(probe.Count("key:txt:8"), 2) << "Backspace is a key press, Delete is not";
+
+  // Cut and paste through the clipboard, within the box's six characters.
+  QTest::keyClick(Txt(), Qt::Key_End);
+  QTest::keyClicks(Txt(), "2345678");
+  EXPECT_EQ(TextOf("txt"), "123456");
+  QTest::keyClick(Txt(), Qt::Key_Home);
+  QTest::keyClick(Txt(), Qt::Key_Right, Qt::ShiftModifier);
+  QTest::keyClick(Txt(), Qt::Key_Right, Qt::ShiftModifier);
+  QTest::keyClick(Txt(), Qt::Key_X, Qt::ControlModifier);
+  EXPECT_EQ(TextOf("txt"), "3456");
+  EXPECT_EQ(QApplication::clipboard()->text(), "12");
+  QApplication::clipboard()->setText("ABC");
+  QTest::keyClick(Txt(), Qt::Key_Right);
+  QTest::keyClick(Txt(), Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(TextOf("txt"), "3AB456") << "cut to the room left";
+  EXPECT_EQ(window.At("txt").selection().caret, 3);
+
+  // An editable list edits at its caret too.
+  QTest::mouseClick(As<QComboBox>("cbo")->lineEdit(), Qt::LeftButton);
+  QTest::keyClick(As<QComboBox>("cbo")->lineEdit(), Qt::Key_Home);
+  QTest::keyClicks(As<QComboBox>("cbo")->lineEdit(), "1");
+  EXPECT_EQ(TextOf("cbo"), "19600");
 }
 
 TEST_F(UserInputTest, PasteInsertsTheClipboardsFirstLineInOneChange) {
@@ -116,7 +182,7 @@ TEST_F(UserInputTest, ARefusedValidationKeepsTheFocusAndSwallowsTheClick) {
 
   window.At("txt").set_text("good");
   QTest::keyClick(Txt(), Qt::Key_Tab);
-  EXPECT_EQ(window.focused(), &window.At("ro"));  // the next in the tab order
+  EXPECT_EQ(window.focused(), &window.At("btn"));  // the next tab stop: the read-only box is none
   QTest::mouseClick(As<QPushButton>("btn"), Qt::LeftButton);
   EXPECT_EQ(probe.Count("click:btn"), 1);
 }

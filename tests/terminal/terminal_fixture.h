@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -92,11 +93,15 @@ class RecordingServices final : public ui::UiServices {
     return answer;
   }
   void DoEvents() override {}
+  void Repaint() override {
+    if (on_repaint) on_repaint();
+  }
   void TimerChanged(ui::Control&) override {}
   ui::TimeOfDay Now() override { return {}; }
 
   std::vector<ui::MessageBoxRequest> boxes;
   std::deque<ui::MessageBoxAnswer> answers;
+  std::function<void()> on_repaint;
 };
 
 inline simbus::TransmitterConfig Transmitter(std::string address, int baud) {

@@ -3,6 +3,7 @@
 
 #include <gmock/gmock.h>
 
+#include "terminal/reply_wait.h"
 #include "tests/terminal/terminal_fixture.h"
 
 namespace terminal_test {
@@ -104,6 +105,19 @@ TEST_F(TerminalTest, RetryResendsTheSameFrameAndWaitsTheFullTimeoutAgain) {
   EXPECT_GE(clock.now_us() / 1000 - bus_log.writes[1].at_ms, 300u);
   ASSERT_EQ(services.boxes.size(), 2u);
   EXPECT_EQ(services.boxes[1].text, ReplyBoxText(kNoEnd, "$01RP033\r"));
+}
+
+TEST_F(TerminalTest, TheWindowIsRepaintedWhileTheReplyIsAwaitedShowingTheFrameSent) {
+  T01().faults() = {.silent = true};
+  Paste("Txt_delay", "1200");
+  std::vector<std::pair<std::uint64_t, std::string>> repaints;  // when, and the send buffer then
+  services.on_repaint = [&] { repaints.emplace_back(clock.now_us() / 1000, Text("Txt_sendall")); };
+  Send("$01RP0");
+  ASSERT_EQ(repaints.size(), 3u);
+  for (std::size_t i = 0; i < repaints.size(); ++i) {
+    EXPECT_EQ(repaints[i].first, i * terminal::kRepaintEveryMs);
+    EXPECT_EQ(repaints[i].second, "$01RP033\r");
+  }
 }
 
 TEST_F(TerminalTest, AddressProbesFailSilently) {

@@ -2,9 +2,19 @@
 
 #include <utility>
 
+#include "platform/ui/utf8_text.h"
 #include "platform/ui/window.h"
 
 namespace ui {
+
+namespace {
+
+// Enough for any edit a user remembers, and a bound on what a long session keeps.
+constexpr std::size_t kUndoDepth = 100;
+
+int EndOf(const std::string& text) { return static_cast<int>(utf8::CountCharacters(text)); }
+
+}  // namespace
 
 Control::Control(Window& window, const ControlDesign& design)
     : window_(window),
@@ -19,6 +29,7 @@ Control::Control(Window& window, const ControlDesign& design)
       tool_tip_(design.tool_tip),
       alignment_(design.alignment),
       read_only_(design.read_only),
+      highlighted_(design.highlighted),
       max_length_(design.max_length > 0 ? design.max_length : 0),
       layout_(design.layout),
       value_(design.value),
@@ -36,6 +47,7 @@ Control::Control(Window& window, const ControlDesign& design)
     text_ = items_[list_index_].text;
   }
   if (kind_ == ControlKind::kOption) value_ = design.value != 0 ? 1 : 0;
+  selection_ = {EndOf(text_), EndOf(text_)};
 }
 
 bool Control::set_text(std::string text) {
@@ -46,8 +58,43 @@ bool Control::set_text(std::string text) {
     return false;
   }
   if (text == text_) return true;
+  undo_.clear();
+  const int end = EndOf(text);
+  ReplaceText(std::move(text), end);
+  return true;
+}
+
+void Control::set_selection(TextSelection selection) {
+  selection = ClampSelection(text_, selection);
+  if (selection == selection_) return;
+  selection_ = selection;
+  Notify(Property::kSelection);
+}
+
+void Control::EditText(EditedText edit) {
+  if (edit.text == text_) {
+    set_selection({edit.caret, edit.caret});
+    return;
+  }
+  if (undo_.size() == kUndoDepth) undo_.erase(undo_.begin());
+  undo_.push_back({text_, selection_.caret});
+  ReplaceText(std::move(edit.text), edit.caret);
+}
+
+bool Control::UndoEdit() {
+  if (undo_.empty()) return false;
+  EditedText before = std::move(undo_.back());
+  undo_.pop_back();
+  ReplaceText(std::move(before.text), before.caret);
+  return true;
+}
+
+void Control::ReplaceText(std::string text, int caret) {
+  const TextSelection before = selection_;
   text_ = std::move(text);
+  selection_ = ClampSelection(text_, {caret, caret});
   Notify(Property::kText);
+  if (selection_ != before) Notify(Property::kSelection);
   if (kind_ == ControlKind::kList) {
     if (list_index_ != -1) {
       list_index_ = -1;
@@ -57,7 +104,6 @@ bool Control::set_text(std::string text) {
   } else if (kind_ == ControlKind::kTextBox) {
     RaiseChange();
   }
-  return true;
 }
 
 void Control::set_visible(bool visible) {
@@ -126,6 +172,7 @@ bool Control::set_item_text(int i, std::string text) {
   Notify(Property::kItems);
   if (i == list_index_ && text_ != items_[i].text) {
     text_ = items_[i].text;
+    selection_ = {EndOf(text_), EndOf(text_)};
     Notify(Property::kText);
   }
   return true;
@@ -173,6 +220,10 @@ void Control::SetListIndexQuietly(int i) {
   std::string shown = i >= 0 ? items_[i].text : std::string();
   const bool text_changed = shown != text_;
   text_ = std::move(shown);
+  if (text_changed) {
+    undo_.clear();
+    selection_ = {EndOf(text_), EndOf(text_)};
+  }
   if (index_changed) Notify(Property::kListIndex);
   if (text_changed) Notify(Property::kText);
 }

@@ -12,6 +12,7 @@
 #include "platform/ui/control_design.h"
 #include "platform/ui/control_id.h"
 #include "platform/ui/control_kind.h"
+#include "platform/ui/text_editing.h"
 #include "platform/ui/ui_services.h"
 #include "platform/ui/window_observer.h"
 
@@ -60,6 +61,19 @@ class Control {
   bool set_text(std::string text);
   void set_caption(std::string caption) { set_text(std::move(caption)); }
 
+  // ---- Text box and editable list: the caret and the selection, in characters. A text
+  // set by code leaves the caret at its end with nothing selected.
+  const TextSelection& selection() const { return selection_; }
+  std::string selected_text() const { return SelectedText(text_, selection_); }
+  // Clamped to the text. Raises no event: moving the caret is no change of the text.
+  void set_selection(TextSelection selection);
+  // An edit by the user: the new text with one change event, as set_text, and the caret
+  // where the edit left it. The text before it is kept for UndoEdit.
+  void EditText(EditedText edit);
+  // Back to the text and caret before the user's last edit; false when there is none.
+  // Text set by code forgets the edits before it.
+  bool UndoEdit();
+
   // ---- Common properties. A control inside a hidden or disabled frame keeps its own
   // values here; Window::IsShown and Window::IsUsable tell what the user sees.
   bool visible() const { return visible_; }
@@ -72,6 +86,7 @@ class Control {
   void set_alignment(Alignment alignment);
   bool read_only() const { return read_only_; }
   void set_read_only(bool read_only);
+  bool highlighted() const { return highlighted_; }  // fixed by the design
   int max_length() const { return max_length_; }
   void set_max_length(int max_length);  // 0 = no limit; negative values are ignored
   const LayoutHint& layout() const { return layout_; }
@@ -142,6 +157,8 @@ class Control {
   friend class Window;  // settles option groups while the table is built
 
   void Notify(Property property);
+  // Sets the text and the caret, then reports them and raises the events a new text raises.
+  void ReplaceText(std::string text, int caret);
   void SetListIndexQuietly(int i);
   void ClearOtherOptionsOfGroup();
   int RangeLow() const { return min_ < max_ ? min_ : max_; }
@@ -156,11 +173,14 @@ class Control {
   const bool editable_;
 
   std::string text_;
+  TextSelection selection_;
+  std::vector<EditedText> undo_;  // the user's edits, latest last
   bool visible_;
   bool enabled_;
   std::string tool_tip_;
   Alignment alignment_;
   bool read_only_;
+  const bool highlighted_;
   int max_length_;
   LayoutHint layout_;
   std::vector<ListItem> items_;

@@ -35,6 +35,7 @@ struct ControlDesign {
   std::string tool_tip{};
   Alignment alignment = Alignment::kLeft;
   bool read_only = false;            // text box: the user cannot change its text
+  bool highlighted = false;          // text box: text in the desktop's highlight colour
   int max_length = 0;                // text box: most characters the user can enter; 0 = no limit
   bool editable = false;             // list: the user may type a text that is not an item
   std::vector<std::string> items{};  // list

@@ -24,6 +24,11 @@ class UiServices {
   // Lets pending window events run (clicks, timer ticks), re-entering handlers.
   virtual void DoEvents() = 0;
 
+  // Paints what handlers have changed so far, and nothing else: no input, no tick, no
+  // handler. For a handler that waits without letting events run, so that the window
+  // does not stand frozen meanwhile. Nothing to do without a display.
+  virtual void Repaint() {}
+
   // The window calls this when a timer is enabled or disabled or its interval changes,
   // and for every timer when the services are attached. A running timer's schedule
   // restarts from now; ticks are delivered back through Window::RunTimerTick, at most

@@ -1,6 +1,7 @@
 #include "platform/ui/user_actions.h"
 
 #include <algorithm>
+#include <climits>
 
 #include "platform/ui/control.h"
 #include "platform/ui/utf8_text.h"
@@ -133,28 +134,29 @@ ActionResult UserActions::Choose(const ControlId& id, int index) {
   return ActionResult::Done();
 }
 
-void UserActions::PressKey(Control& control, int key_code, std::string_view typed_bytes) {
+void UserActions::PressKey(Control& control, int key_code, std::string_view typed_bytes, Where where) {
   int key = key_code;
   control.RaiseKeyPress(key);
   if (key == 0) return;  // discarded by the handler
   // The handler may have closed the window or put the box out of reach.
   if (CheckTypable(control).status != ActionStatus::kDone) return;
-  std::string text = control.text();
+  const std::string& text = control.text();
+  const TextSelection at = where == Where::kAtEnd ? TextSelection{INT_MAX, INT_MAX} : control.selection();
   if (key == kBackspace) {
-    if (text.empty()) return;
-    utf8::RemoveLastCharacter(text);
-    control.set_text(std::move(text));
+    control.EditText(EraseBackward(text, at));
     return;
   }
   if (key < ' ' || key == kDelete || !utf8::IsCodePoint(key)) return;
   if (control.kind() == ControlKind::kTextBox && control.max_length() > 0 &&
-      utf8::CountCharacters(text) >= static_cast<std::size_t>(control.max_length())) {
+      utf8::CountCharacters(text) - static_cast<std::size_t>(ClampSelection(text, at).length()) >=
+          static_cast<std::size_t>(control.max_length())) {
     return;
   }
   // A key the handler left alone goes in exactly as it came, even a stray byte.
-  text += key == key_code && !typed_bytes.empty() ? std::string(typed_bytes)
-                                                  : utf8::Encode(static_cast<char32_t>(key));
-  control.set_text(std::move(text));
+  const std::string typed = key == key_code && !typed_bytes.empty()
+                                ? std::string(typed_bytes)
+                                : utf8::Encode(static_cast<char32_t>(key));
+  control.EditText(ReplaceSelection(text, at, typed));
 }
 
 Control* UserActions::ReachForTyping(const ControlId& id, ActionResult& result) {
@@ -165,19 +167,27 @@ Control* UserActions::ReachForTyping(const ControlId& id, ActionResult& result) 
   return result.status == ActionStatus::kDone ? control : nullptr;
 }
 
-ActionResult UserActions::Type(const ControlId& id, std::string_view text) {
+ActionResult UserActions::TypeText(const ControlId& id, std::string_view text, Where where) {
   ActionResult result;
   Control* control = ReachForTyping(id, result);
   if (control == nullptr) return result;
   for (const utf8::Character& character : utf8::SplitCharacters(text)) {
     result = CheckTypable(*control);
     if (result.status != ActionStatus::kDone) return result;  // put out of reach while typing
-    PressKey(*control, static_cast<int>(character.code), character.bytes);
+    PressKey(*control, static_cast<int>(character.code), character.bytes, where);
   }
   return ActionResult::Done();
 }
 
-ActionResult UserActions::Key(const ControlId& id, int key_code) {
+ActionResult UserActions::Type(const ControlId& id, std::string_view text) {
+  return TypeText(id, text, Where::kAtEnd);
+}
+
+ActionResult UserActions::TypeAtCaret(const ControlId& id, std::string_view text) {
+  return TypeText(id, text, Where::kAtCaret);
+}
+
+ActionResult UserActions::PressKeyCode(const ControlId& id, int key_code, Where where) {
   ActionResult result;
   Control* control = Reach(id, result);
   if (control == nullptr) return result;
@@ -191,11 +201,65 @@ ActionResult UserActions::Key(const ControlId& id, int key_code) {
   result = MoveFocusTo(*control);
   if (result.status != ActionStatus::kDone) return result;
   if (KindHoldsTypedText(control->kind(), control->editable())) {
-    PressKey(*control, key_code, {});
+    PressKey(*control, key_code, {}, where);
   } else {
     control->RaiseKeyPress(key_code);  // keys reach its handler but edit nothing
   }
   return ActionResult::Done();
+}
+
+ActionResult UserActions::Key(const ControlId& id, int key_code) {
+  return PressKeyCode(id, key_code, Where::kAtEnd);
+}
+
+ActionResult UserActions::KeyAtCaret(const ControlId& id, int key_code) {
+  return PressKeyCode(id, key_code, Where::kAtCaret);
+}
+
+template <typename Edit>
+ActionResult UserActions::EditBox(const ControlId& id, Edit edit) {
+  ActionResult result;
+  Control* control = ReachForTyping(id, result);
+  if (control != nullptr) edit(*control);
+  return result;
+}
+
+ActionResult UserActions::Delete(const ControlId& id) {
+  return EditBox(id, [](Control& box) { box.EditText(EraseForward(box.text(), box.selection())); });
+}
+
+ActionResult UserActions::Cut(const ControlId& id) {
+  return EditBox(id, [](Control& box) {
+    if (box.selection().length() > 0) box.EditText(EraseForward(box.text(), box.selection()));
+  });
+}
+
+ActionResult UserActions::Insert(const ControlId& id, std::string_view text) {
+  return EditBox(id, [text](Control& box) {
+    std::string_view fitting = text;
+    if (box.kind() == ControlKind::kTextBox && box.max_length() > 0) {
+      const std::size_t kept = utf8::CountCharacters(box.text()) - box.selection().length();
+      const std::size_t room = box.max_length() > static_cast<int>(kept) ? box.max_length() - kept : 0;
+      fitting = utf8::FirstCharacters(text, room);
+    }
+    box.EditText(ReplaceSelection(box.text(), box.selection(), fitting));
+  });
+}
+
+ActionResult UserActions::Undo(const ControlId& id) {
+  return EditBox(id, [](Control& box) { box.UndoEdit(); });
+}
+
+ActionResult UserActions::Select(const ControlId& id, TextSelection selection) {
+  ActionResult result;
+  Control* control = Reach(id, result);
+  if (control == nullptr) return result;
+  if (!KindHoldsTypedText(control->kind(), control->editable())) {
+    return ActionResult::Error(control->display_name() + " holds no typed text");
+  }
+  result = CheckReachable(*control);
+  if (result.status == ActionStatus::kDone) control->set_selection(selection);
+  return result;
 }
 
 ActionResult UserActions::Paste(const ControlId& id, std::string_view text) {
@@ -205,7 +269,8 @@ ActionResult UserActions::Paste(const ControlId& id, std::string_view text) {
   if (control->kind() == ControlKind::kTextBox && control->max_length() > 0) {
     text = utf8::FirstCharacters(text, static_cast<std::size_t>(control->max_length()));
   }
-  control->set_text(std::string(text));
+  const int end = static_cast<int>(utf8::CountCharacters(text));
+  control->EditText({std::string(text), end});
   return ActionResult::Done();
 }
 

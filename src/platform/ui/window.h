@@ -34,6 +34,11 @@ class Window {
   const std::string& caption() const { return caption_; }
   void set_caption(std::string caption);
 
+  // The window's tool bar under the menu, by name; empty for none. It holds nothing and
+  // never changes, so scripts have nothing to do with it and it is no control.
+  const std::string& tool_bar() const { return tool_bar_; }
+  void set_tool_bar(std::string name) { tool_bar_ = std::move(name); }
+
   // ---- The control table
   // Appends a control. Throws std::invalid_argument for a design that cannot make a
   // control: an empty or malformed name, a name and index already taken, a parent that
@@ -108,6 +113,7 @@ class Window {
 
   std::string name_;
   std::string caption_;
+  std::string tool_bar_;
   std::deque<Control> controls_;
   FocusTracker focus_;
   std::unique_ptr<UiServices> stand_in_services_;

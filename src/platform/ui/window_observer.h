@@ -9,7 +9,8 @@ namespace ui {
 class Control;
 
 enum class Property {
-  kText,  // caption or text (for a list also its shown text)
+  kText,       // caption or text (for a list also its shown text)
+  kSelection,  // caret and selection of a text box or editable list
   kVisible,
   kEnabled,
   kToolTip,
