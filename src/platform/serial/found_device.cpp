@@ -1,0 +1,32 @@
+#include "platform/serial/found_device.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <system_error>
+
+namespace platform {
+
+std::string StableLinkFor(const std::string& path, const std::string& folder) {
+  namespace fs = std::filesystem;
+  std::error_code error;
+  const fs::path device = fs::canonical(path, error);
+  if (error) return "";
+  std::string found;
+  for (const fs::directory_entry& entry : fs::directory_iterator(folder, error)) {
+    std::error_code link_error;
+    const fs::path target = fs::canonical(entry.path(), link_error);
+    // Several links may lead to one device; the first in name order is kept, so the
+    // choice does not depend on the order the folder lists them in.
+    if (!link_error && target == device && (found.empty() || entry.path().string() < found))
+      found = entry.path().string();
+  }
+  return found;
+}
+
+std::string UsbIdText(std::uint16_t id) {
+  char text[5];
+  std::snprintf(text, sizeof text, "%04x", static_cast<unsigned>(id));
+  return text;
+}
+
+}  // namespace platform
