@@ -2,6 +2,8 @@
 
 #include <QSerialPort>
 
+#include "platform/serial_qt/output_drain.h"
+
 namespace platform {
 
 namespace {
@@ -9,6 +11,10 @@ namespace {
 class QtSerialDevice final : public SerialDevice {
  public:
   explicit QtSerialDevice(const std::string& path) : path_(path) { port_.setPortName(QString::fromStdString(path)); }
+  // Every close of the port comes here: the bytes written reach the line first.
+  ~QtSerialDevice() override {
+    if (!failed_) DrainBeforeClose(port_);
+  }
 
   PortResult Open() {
     if (port_.open(QIODevice::ReadWrite)) return std::nullopt;
@@ -57,7 +63,7 @@ class QtSerialDevice final : public SerialDevice {
     if (auto r = Usable()) return r;
     if (port_.write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size()))
       return Fail(kErrWriteFailed, "Writing to " + path_ + " failed");
-    port_.flush();  // hands the bytes to the driver without waiting for the line
+    HandToDriver(port_);
     return Checked(kErrWriteFailed);
   }
 
