@@ -5,11 +5,14 @@
 #include <QCoreApplication>
 #include <iostream>
 
+#include "apps/common/port_listing.h"
+#include "apps/common/port_tips.h"
 #include "apps/common/port_wiring.h"
 #include "dravon_core/dravon_handlers.h"
 #include "gui/qt_window.h"
 #include "platform/clock.h"
 #include "platform/program_options.h"
+#include "platform/serial_qt/qt_found_devices.h"
 #include "platform/settings/settings_store.h"
 #include "platform/ui/headless/headless_driver.h"
 #include "shell/main_window.h"
@@ -18,8 +21,8 @@ int main(int argc, char** argv) {
   const platform::ProgramOptions options = platform::ParseProgramOptions(argc, argv);
   if (!options.error.empty()) {
     std::cerr << "dravon: " << options.error << "\n"
-              << "usage: dravon [--headless] [--simulate] [--port N=DEVICE]... [--snapshot FILE.png] [--open "
-                 "TOOL]\n";
+              << "usage: dravon [--headless] [--simulate] [--port N=DEVICE]... [--list-ports]\n"
+                 "              [--snapshot FILE.png] [--open TOOL]\n";
     return 2;
   }
 
@@ -27,6 +30,13 @@ int main(int argc, char** argv) {
   platform::IniSettingsStore store;
   app::PortWiring wiring(options, store, std::string(shell::kAppTitle), clock);
   platform::SerialPort port(wiring.Factory(), "MSCommBsq");
+
+  if (options.list_ports) {
+    shell::MainWindow main_window(port, clock, store);  // its port list names the ports
+    app::PrintPortList(std::cout, platform::FindQtSerialDevices(), wiring.map(), main_window["cmbCommPort"],
+                       options.headless);
+    return 0;
+  }
 
   if (options.headless) {
     int qt_argc = 1;
@@ -41,6 +51,7 @@ int main(int argc, char** argv) {
   QApplication qt(argc, argv);
   shell::MainWindow main_window(port, clock, store);
   dravon::AttachDravonHandlers(main_window);
+  app::ShowDevicesInToolTips(main_window["cmbCommPort"], wiring.map());
   // The tool windows' entries stand in the 选项 menu, above its separator.
   gui::RunOptions run;
   run.snapshot = options.snapshot;

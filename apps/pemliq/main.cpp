@@ -5,11 +5,14 @@
 #include <QCoreApplication>
 #include <iostream>
 
+#include "apps/common/port_listing.h"
+#include "apps/common/port_tips.h"
 #include "apps/common/port_wiring.h"
 #include "gui/qt_window.h"
 #include "platform/clock.h"
 #include "platform/program_options.h"
 #include "platform/serial/serial_port.h"
+#include "platform/serial_qt/qt_found_devices.h"
 #include "platform/settings/settings_store.h"
 #include "platform/ui/headless/headless_driver.h"
 #include "terminal/terminal_window.h"
@@ -18,8 +21,8 @@ int main(int argc, char** argv) {
   const platform::ProgramOptions options = platform::ParseProgramOptions(argc, argv);
   if (!options.error.empty()) {
     std::cerr << "pemliq: " << options.error << "\n"
-              << "usage: pemliq [--headless] [--simulate] [--port N=DEVICE]... [--snapshot FILE.png] [--open "
-                 "TOOL]\n";
+              << "usage: pemliq [--headless] [--simulate] [--port N=DEVICE]... [--list-ports]\n"
+                 "              [--snapshot FILE.png] [--open TOOL]\n";
     return 2;
   }
 
@@ -28,6 +31,13 @@ int main(int argc, char** argv) {
   platform::IniSettingsStore store;
   app::PortWiring wiring(options, store, "Pemliq", clock);
   platform::SerialPort port(wiring.Factory(), "MSComm1");
+
+  if (options.list_ports) {
+    terminal::TerminalWindow form(port, clock);  // its port list names the ports
+    app::PrintPortList(std::cout, platform::FindQtSerialDevices(), wiring.map(), form["Cbo_com"],
+                       options.headless);
+    return 0;
+  }
 
   if (options.headless) {
     int qt_argc = 1;
@@ -39,6 +49,7 @@ int main(int argc, char** argv) {
 
   QApplication qt(argc, argv);
   terminal::TerminalWindow form(port, clock);
+  app::ShowDevicesInToolTips(form["Cbo_com"], wiring.map());
   // The window has no menu of its own: the tool windows' entries get one (工具).
   gui::RunOptions run;
   run.snapshot = options.snapshot;

@@ -32,6 +32,8 @@ ProgramOptions ParseProgramOptions(const std::vector<std::string>& args) {
       options.headless = true;
     } else if (arg == "--simulate") {
       options.simulate = true;
+    } else if (arg == "--list-ports") {
+      options.list_ports = true;
     } else if (arg == "--snapshot") {
       if (i + 1 >= args.size()) {
         options.error = "--snapshot needs a file name";

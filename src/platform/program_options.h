@@ -1,6 +1,8 @@
 #pragma once
 // The command line both programs share:
-//   PROGRAM [--headless] [--simulate] [--port N=DEVICE]... [--snapshot FILE.png]
+//   PROGRAM [--headless] [--simulate] [--port N=DEVICE]... [--list-ports] [--snapshot FILE.png]
+// --list-ports prints the machine's serial devices and what each port number maps to,
+// then the program ends.
 // --snapshot makes the real window save a picture of itself once it is shown, then quit
 // (for the README's screenshots). --open NAME opens a tool window beside the real window
 // once it is shown (with --snapshot, the picture is then of the whole screen).
@@ -16,6 +18,7 @@ namespace platform {
 struct ProgramOptions {
   bool headless = false;
   bool simulate = false;
+  bool list_ports = false;
   std::map<int, std::string> ports;  // --port N=DEVICE
   std::string snapshot;              // --snapshot FILE
   std::string open_tool;             // --open NAME

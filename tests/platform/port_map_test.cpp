@@ -68,10 +68,12 @@ TEST(PortMap, FactoryOpensSimOrTtyByName) {
 }
 
 TEST(ProgramOptions, ReadsTheSharedCommandLine) {
-  const auto o = ParseProgramOptions({"--headless", "--simulate", "--port", "3=/dev/pts/4", "--port=1=sim"});
+  const auto o =
+      ParseProgramOptions({"--headless", "--simulate", "--port", "3=/dev/pts/4", "--port=1=sim", "--list-ports"});
   EXPECT_TRUE(o.error.empty());
   EXPECT_TRUE(o.headless);
   EXPECT_TRUE(o.simulate);
+  EXPECT_TRUE(o.list_ports);
   EXPECT_EQ(o.ports.at(3), "/dev/pts/4");
   EXPECT_EQ(o.ports.at(1), "sim");
 }
