@@ -1,6 +1,5 @@
 #include "apps/common/port_listing.h"
 
-#include <algorithm>
 #include <optional>
 #include <string>
 
@@ -43,28 +42,13 @@ void PrintJson(std::ostream& out, const platform::FoundDevices& devices, const p
   }
 }
 
-// "FT232R USB UART, FTDI, serial A50285BI, USB 0403:6001": what is known, in that order.
-std::string Identity(const platform::FoundDevice& d) {
-  std::string text;
-  auto add = [&text](const std::string& part) {
-    if (part.empty()) return;
-    if (!text.empty()) text += ", ";
-    text += part;
-  };
-  add(d.description);
-  add(d.manufacturer);
-  if (!d.serial_number.empty()) add("serial " + d.serial_number);
-  if (d.vid && d.pid) add("USB " + platform::UsbIdText(*d.vid) + ":" + platform::UsbIdText(*d.pid));
-  return text;
-}
-
 void PrintTable(std::ostream& out, const platform::FoundDevices& devices, const platform::PortMap& map,
                 const ui::Control& port_list) {
   out << "Serial devices:\n";
   if (devices.empty()) out << "  (none found)\n";
   for (const platform::FoundDevice& d : devices) {
     out << "  " << d.path;
-    if (const std::string identity = Identity(d); !identity.empty()) out << "  " << identity;
+    if (const std::string identity = d.Summary(); !identity.empty()) out << "  " << identity;
     out << '\n';
     if (!d.by_id.empty()) out << "    stable name: " << d.by_id << '\n';
   }
@@ -74,12 +58,13 @@ void PrintTable(std::ostream& out, const platform::FoundDevices& devices, const 
     out << "  " << port_list.item_text(n - 1) << "  " << a.device << "  (" << platform::PortSourceName(a.from)
         << ")";
     // Which adapter that is, or that there is nothing behind the name (yet).
-    const auto found = std::find_if(devices.begin(), devices.end(),
-                                    [&a](const platform::FoundDevice& d) { return d.IsNamedBy(a.device); });
-    if (found != devices.end()) {
-      if (const std::string identity = Identity(*found); !identity.empty()) out << "  " << identity;
-    } else if (a.device != platform::kSimulatedDevice) {
-      out << "  not found";
+    if (a.device != platform::kSimulatedDevice) {
+      const platform::DeviceLookup what = platform::LookUp(devices, a.device);
+      if (what.found == nullptr) {
+        out << "  " << (what.target.empty() ? "not found" : "→ " + what.target);
+      } else if (const std::string summary = what.found->Summary(); !summary.empty()) {
+        out << "  " << summary;
+      }
     }
     out << '\n';
   }

@@ -6,6 +6,7 @@
 #include <iostream>
 
 #include "apps/common/port_listing.h"
+#include "apps/common/port_mapping_entry.h"
 #include "apps/common/port_tips.h"
 #include "apps/common/port_wiring.h"
 #include "dravon_core/dravon_handlers.h"
@@ -16,6 +17,7 @@
 #include "platform/settings/settings_store.h"
 #include "platform/ui/headless/headless_driver.h"
 #include "shell/main_window.h"
+#include "shell/port_choice.h"
 
 int main(int argc, char** argv) {
   const platform::ProgramOptions options = platform::ParseProgramOptions(argc, argv);
@@ -58,5 +60,9 @@ int main(int argc, char** argv) {
   run.open_tool = options.open_tool;
   run.tools.menu = "Option";
   run.tools.before = "space1";
+  run.tools.items.push_back(app::PortMappingEntry(wiring, main_window["cmbCommPort"],
+                                                  [&main_window](const std::vector<int>& remapped) {
+                                                    shell::RerunPortChoiceIfRemapped(main_window, remapped);
+                                                  }));
   return gui::RunQtWindow(main_window.window(), run);
 }

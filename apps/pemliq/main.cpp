@@ -6,6 +6,7 @@
 #include <iostream>
 
 #include "apps/common/port_listing.h"
+#include "apps/common/port_mapping_entry.h"
 #include "apps/common/port_tips.h"
 #include "apps/common/port_wiring.h"
 #include "gui/qt_window.h"
@@ -54,5 +55,7 @@ int main(int argc, char** argv) {
   gui::RunOptions run;
   run.snapshot = options.snapshot;
   run.open_tool = options.open_tool;
+  // Pemliq opens its port at each send: a new mapping holds from the next one.
+  run.tools.items.push_back(app::PortMappingEntry(wiring, form["Cbo_com"]));
   return gui::RunQtWindow(form.window(), run);
 }

@@ -35,6 +35,20 @@ TEST_F(FakeDev, EachAdapterFindsItsOwnLinkAndOtherDevicesNone) {
   EXPECT_EQ(platform::StableLinkFor(Path("ttyUSB0"), Path("no-such-folder")), "") << "no udev";
 }
 
+TEST_F(FakeDev, AMappingIsAFoundDeviceAFileOfItsOwnOrNothing) {
+  platform::FoundDevice usb;
+  usb.path = Path("ttyUSB1");
+  usb.by_id = Path("serial/by-id/usb-FTDI_FT232R_A50285BI-if00-port0");
+  const platform::FoundDevices found{usb};
+  EXPECT_EQ(platform::LookUp(found, usb.by_id).found, &found[0]);
+  EXPECT_EQ(platform::LookUp(found, usb.path).found, &found[0]);
+  const platform::DeviceLookup pty =
+      platform::LookUp(found, Path("serial/by-id/usb-1a86_USB_Serial-if00-port0"));
+  EXPECT_EQ(pty.found, nullptr);
+  EXPECT_EQ(pty.target, fs::canonical(Path("ttyUSB0")).string()) << "a link of the user's own, followed";
+  EXPECT_EQ(platform::LookUp(found, Path("serial/by-id/usb-dangling-if00")).target, "") << "not plugged in";
+}
+
 TEST(FoundDevice, AMappingStoresTheStableLinkWhenThereIsOne) {
   platform::FoundDevice usb, builtin;
   usb.path = "/dev/ttyUSB0";
@@ -47,6 +61,11 @@ TEST(FoundDevice, AMappingStoresTheStableLinkWhenThereIsOne) {
   EXPECT_FALSE(builtin.IsNamedBy("")) << "an empty mapping names no device";
   EXPECT_EQ(platform::UsbIdText(0x0403), "0403");
   EXPECT_EQ(platform::UsbIdText(0xEA60), "ea60");
+  usb.description = "FT232R USB UART";
+  usb.serial_number = "A50285BI";
+  usb.vid = 0x0403;
+  EXPECT_EQ(usb.Summary(), "FT232R USB UART, serial A50285BI") << "USB ids only as a pair";
+  EXPECT_EQ(builtin.Summary(), "");
 }
 
 }  // namespace

@@ -23,6 +23,29 @@ std::string StableLinkFor(const std::string& path, const std::string& folder) {
   return found;
 }
 
+std::string FoundDevice::Summary() const {
+  std::string text;
+  auto add = [&text](const std::string& part) {
+    if (part.empty()) return;
+    if (!text.empty()) text += ", ";
+    text += part;
+  };
+  add(description);
+  add(manufacturer);
+  if (!serial_number.empty()) add("serial " + serial_number);
+  if (vid && pid) add("USB " + UsbIdText(*vid) + ":" + UsbIdText(*pid));
+  return text;
+}
+
+DeviceLookup LookUp(const FoundDevices& devices, const std::string& device) {
+  for (const FoundDevice& d : devices) {
+    if (d.IsNamedBy(device)) return {&d, ""};
+  }
+  std::error_code error;
+  const std::filesystem::path target = std::filesystem::canonical(device, error);
+  return {nullptr, error ? "" : target.string()};
+}
+
 std::string UsbIdText(std::uint16_t id) {
   char text[5];
   std::snprintf(text, sizeof text, "%04x", static_cast<unsigned>(id));

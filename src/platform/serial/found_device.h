@@ -25,6 +25,9 @@ struct FoundDevice {
 
   // What a port mapping stores for this device: the stable link when there is one.
   const std::string& MappingName() const { return by_id.empty() ? path : by_id; }
+  // "FT232R USB UART, FTDI, serial A50285BI, USB 0403:6001": what is known of it, in
+  // that order; "" for a device that tells nothing about itself.
+  std::string Summary() const;
   // True when `device` (a mapping's value) names this device, by path or by link.
   bool IsNamedBy(const std::string& device) const {
     return !device.empty() && (device == path || device == by_id);
@@ -36,6 +39,14 @@ using FoundDevices = std::vector<FoundDevice>;
 // The link in `folder` that leads to the same device as `path`; "" when none does (a
 // built-in port, a pseudo-terminal, no udev). An unreadable folder counts as empty.
 std::string StableLinkFor(const std::string& path, const std::string& folder = kStableLinkFolder);
+
+// What a mapping's device is on this machine: one of the devices found, else the file it
+// leads to (a pseudo-terminal, a link of the user's own), else nothing (not plugged in).
+struct DeviceLookup {
+  const FoundDevice* found = nullptr;
+  std::string target;  // the resolved path when `found` is null; "" when nothing is there
+};
+DeviceLookup LookUp(const FoundDevices& devices, const std::string& device);
 
 // A USB vendor or product id as four lower-case hex digits, "0403".
 std::string UsbIdText(std::uint16_t id);
