@@ -26,7 +26,10 @@ LineSettings CurrentLine(const QSerialPort& port) {
 void HandToDriver(QSerialPort& port) {
   // A wait of no time writes while the descriptor is writable and stops when it is not,
   // where a flush would report the driver's "try again" as a write failure.
-  while (port.bytesToWrite() > 0 && port.waitForBytesWritten(0)) {
+  for (qint64 left = port.bytesToWrite(); left > 0 && port.waitForBytesWritten(0);) {
+    const qint64 now_left = port.bytesToWrite();
+    if (now_left >= left) break;  // the driver took nothing: the rest waits in the queue
+    left = now_left;
   }
   if (port.error() == QSerialPort::TimeoutError) port.clearError();
 }
