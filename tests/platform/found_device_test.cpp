@@ -49,23 +49,4 @@ TEST_F(FakeDev, AMappingIsAFoundDeviceAFileOfItsOwnOrNothing) {
   EXPECT_EQ(platform::LookUp(found, Path("serial/by-id/usb-dangling-if00")).target, "") << "not plugged in";
 }
 
-TEST(FoundDevice, AMappingStoresTheStableLinkWhenThereIsOne) {
-  platform::FoundDevice usb, builtin;
-  usb.path = "/dev/ttyUSB0";
-  usb.by_id = "/dev/serial/by-id/usb-x";
-  builtin.path = "/dev/ttyS0";
-  EXPECT_EQ(usb.MappingName(), "/dev/serial/by-id/usb-x");
-  EXPECT_EQ(builtin.MappingName(), "/dev/ttyS0");
-  EXPECT_TRUE(usb.IsNamedBy("/dev/ttyUSB0"));
-  EXPECT_TRUE(usb.IsNamedBy("/dev/serial/by-id/usb-x"));
-  EXPECT_FALSE(builtin.IsNamedBy("")) << "an empty mapping names no device";
-  EXPECT_EQ(platform::UsbIdText(0x0403), "0403");
-  EXPECT_EQ(platform::UsbIdText(0xEA60), "ea60");
-  usb.description = "FT232R USB UART";
-  usb.serial_number = "A50285BI";
-  usb.vid = 0x0403;
-  EXPECT_EQ(usb.Summary(), "FT232R USB UART, serial A50285BI") << "USB ids only as a pair";
-  EXPECT_EQ(builtin.Summary(), "");
-}
-
 }  // namespace

@@ -110,11 +110,6 @@ TEST(ListPorts, BothProgramsPrintTheContractsLinesAndExitZero) {
     EXPECT_EQ(out.back(), "{\"port\": " + std::to_string(p.ports) + ", \"device\": \"/dev/ttyS" +
                               std::to_string(p.ports - 1) + "\", \"from\": \"default\"}");
 
-    const auto simulated = testing_support::RunProgram(p.binary, {"--list-ports", "--headless", "--simulate"},
-                                                       "", std::chrono::seconds(20), {config.Env()});
-    EXPECT_EQ(simulated.stdout_lines.back(),
-              "{\"port\": " + std::to_string(p.ports) + ", \"device\": \"sim\", \"from\": \"simulate\"}");
-
     const auto table =
         testing_support::RunProgram(p.binary, {"--list-ports"}, "", std::chrono::seconds(20), {config.Env()});
     EXPECT_EQ(table.exit_status, 0);
