@@ -146,7 +146,10 @@ class PortMappingDialog final : public QDialog {
   void Store() {
     std::vector<int> remapped;
     for (const Row& row : rows_) {
-      const std::string device = row.combo->currentText().trimmed().toStdString();
+      std::string device = row.combo->currentText().trimmed().toStdString();
+      // An adapter typed by its path is stored by its stable link all the same.
+      if (const platform::DeviceLookup what = platform::LookUp(devices_, device); what.found != nullptr)
+        device = what.found->MappingName();
       if (device == setup_.map->Stored(row.port)) continue;
       const std::string before = setup_.map->DeviceFor(row.port);
       if (!setup_.map->Store(row.port, device)) {

@@ -52,12 +52,14 @@ TEST_F(PortMappingDialogTest, AChosenAdapterIsStoredByItsStableLinkAndReported) 
   Port(2)->setCurrentIndex(0);
   EXPECT_EQ(Port(2)->currentText().toStdString(), kLink);
   Port(3)->setEditText("/dev/ttyACM0");
+  Port(4)->setEditText("/dev/ttyUSB0");  // the adapter, typed by its path
   Press("ok");
   EXPECT_FALSE(dialog->isVisible());
   EXPECT_EQ(store.Get("Pemliq", "Ports", "COM2"), kLink);
   EXPECT_EQ(store.Get("Pemliq", "Ports", "COM3"), "/dev/ttyACM0") << "stored for the next run";
+  EXPECT_EQ(store.Get("Pemliq", "Ports", "COM4"), kLink);
   ASSERT_EQ(remapped.size(), 1u);
-  EXPECT_EQ(remapped[0], std::vector<int>{2}) << "port 3 stays sim in this run: no change to report";
+  EXPECT_EQ(remapped[0], (std::vector<int>{2, 4})) << "port 3 stays sim in this run: no change to report";
   EXPECT_EQ(store.Get("Pemliq", "Ports", "COM1", "absent"), "absent") << "untouched ports store nothing";
 }
 
