@@ -6,7 +6,7 @@
 
 namespace app {
 
-PortWiring::PortWiring(const platform::ProgramOptions& options, const platform::SettingsStore& store,
+PortWiring::PortWiring(const platform::ProgramOptions& options, platform::SettingsStore& store,
                        std::string app, platform::Clock& clock)
     : map_(&store, std::move(app)), clock_(clock) {
   options.ApplyTo(map_);

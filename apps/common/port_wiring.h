@@ -18,10 +18,12 @@ namespace app {
 
 class PortWiring {
  public:
-  PortWiring(const platform::ProgramOptions& options, const platform::SettingsStore& store, std::string app,
+  PortWiring(const platform::ProgramOptions& options, platform::SettingsStore& store, std::string app,
              platform::Clock& clock);
 
   platform::DeviceFactory Factory();
+  // What each port number maps to now; a mapping stored through it holds from the next open.
+  platform::PortMap& map() { return map_; }
 
  private:
   platform::PortMap map_;

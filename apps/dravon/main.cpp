@@ -5,6 +5,9 @@
 #include <QCoreApplication>
 #include <iostream>
 
+#include "apps/common/port_listing.h"
+#include "apps/common/port_mapping_entry.h"
+#include "apps/common/port_tips.h"
 #include "apps/common/port_wiring.h"
 #include "dravon_core/dravon_handlers.h"
 #include "dravon_core/shown_texts.h"
@@ -12,9 +15,11 @@
 #include "gui/qt_window.h"
 #include "platform/clock.h"
 #include "platform/program_options.h"
+#include "platform/serial_qt/qt_found_devices.h"
 #include "platform/settings/settings_store.h"
 #include "platform/ui/headless/headless_driver.h"
 #include "shell/main_window.h"
+#include "shell/port_choice.h"
 
 int main(int argc, char** argv) {
   const platform::ProgramOptions options =
@@ -27,6 +32,13 @@ int main(int argc, char** argv) {
   platform::IniSettingsStore store;
   app::PortWiring wiring(options, store, std::string(shell::kAppTitle), clock);
   platform::SerialPort port(wiring.Factory(), "MSCommBsq");
+
+  if (options.list_ports) {
+    shell::MainWindow main_window(port, clock, store);  // its port list names the ports
+    app::PrintPortList(std::cout, platform::FindQtSerialDevices(), wiring.map(), main_window["cmbCommPort"],
+                       options.headless);
+    return 0;
+  }
 
   if (options.headless) {
     int qt_argc = 1;
@@ -45,6 +57,7 @@ int main(int argc, char** argv) {
       options.language, {store, std::string(shell::kAppTitle), "dravon", dravon::ShownTexts()});
   shell::MainWindow main_window(port, clock, store);
   dravon::AttachDravonHandlers(main_window);
+  app::ShowDevicesInToolTips(main_window["cmbCommPort"], wiring.map());
   // The tool windows' entries stand in the 选项 menu, above its separator.
   gui::RunOptions run;
   run.tools.items.push_back(gui::LanguageMenuItem(store, std::string(shell::kAppTitle), language));
@@ -52,5 +65,9 @@ int main(int argc, char** argv) {
   run.open_tool = options.open_tool;
   run.tools.menu = "Option";
   run.tools.before = "space1";
+  run.tools.items.push_back(app::PortMappingEntry(wiring, main_window["cmbCommPort"],
+                                                  [&main_window](const std::vector<int>& remapped) {
+                                                    shell::RerunPortChoiceIfRemapped(main_window, remapped);
+                                                  }));
   return gui::RunQtWindow(main_window.window(), run);
 }

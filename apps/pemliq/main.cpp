@@ -5,12 +5,16 @@
 #include <QCoreApplication>
 #include <iostream>
 
+#include "apps/common/port_listing.h"
+#include "apps/common/port_mapping_entry.h"
+#include "apps/common/port_tips.h"
 #include "apps/common/port_wiring.h"
 #include "gui/language.h"
 #include "gui/qt_window.h"
 #include "platform/clock.h"
 #include "platform/program_options.h"
 #include "platform/serial/serial_port.h"
+#include "platform/serial_qt/qt_found_devices.h"
 #include "platform/settings/settings_store.h"
 #include "platform/ui/headless/headless_driver.h"
 #include "terminal/terminal_messages.h"
@@ -37,6 +41,13 @@ int main(int argc, char** argv) {
   app::PortWiring wiring(options, store, std::string(kAppName), clock);
   platform::SerialPort port(wiring.Factory(), "MSComm1");
 
+  if (options.list_ports) {
+    terminal::TerminalWindow form(port, clock);  // its port list names the ports
+    app::PrintPortList(std::cout, platform::FindQtSerialDevices(), wiring.map(), form["Cbo_com"],
+                       options.headless);
+    return 0;
+  }
+
   if (options.headless) {
     int qt_argc = 1;
     QCoreApplication qt(qt_argc, argv);  // the serial backend needs one
@@ -50,10 +61,13 @@ int main(int argc, char** argv) {
   const std::string_view language =
       gui::UseLanguage(options.language, {store, std::string(kAppName), "pemliq", terminal::ShownTexts()});
   terminal::TerminalWindow form(port, clock);
+  app::ShowDevicesInToolTips(form["Cbo_com"], wiring.map());
   // The window has no menu of its own: the tool windows' entries get one (工具).
   gui::RunOptions run;
   run.tools.items.push_back(gui::LanguageMenuItem(store, std::string(kAppName), language));
   run.snapshot = options.snapshot;
   run.open_tool = options.open_tool;
+  // Pemliq opens its port at each send: a new mapping holds from the next one.
+  run.tools.items.push_back(app::PortMappingEntry(wiring, form["Cbo_com"]));
   return gui::RunQtWindow(form.window(), run);
 }

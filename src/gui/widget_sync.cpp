@@ -51,6 +51,10 @@ void ShowList(const ui::Control& control, QComboBox& combo) {
     combo.clear();
     for (const ui::ListItem& item : control.items()) combo.addItem(Shown(item.text), item.data);
   }
+  for (int i = 0; i < control.item_count(); ++i) {
+    const QString tip = Qt8(control.items()[i].tool_tip);
+    if (combo.itemData(i, Qt::ToolTipRole).toString() != tip) combo.setItemData(i, tip, Qt::ToolTipRole);
+  }
   combo.setCurrentIndex(control.list_index());
   // An editable list may show a typed text that is no item; set after the index, which
   // would otherwise clear it.

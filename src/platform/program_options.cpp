@@ -71,6 +71,9 @@ constexpr std::array kOptionTable{
               kForDravon, SetFile<kProfileKey>},
     OptionRow{"--report", "FILE", "headless: the CSV report that mnuApplyProfile appends a row to",
               kForDravon, SetFile<kReportKey>},
+    OptionRow{"--list-ports", "",
+              "print the serial devices found and what each port number maps to, then exit", kForBoth,
+              SetFlag<&ProgramOptions::list_ports>},
     OptionRow{"--help", "", "print these options and exit", kForBoth, SetFlag<&ProgramOptions::help>},
     OptionRow{"--version", "", "print the version and exit", kForBoth, SetFlag<&ProgramOptions::version>},
 };

@@ -26,10 +26,11 @@ enum class Program { kDravon, kPemliq };
 struct ProgramOptions {
   bool headless = false;
   bool simulate = false;
-  std::map<int, std::string> ports;          // --port N=DEVICE
-  std::string snapshot;                      // --snapshot FILE
-  std::string open_tool;                     // --open NAME
-  std::string language;                      // --lang zh|en: the real window's language; empty: not given
+  std::map<int, std::string> ports;  // --port N=DEVICE
+  std::string snapshot;              // --snapshot FILE
+  std::string open_tool;             // --open NAME
+  bool list_ports = false;           // --list-ports: print the devices and the port mapping, then exit
+  std::string language;              // --lang zh|en: the real window's language; empty: not given
   std::map<std::string, std::string> files;  // --profile FILE, --report FILE, by key ("profile")
   bool help = false;                         // --help: print the options and exit
   bool version = false;                      // --version: print the version and exit

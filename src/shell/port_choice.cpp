@@ -1,5 +1,7 @@
 #include "shell/port_choice.h"
 
+#include <algorithm>
+
 namespace shell {
 
 void cmbCommPort_Click(MainWindow& m) {
@@ -20,6 +22,13 @@ void cmbCommPort_Click(MainWindow& m) {
     return;
   }
   m.settings.Set(kAppTitle, "Transmitter", "CommPort", std::to_string(m.MSCommBsq.comm_port()));
+}
+
+void RerunPortChoiceIfRemapped(MainWindow& m, const std::vector<int>& remapped) {
+  const ui::Control& ports = m["cmbCommPort"];
+  if (ports.list_index() < 0) return;
+  const int chosen = ports.item_data(ports.list_index());
+  if (std::find(remapped.begin(), remapped.end(), chosen) != remapped.end()) cmbCommPort_Click(m);
 }
 
 }  // namespace shell

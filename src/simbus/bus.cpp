@@ -45,14 +45,9 @@ Transmitter* Bus::Find(std::string_view address, int baud) {
 }
 
 std::uint64_t Bus::ByteTimeUs(const platform::LineSettings& line) {
-  // No rate at all (a tty at B0): the bytes are lost at once rather than holding up the
-  // line for ever; no transmitter runs at rate 0, so none hears them.
-  if (line.baud <= 0) return 0;
-  const std::uint64_t stop_halves = line.stop_bits == "2" ? 4 : line.stop_bits == "1.5" ? 3 : 2;
-  const std::uint64_t half_bits =
-      2 * (1 + std::max(line.data_bits, 0) + (line.parity == 'n' ? 0 : 1)) + stop_halves;
-  const std::uint64_t denominator = 2 * static_cast<std::uint64_t>(line.baud);
-  return (half_bits * 1'000'000 + denominator - 1) / denominator;
+  // At rate 0 (a tty at B0) the bytes are lost at once; no transmitter runs at rate 0,
+  // so none hears them.
+  return line.ByteTimeUs();
 }
 
 std::uint64_t Bus::ByteTimeUs(int baud) {

@@ -99,6 +99,9 @@ TEST_F(ModelToWidgetTest, ValuesAndListsFollowTheModelWithoutFeedingBack) {
   lst.set_list_index(3);
   EXPECT_EQ(combo->itemText(3), "Psi");
   EXPECT_EQ(combo->currentIndex(), 3);
+  lst.set_item_tool_tip(3, "Psi → 6.895 kPa");
+  EXPECT_EQ(combo->itemData(3, Qt::ToolTipRole).toString(), QString::fromUtf8("Psi → 6.895 kPa"));
+  EXPECT_EQ(combo->itemText(3), "Psi") << "a tool tip leaves the item's text alone";
   lst.clear_items();
   EXPECT_EQ(combo->count(), 0);
   EXPECT_EQ(probe.Count("click:lst"), 1) << "the model's change ran it once; showing it did not";

@@ -1,3 +1,5 @@
+#include "shell/port_choice.h"
+
 #include <gtest/gtest.h>
 
 #include "tests/support/dravon_fixture.h"
@@ -45,6 +47,19 @@ TEST_F(PortChoiceTest, ChoosingTheOpenPortAgainReopensIt) {
   user.Choose({"cmbCommPort", -1}, 0);
   EXPECT_TRUE(port.port_open());
   EXPECT_EQ(port.settings(), "1200,n,8,1") << "open and close keep the line settings";
+}
+
+TEST_F(PortChoiceTest, ANewMappingOfTheChosenPortRunsTheChoiceAgain) {
+  Start(1);
+  ASSERT_TRUE(port.port_open());
+  vanish_at_us = 0;  // what port 1 maps to from now on is not there
+  shell::RerunPortChoiceIfRemapped(main, {2, 3});
+  EXPECT_TRUE(port.port_open()) << "other ports' mappings leave the open port alone";
+  EXPECT_TRUE(services.boxes.empty());
+  shell::RerunPortChoiceIfRemapped(main, {1});
+  EXPECT_FALSE(port.port_open());
+  ASSERT_EQ(services.boxes.size(), 1u);
+  EXPECT_EQ(services.boxes[0].text, "No serial device at /dev/ttyUSB0") << "the choice says why, as ever";
 }
 
 TEST_F(PortChoiceTest, AFailingSettingsStoreNeverStopsTheChoice) {

@@ -1,5 +1,6 @@
 #include "platform/serial/line_settings.h"
 
+#include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <vector>
@@ -62,6 +63,17 @@ std::optional<LineSettings> LineSettings::Parse(std::string_view text) {
   if (stop != "1" && stop != "1.5" && stop != "2") return std::nullopt;
   s.stop_bits = std::string(stop);
   return s;
+}
+
+std::uint64_t LineSettings::ByteTimeUs() const {
+  // No rate at all (a tty at B0): the bytes are lost at once rather than holding up the
+  // line for ever.
+  if (baud <= 0) return 0;
+  const std::uint64_t stop_halves = stop_bits == "2" ? 4 : stop_bits == "1.5" ? 3 : 2;
+  const std::uint64_t half_bits =
+      2 * (1 + static_cast<std::uint64_t>(std::max(data_bits, 0)) + (parity == 'n' ? 0 : 1)) + stop_halves;
+  const std::uint64_t denominator = 2 * static_cast<std::uint64_t>(baud);
+  return (half_bits * 1'000'000 + denominator - 1) / denominator;
 }
 
 }  // namespace platform

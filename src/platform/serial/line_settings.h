@@ -2,6 +2,7 @@
 // The line settings text "9600,N,8,1": baud rate, parity letter, data bits, stop bits.
 // It is read back with a lower-case parity letter ("9600,n,8,1").
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -15,6 +16,9 @@ struct LineSettings {
   std::string stop_bits = "1";  // "1", "1.5" or "2"
 
   std::string ToText() const;  // "9600,n,8,1"
+  // Wire time of one byte, start + data + parity + stop bits, in microseconds (rounded
+  // up); 0 at rate 0.
+  std::uint64_t ByteTimeUs() const;
   static std::optional<LineSettings> Parse(std::string_view text);
 
   friend bool operator==(const LineSettings&, const LineSettings&) = default;

@@ -4,21 +4,47 @@
 
 namespace platform {
 
-PortMap::PortMap(const SettingsStore* store, std::string app) : store_(store), app_(std::move(app)) {}
-
-std::string PortMap::DeviceFor(int port_number) const {
-  if (const auto it = overrides_.find(port_number); it != overrides_.end()) return it->second;
-  if (!everything_.empty()) return everything_;
-  if (store_) {
-    std::string stored = store_->Get(app_, "Ports", "COM" + std::to_string(port_number));
-    if (!stored.empty()) return stored;
+std::string_view PortSourceName(PortSource source) {
+  switch (source) {
+    case PortSource::kOption:
+      return "option";
+    case PortSource::kSimulate:
+      return "simulate";
+    case PortSource::kSettings:
+      return "settings";
+    case PortSource::kDefault:
+      break;
   }
-  return "/dev/ttyS" + std::to_string(port_number - 1);
+  return "default";
+}
+
+PortMap::PortMap(SettingsStore* store, std::string app) : store_(store), app_(std::move(app)) {}
+
+PortAssignment PortMap::Resolve(int port_number) const {
+  if (const auto it = overrides_.find(port_number); it != overrides_.end())
+    return {it->second, PortSource::kOption};
+  if (!everything_.empty()) return {everything_, PortSource::kSimulate};
+  if (std::string stored = Stored(port_number); !stored.empty())
+    return {std::move(stored), PortSource::kSettings};
+  return {"/dev/ttyS" + std::to_string(port_number - 1), PortSource::kDefault};
+}
+
+std::string PortMap::Stored(int port_number) const {
+  if (!store_) return "";
+  std::string stored = store_->Get(app_, kPortsSection, Key(port_number));
+  // A value edited by hand may carry blanks around the path.
+  const std::size_t first = stored.find_first_not_of(" \t");
+  if (first == std::string::npos) return "";
+  return stored.substr(first, stored.find_last_not_of(" \t") - first + 1);
+}
+
+bool PortMap::Store(int port_number, const std::string& device) {
+  return store_ != nullptr && store_->Set(app_, kPortsSection, Key(port_number), device);
 }
 
 DeviceFactory PortMap::MakeFactory(NamedDeviceOpener tty, NamedDeviceOpener sim) const {
-  return [this, tty = std::move(tty), sim = std::move(sim)](int port_number, PortError& error)
-             -> std::unique_ptr<SerialDevice> {
+  return [this, tty = std::move(tty), sim = std::move(sim)](
+             int port_number, PortError& error) -> std::unique_ptr<SerialDevice> {
     const std::string device = DeviceFor(port_number);
     const NamedDeviceOpener& opener = device == kSimulatedDevice ? sim : tty;
     if (!opener) {

@@ -7,6 +7,8 @@
 
 #include "platform/serial/port_failure_text.h"
 
+#include "platform/serial_qt/output_drain.h"
+
 namespace platform {
 
 namespace {
@@ -14,6 +16,10 @@ namespace {
 class QtSerialDevice final : public SerialDevice {
  public:
   explicit QtSerialDevice(const std::string& path) : path_(path) { port_.setPortName(QString::fromStdString(path)); }
+  // Every close of the port comes here: the bytes written reach the line first.
+  ~QtSerialDevice() override {
+    if (!failed_) DrainBeforeClose(port_);
+  }
 
   PortResult Open() {
     if (port_.open(QIODevice::ReadWrite)) return std::nullopt;
@@ -69,7 +75,7 @@ class QtSerialDevice final : public SerialDevice {
     if (auto r = Usable()) return r;
     if (port_.write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size()))
       return DeviceFailed(kErrWriteFailed, path_);
-    port_.flush();  // hands the bytes to the driver without waiting for the line
+    HandToDriver(port_);
     return Checked(kErrWriteFailed);
   }
 

@@ -185,6 +185,14 @@ bool Control::set_item_data(int i, int data) {
   return true;
 }
 
+bool Control::set_item_tool_tip(int i, std::string tool_tip) {
+  if (i < 0 || i >= item_count()) return false;
+  if (items_[i].tool_tip == tool_tip) return true;
+  items_[i].tool_tip = std::move(tool_tip);
+  Notify(Property::kItems);
+  return true;
+}
+
 bool Control::remove_item(int i) {
   if (i < 0 || i >= item_count()) return false;
   items_.erase(items_.begin() + i);

@@ -30,6 +30,7 @@ using CancelHandler = std::function<void(UiServices&, bool& cancel)>;
 struct ListItem {
   std::string text;
   int data = 0;
+  std::string tool_tip{};  // shown over the item in the opened list; not part of the text
 };
 
 inline constexpr int kStatusPanelCount = 4;
@@ -101,6 +102,7 @@ class Control {
   void add_item(std::string text, int data = 0);
   bool set_item_text(int i, std::string text);
   bool set_item_data(int i, int data);
+  bool set_item_tool_tip(int i, std::string tool_tip);
   // Removing the selected item leaves nothing selected; no click handler runs.
   bool remove_item(int i);
   void clear_items();

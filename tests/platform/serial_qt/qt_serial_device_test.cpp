@@ -9,8 +9,11 @@
 #include <unistd.h>
 
 #include <QCoreApplication>
+#include <chrono>
+#include <thread>
 
 #include "platform/clock.h"
+#include "platform/serial/serial_port.h"
 
 namespace {
 
@@ -124,6 +127,67 @@ TEST_F(PtyFixture, ASecondOpenOfAHeldPortFailsWithAClearDescription) {
   // The holder is not disturbed.
   EXPECT_FALSE(holder->Write("ok\r"));
   EXPECT_EQ(ReadMaster(3), "ok\r");
+}
+
+// The line of the pty held up, as a handshake holds a real one: the test keeps a
+// descriptor of the port's side and stops its output (tcflow), so written bytes stay
+// queued until the test starts the line again.
+struct HeldLine : PtyFixture {
+  int port_side = -1;
+  void SetUp() override {
+    PtyFixture::SetUp();
+    port_side = open(slave_path.c_str(), O_RDWR | O_NOCTTY);
+    ASSERT_GE(port_side, 0);
+    ASSERT_EQ(tcflow(port_side, TCOOFF), 0);
+  }
+  void TearDown() override {
+    if (port_side >= 0) close(port_side);
+    PtyFixture::TearDown();
+  }
+  // What the other side holds now; the kernel hands bytes written to a pty on to the
+  // other side in a work queue, so a moment is allowed for that.
+  std::string ArrivedSoFar() {
+    std::string got;
+    char buf[256];
+    for (pollfd p{master, POLLIN, 0}; poll(&p, 1, 100) > 0;) {
+      const ssize_t k = read(master, buf, sizeof buf);
+      if (k <= 0) break;
+      got.append(buf, static_cast<std::size_t>(k));
+    }
+    return got;
+  }
+  // Pemliq's normal-mode send: open at 1200 baud, write the text, close.
+  std::chrono::milliseconds SendAndClose(const std::string& text) {
+    platform::SerialPort port([this](int, PortError& e) { return OpenQtSerialDevice(slave_path, e); },
+                              "MSComm1");
+    EXPECT_FALSE(port.set_settings("1200,N,8,1"));
+    EXPECT_FALSE(port.set_port_open(true));
+    EXPECT_FALSE(port.Write(text));
+    const auto start = std::chrono::steady_clock::now();
+    port.set_port_open(false);
+    return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start);
+  }
+};
+
+const std::string kSixtyCharacters(60, 'A');
+
+TEST_F(HeldLine, AWrittenTextHasFullyArrivedWhenThePortHasClosed) {
+  std::thread line_moves([this] {
+    std::this_thread::sleep_for(std::chrono::milliseconds(150));
+    tcflow(port_side, TCOON);
+  });
+  SendAndClose(kSixtyCharacters);
+  line_moves.join();
+  EXPECT_EQ(ArrivedSoFar(), kSixtyCharacters) << "nothing of the text may be lost at the close";
+}
+
+TEST_F(HeldLine, ALineThatNeverMovesHoldsTheCloseOnlyForTheTextsWireTime) {
+  const auto took = SendAndClose(kSixtyCharacters);
+  // 60 bytes at 1200 baud are 500 ms on the wire; the margin is 200 ms.
+  EXPECT_GE(took.count(), 500);
+  EXPECT_LT(took.count(), 2000) << "the wait is bounded";
+  tcflow(port_side, TCOON);
+  EXPECT_EQ(ArrivedSoFar(), "") << "what could not go out in time was dropped, not sent late";
 }
 
 TEST(QtSerialDevice, AMissingDeviceIsReportedByName) {

@@ -68,6 +68,13 @@ JsonObject& JsonObject::AddText(std::string_view key, std::string_view text) {
   return *this;
 }
 
+JsonObject& JsonObject::AddTextOrNull(std::string_view key, const std::optional<std::string>& text) {
+  if (text) return AddText(key, *text);
+  AddKey(key);
+  members_ += "null";
+  return *this;
+}
+
 JsonObject& JsonObject::AddNumber(std::string_view key, long long number) {
   AddKey(key);
   members_ += std::to_string(number);

@@ -2,6 +2,7 @@
 // The small JSON the headless mode prints: one object a line, written with ": " and
 // ", " between the parts, texts in UTF-8 as the program holds them.
 
+#include <optional>
 #include <ostream>
 #include <string>
 #include <string_view>
@@ -18,6 +19,8 @@ void AppendJsonString(std::string& out, std::string_view text);
 class JsonObject {
  public:
   JsonObject& AddText(std::string_view key, std::string_view text);
+  // The text, or null when there is none.
+  JsonObject& AddTextOrNull(std::string_view key, const std::optional<std::string>& text);
   JsonObject& AddNumber(std::string_view key, long long number);
   JsonObject& AddBool(std::string_view key, bool value);
   JsonObject& AddTexts(std::string_view key, const std::vector<std::string>& texts);

@@ -1,0 +1,207 @@
+#include "gui/port_mapping_dialog.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPointer>
+#include <QPushButton>
+#include <QScreen>
+#include <QStandardItemModel>
+#include <QTreeView>
+#include <QVBoxLayout>
+#include <memory>
+
+namespace gui {
+
+namespace {
+
+QString Tr(const char* text) { return QCoreApplication::translate("PortMappingDialog", text); }
+QString Qt8(const std::string& text) { return QString::fromStdString(text); }
+
+class PortMappingDialog final : public QDialog {
+ public:
+  PortMappingDialog(QWidget& parent, PortMappingSetup setup) : QDialog(&parent), setup_(std::move(setup)) {
+    setObjectName("portMappingDialog");
+    setWindowTitle(Tr("串口映射"));
+    auto* layout = new QVBoxLayout(this);
+    auto* intro = new QLabel(Tr("为每个端口号选择设备，或直接输入设备路径。USB 转换器以 /dev/serial/by-id/ "
+                                "下的名字保存：换一个 USB 口或重新插拔后，端口号不变。留空则用系统的串口。"),
+                             this);
+    intro->setWordWrap(true);
+    layout->addWidget(intro);
+
+    auto* grid = new QGridLayout;
+    grid->addWidget(new QLabel(Tr("端口"), this), 0, 0);
+    grid->addWidget(new QLabel(Tr("设备"), this), 0, 1);
+    grid->addWidget(new QLabel(Tr("说明"), this), 0, 2);
+    for (std::size_t i = 0; i < setup_.port_names.size(); ++i) AddRow(*grid, static_cast<int>(i) + 1);
+    grid->setColumnStretch(1, 3);
+    grid->setColumnStretch(2, 2);
+    layout->addLayout(grid);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    buttons->button(QDialogButtonBox::Ok)->setText(Tr("确定"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(Tr("取消"));
+    QPushButton* refresh = buttons->addButton(Tr("刷新设备"), QDialogButtonBox::ResetRole);
+    refresh->setObjectName("refresh");
+    buttons->button(QDialogButtonBox::Ok)->setObjectName("ok");
+    buttons->button(QDialogButtonBox::Cancel)->setObjectName("cancel");
+    layout->addWidget(buttons);
+    connect(refresh, &QPushButton::clicked, this, [this] { FindDevices(); });
+    connect(buttons, &QDialogButtonBox::accepted, this, [this] { Store(); });
+    connect(buttons, &QDialogButtonBox::rejected, this, [this] { reject(); });
+    resize(780, sizeHint().height());
+  }
+
+  // Shows what is stored now and the devices there are now.
+  void Reload() {
+    for (Row& row : rows_) row.combo->setEditText(Qt8(setup_.map->Stored(row.port)));
+    FindDevices();
+  }
+
+ private:
+  struct Row {
+    int port;
+    QComboBox* combo;
+    QLabel* about;
+  };
+
+  void AddRow(QGridLayout& grid, int port) {
+    auto* name = new QLabel(Qt8(setup_.port_names[port - 1]), this);
+    auto* combo = new QComboBox(this);
+    combo->setObjectName(QString("port%1").arg(port));
+    combo->setEditable(true);
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    combo->lineEdit()->setPlaceholderText(Tr("%1（系统默认）").arg(Qt8(DefaultDevice(port))));
+    // The opened list shows each device with what it is; the box keeps the device alone.
+    auto* view = new QTreeView(combo);
+    view->setHeaderHidden(true);
+    view->setRootIsDecorated(false);
+    view->setAllColumnsShowFocus(true);
+    combo->setModel(new QStandardItemModel(0, 2, combo));
+    combo->setView(view);
+    auto* about = new QLabel(this);
+    about->setWordWrap(true);
+    name->setBuddy(combo);
+    grid.addWidget(name, port, 0);
+    grid.addWidget(combo, port, 1);
+    grid.addWidget(about, port, 2);
+    rows_.push_back(Row{port, combo, about});
+    connect(combo, &QComboBox::editTextChanged, this, [this, port] { Describe(rows_[port - 1]); });
+  }
+
+  static std::string DefaultDevice(int port) { return "/dev/ttyS" + std::to_string(port - 1); }
+
+  void FindDevices() {
+    devices_ = setup_.find_devices ? setup_.find_devices() : platform::FoundDevices{};
+    for (Row& row : rows_) {
+      const QString typed = row.combo->currentText();
+      auto* model = static_cast<QStandardItemModel*>(row.combo->model());
+      model->removeRows(0, model->rowCount());
+      for (const platform::FoundDevice& d : devices_) {
+        auto* device = new QStandardItem(Qt8(d.MappingName()));
+        device->setToolTip(Qt8(d.path));
+        model->appendRow({device, new QStandardItem(Qt8(d.Summary()))});
+      }
+      auto* view = static_cast<QTreeView*>(row.combo->view());
+      view->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+      view->setMinimumWidth(view->header()->length() + 24);
+      row.combo->setCurrentIndex(-1);
+      row.combo->setEditText(typed);
+      Describe(row);
+    }
+  }
+
+  // What the typed or chosen device is, and what the port is this run when the command
+  // line has the last word.
+  void Describe(Row& row) {
+    const std::string device = row.combo->currentText().trimmed().toStdString();
+    QString about;
+    if (device.empty()) {
+      about = Tr("系统的第 %1 个串口").arg(row.port);
+    } else if (device == platform::kSimulatedDevice) {
+      about = Tr("内置模拟总线");
+    } else {
+      const platform::DeviceLookup what = platform::LookUp(devices_, device);
+      if (what.found != nullptr) {
+        about = Qt8(what.found->Summary().empty() ? what.found->path : what.found->Summary());
+      } else if (!what.target.empty()) {
+        about = Tr("指向 %1").arg(Qt8(what.target));  // a pseudo-terminal or a link of the user's own
+      } else {
+        about = Tr("未找到此设备（未插上？）");
+      }
+    }
+    const platform::PortAssignment now = setup_.map->Resolve(row.port);
+    if (now.from == platform::PortSource::kOption || now.from == platform::PortSource::kSimulate)
+      about += "\n" + Tr("本次运行由命令行定为 %1").arg(Qt8(now.device));
+    row.about->setText(about);
+  }
+
+  void Store() {
+    std::vector<int> remapped;
+    for (const Row& row : rows_) {
+      std::string device = row.combo->currentText().trimmed().toStdString();
+      // An adapter typed by its path is stored by its stable link all the same.
+      if (const platform::DeviceLookup what = platform::LookUp(devices_, device); what.found != nullptr)
+        device = what.found->MappingName();
+      if (device == setup_.map->Stored(row.port)) continue;
+      const std::string before = setup_.map->DeviceFor(row.port);
+      if (!setup_.map->Store(row.port, device)) {
+        QMessageBox::warning(this, windowTitle(), Tr("无法保存串口映射：设置文件不能写入。"));
+        return;  // the window stays open with what the user chose
+      }
+      if (setup_.map->DeviceFor(row.port) != before) remapped.push_back(row.port);
+    }
+    accept();
+    if (!remapped.empty() && setup_.on_remapped) setup_.on_remapped(remapped);
+  }
+
+  PortMappingSetup setup_;
+  std::vector<Row> rows_;
+  platform::FoundDevices devices_;
+};
+
+// Beside the window whose ports it maps, to the right or else below, where the screen has
+// room; otherwise where the window system puts it.
+void PlaceBeside(QWidget& dialog, const QWidget& main_window) {
+  if (main_window.screen() == nullptr) return;
+  const QRect screen = main_window.screen()->availableGeometry();
+  const QRect main = main_window.frameGeometry();
+  const QSize size = dialog.size();
+  for (const QPoint at : {QPoint(main.right() + 8, main.top()), QPoint(main.left(), main.bottom() + 8)}) {
+    if (screen.contains(QRect(at, size))) {
+      dialog.move(at);
+      return;
+    }
+  }
+}
+
+}  // namespace
+
+ToolItem PortMappingTool(PortMappingSetup setup) {
+  auto shared = std::make_shared<PortMappingSetup>(std::move(setup));
+  auto dialog = std::make_shared<QPointer<PortMappingDialog>>();
+  return ToolItem{
+      .name = "portMapping",
+      .caption = Tr("串口映射(&M)...").toStdString(),
+      .open =
+          [shared, dialog](QWidget& main_window) {
+            if (dialog->isNull()) {
+              *dialog = new PortMappingDialog(main_window, *shared);
+              PlaceBeside(**dialog, main_window);
+            }
+            (*dialog)->Reload();
+            (*dialog)->show();
+            (*dialog)->raise();
+            (*dialog)->activateWindow();
+          },
+  };
+}
+
+}  // namespace gui
