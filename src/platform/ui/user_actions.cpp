@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
+#include "platform/text/utf8_text.h"
 #include "platform/ui/control.h"
-#include "platform/ui/utf8_text.h"
 #include "platform/ui/window.h"
 
 namespace ui {
@@ -142,18 +142,18 @@ void UserActions::PressKey(Control& control, int key_code, std::string_view type
   std::string text = control.text();
   if (key == kBackspace) {
     if (text.empty()) return;
-    utf8::RemoveLastCharacter(text);
+    platform::utf8::RemoveLastCharacter(text);
     control.set_text(std::move(text));
     return;
   }
-  if (key < ' ' || key == kDelete || !utf8::IsCodePoint(key)) return;
+  if (key < ' ' || key == kDelete || !platform::utf8::IsCodePoint(key)) return;
   if (control.kind() == ControlKind::kTextBox && control.max_length() > 0 &&
-      utf8::CountCharacters(text) >= static_cast<std::size_t>(control.max_length())) {
+      platform::utf8::CountCharacters(text) >= static_cast<std::size_t>(control.max_length())) {
     return;
   }
   // A key the handler left alone goes in exactly as it came, even a stray byte.
   text += key == key_code && !typed_bytes.empty() ? std::string(typed_bytes)
-                                                  : utf8::Encode(static_cast<char32_t>(key));
+                                                  : platform::utf8::Encode(static_cast<char32_t>(key));
   control.set_text(std::move(text));
 }
 
@@ -169,7 +169,7 @@ ActionResult UserActions::Type(const ControlId& id, std::string_view text) {
   ActionResult result;
   Control* control = ReachForTyping(id, result);
   if (control == nullptr) return result;
-  for (const utf8::Character& character : utf8::SplitCharacters(text)) {
+  for (const platform::utf8::Character& character : platform::utf8::SplitCharacters(text)) {
     result = CheckTypable(*control);
     if (result.status != ActionStatus::kDone) return result;  // put out of reach while typing
     PressKey(*control, static_cast<int>(character.code), character.bytes);
@@ -181,7 +181,7 @@ ActionResult UserActions::Key(const ControlId& id, int key_code) {
   ActionResult result;
   Control* control = Reach(id, result);
   if (control == nullptr) return result;
-  if (!utf8::IsCodePoint(key_code))
+  if (!platform::utf8::IsCodePoint(key_code))
     return ActionResult::Error("no key has the code " + std::to_string(key_code));
   if (!KindTakesFocus(control->kind())) {
     return ActionResult::Error(control->display_name() + " cannot take the focus, so it gets no keys");
@@ -203,7 +203,7 @@ ActionResult UserActions::Paste(const ControlId& id, std::string_view text) {
   Control* control = ReachForTyping(id, result);
   if (control == nullptr) return result;
   if (control->kind() == ControlKind::kTextBox && control->max_length() > 0) {
-    text = utf8::FirstCharacters(text, static_cast<std::size_t>(control->max_length()));
+    text = platform::utf8::FirstCharacters(text, static_cast<std::size_t>(control->max_length()));
   }
   control->set_text(std::string(text));
   return ActionResult::Done();

@@ -1,8 +1,8 @@
-#include "platform/ui/headless/json_writer.h"
+#include "platform/text/json_writer.h"
 
-#include "platform/ui/utf8_text.h"
+#include "platform/text/utf8_text.h"
 
-namespace ui::headless {
+namespace platform {
 
 namespace {
 
@@ -97,8 +97,8 @@ JsonObject& JsonObject::AddObject(std::string_view key, const JsonObject& object
   return *this;
 }
 
-void WriteLine(std::ostream& out, const JsonObject& object) {
+void WriteJsonLine(std::ostream& out, const JsonObject& object) {
   out << object.ToString() << '\n' << std::flush;
 }
 
-}  // namespace ui::headless
+}  // namespace platform

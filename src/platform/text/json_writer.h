@@ -1,13 +1,13 @@
 #pragma once
-// The small JSON the headless mode prints: one object a line, written with ": " and
-// ", " between the parts, texts in UTF-8 as the program holds them.
+// The small JSON the programs write: one object a line, written with ": " and ", "
+// between the parts, texts in UTF-8 as the program holds them.
 
 #include <ostream>
 #include <string>
 #include <string_view>
 #include <vector>
 
-namespace ui::headless {
+namespace platform {
 
 // Appends `text` as a JSON string, quotes included. Quotes and backslashes are escaped,
 // control characters too (\r, \n, \t, \b, \f by name, the rest as \u00XX); well-formed
@@ -33,6 +33,6 @@ class JsonObject {
 
 // Writes the object as one line and flushes, so a script driving the program through a
 // pipe sees each answer at once.
-void WriteLine(std::ostream& out, const JsonObject& object);
+void WriteJsonLine(std::ostream& out, const JsonObject& object);
 
-}  // namespace ui::headless
+}  // namespace platform
