@@ -22,6 +22,8 @@ class PortWiring {
              platform::Clock& clock);
 
   platform::DeviceFactory Factory();
+  // The device that port number N stands for in this run.
+  std::string DeviceFor(int port_number) const { return map_.DeviceFor(port_number); }
 
  private:
   platform::PortMap map_;

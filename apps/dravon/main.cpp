@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <iostream>
 
+#include "apps/common/port_tracing.h"
 #include "apps/common/port_wiring.h"
 #include "dravon_core/dravon_handlers.h"
 #include "gui/qt_window.h"
@@ -18,8 +19,9 @@ int main(int argc, char** argv) {
   const platform::ProgramOptions options = platform::ParseProgramOptions(argc, argv);
   if (!options.error.empty()) {
     std::cerr << "dravon: " << options.error << "\n"
-              << "usage: dravon [--headless] [--simulate] [--port N=DEVICE]... [--snapshot FILE.png] [--open "
-                 "TOOL]\n";
+              << "usage: dravon [--headless] [--simulate] [--port N=DEVICE]... [--trace FILE] [--snapshot "
+                 "FILE.png] "
+                 "[--open TOOL]\n";
     return 2;
   }
 
@@ -27,6 +29,11 @@ int main(int argc, char** argv) {
   platform::IniSettingsStore store;
   app::PortWiring wiring(options, store, std::string(shell::kAppTitle), clock);
   platform::SerialPort port(wiring.Factory(), "MSCommBsq");
+  app::PortTracing tracing(port, clock, [&wiring](int n) { return wiring.DeviceFor(n); });
+  if (std::string error; !tracing.TraceTo(options.trace, error)) {
+    std::cerr << "dravon: " << error << "\n";
+    return 2;
+  }
 
   if (options.headless) {
     int qt_argc = 1;

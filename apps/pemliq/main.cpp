@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <iostream>
 
+#include "apps/common/port_tracing.h"
 #include "apps/common/port_wiring.h"
 #include "gui/qt_window.h"
 #include "platform/clock.h"
@@ -18,8 +19,9 @@ int main(int argc, char** argv) {
   const platform::ProgramOptions options = platform::ParseProgramOptions(argc, argv);
   if (!options.error.empty()) {
     std::cerr << "pemliq: " << options.error << "\n"
-              << "usage: pemliq [--headless] [--simulate] [--port N=DEVICE]... [--snapshot FILE.png] [--open "
-                 "TOOL]\n";
+              << "usage: pemliq [--headless] [--simulate] [--port N=DEVICE]... [--trace FILE] [--snapshot "
+                 "FILE.png] "
+                 "[--open TOOL]\n";
     return 2;
   }
 
@@ -28,6 +30,11 @@ int main(int argc, char** argv) {
   platform::IniSettingsStore store;
   app::PortWiring wiring(options, store, "Pemliq", clock);
   platform::SerialPort port(wiring.Factory(), "MSComm1");
+  app::PortTracing tracing(port, clock, [&wiring](int n) { return wiring.DeviceFor(n); });
+  if (std::string error; !tracing.TraceTo(options.trace, error)) {
+    std::cerr << "pemliq: " << error << "\n";
+    return 2;
+  }
 
   if (options.headless) {
     int qt_argc = 1;

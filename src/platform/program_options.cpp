@@ -32,6 +32,12 @@ ProgramOptions ParseProgramOptions(const std::vector<std::string>& args) {
       options.headless = true;
     } else if (arg == "--simulate") {
       options.simulate = true;
+    } else if (arg == "--trace") {
+      if (i + 1 >= args.size()) {
+        options.error = "--trace needs a file name";
+        return options;
+      }
+      options.trace = args[++i];
     } else if (arg == "--snapshot") {
       if (i + 1 >= args.size()) {
         options.error = "--snapshot needs a file name";

@@ -1,6 +1,7 @@
 #pragma once
 // The command line both programs share:
-//   PROGRAM [--headless] [--simulate] [--port N=DEVICE]... [--snapshot FILE.png]
+//   PROGRAM [--headless] [--simulate] [--port N=DEVICE]... [--trace FILE] [--snapshot FILE.png]
+// --trace FILE appends every record of the port's traffic to FILE as JSON Lines.
 // --snapshot makes the real window save a picture of itself once it is shown, then quit
 // (for the README's screenshots). --open NAME opens a tool window beside the real window
 // once it is shown (with --snapshot, the picture is then of the whole screen).
@@ -17,6 +18,7 @@ struct ProgramOptions {
   bool headless = false;
   bool simulate = false;
   std::map<int, std::string> ports;  // --port N=DEVICE
+  std::string trace;                 // --trace FILE
   std::string snapshot;              // --snapshot FILE
   std::string open_tool;             // --open NAME
   std::string error;                 // non-empty: the options are unusable (exit status 2)

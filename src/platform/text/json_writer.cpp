@@ -1,5 +1,8 @@
 #include "platform/text/json_writer.h"
 
+#include <cmath>
+#include <cstdio>
+
 #include "platform/text/utf8_text.h"
 
 namespace platform {
@@ -71,6 +74,14 @@ JsonObject& JsonObject::AddText(std::string_view key, std::string_view text) {
 JsonObject& JsonObject::AddNumber(std::string_view key, long long number) {
   AddKey(key);
   members_ += std::to_string(number);
+  return *this;
+}
+
+JsonObject& JsonObject::AddDecimal(std::string_view key, double number, int decimals) {
+  AddKey(key);
+  char text[64];
+  std::snprintf(text, sizeof text, "%.*f", decimals, std::isfinite(number) ? number : 0.0);
+  members_ += text;
   return *this;
 }
 

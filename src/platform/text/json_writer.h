@@ -1,6 +1,6 @@
 #pragma once
-// The small JSON the programs write: one object a line, written with ": " and ", "
-// between the parts, texts in UTF-8 as the program holds them.
+// The small JSON the programs write (the headless mode's answers, the trace file): one
+// object a line, written with ": " and ", " between the parts, texts in UTF-8.
 
 #include <ostream>
 #include <string>
@@ -19,6 +19,9 @@ class JsonObject {
  public:
   JsonObject& AddText(std::string_view key, std::string_view text);
   JsonObject& AddNumber(std::string_view key, long long number);
+  // With `decimals` digits after the point ("17.2"); a value that is no finite number
+  // is written as 0.
+  JsonObject& AddDecimal(std::string_view key, double number, int decimals);
   JsonObject& AddBool(std::string_view key, bool value);
   JsonObject& AddTexts(std::string_view key, const std::vector<std::string>& texts);
   JsonObject& AddObject(std::string_view key, const JsonObject& object);
