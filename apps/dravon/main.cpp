@@ -9,6 +9,7 @@
 #include "apps/common/port_wiring.h"
 #include "dravon_core/dravon_handlers.h"
 #include "gui/qt_window.h"
+#include "gui/traffic_monitor.h"
 #include "platform/clock.h"
 #include "platform/program_options.h"
 #include "platform/settings/settings_store.h"
@@ -52,6 +53,8 @@ int main(int argc, char** argv) {
   gui::RunOptions run;
   run.snapshot = options.snapshot;
   run.open_tool = options.open_tool;
+  run.tools.items.push_back(
+      gui::TrafficMonitorTool([&tracing]() -> platform::TrafficLog& { return tracing.WindowLog(); }));
   run.tools.menu = "Option";
   run.tools.before = "space1";
   return gui::RunQtWindow(main_window.window(), run);

@@ -8,6 +8,7 @@
 #include "apps/common/port_tracing.h"
 #include "apps/common/port_wiring.h"
 #include "gui/qt_window.h"
+#include "gui/traffic_monitor.h"
 #include "platform/clock.h"
 #include "platform/program_options.h"
 #include "platform/serial/serial_port.h"
@@ -50,5 +51,7 @@ int main(int argc, char** argv) {
   gui::RunOptions run;
   run.snapshot = options.snapshot;
   run.open_tool = options.open_tool;
+  run.tools.items.push_back(
+      gui::TrafficMonitorTool([&tracing]() -> platform::TrafficLog& { return tracing.WindowLog(); }));
   return gui::RunQtWindow(form.window(), run);
 }
