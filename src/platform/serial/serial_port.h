@@ -26,6 +26,9 @@ class SerialPort {
  public:
   // `source` names this port in its failures (the control's name in the window).
   SerialPort(DeviceFactory factory, std::string source);
+  // A traced device refers back to its port, so a port stays where it was made.
+  SerialPort(const SerialPort&) = delete;
+  SerialPort& operator=(const SerialPort&) = delete;
 
   int comm_port() const { return port_number_; }
   PortResult set_comm_port(int port_number);
