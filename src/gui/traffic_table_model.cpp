@@ -46,6 +46,12 @@ QVariant TrafficTableModel::data(const QModelIndex& index, int role) const {
   }
   if (role != Qt::DisplayRole && role != Qt::ToolTipRole) return {};
   const TrafficRow row = RowOf(*record);
+  // The tip tells where and how the bytes went: port, device, line settings.
+  if (role == Qt::ToolTipRole)
+    return row.content +
+           QStringLiteral("\nCOM%1  %2  %3")
+               .arg(record->port)
+               .arg(QString::fromStdString(record->device), QString::fromStdString(record->settings));
   switch (index.column()) {
     case kTime:
       return row.time;

@@ -109,6 +109,8 @@ TEST_F(TraceFixture, RecordsCarryTheClockAndAnExchangeWithoutAWriteShowsNoOldByt
   ASSERT_EQ(sink.records.size(), 3u);
   const std::string line = platform::TraceLine(sink.records[0]);
   EXPECT_EQ(line.substr(0, 50), R"({"t": 1500000, "time": "2026-12-08T10:03:05.500", )");
+  EXPECT_EQ(sink.records[0].device, "/dev/ttyS0") << "bytes carry the device and settings in memory";
+  EXPECT_EQ(sink.records[0].settings, "9600,n,8,1");
   const std::vector<std::string> lines = Lines();
   EXPECT_EQ(lines[2],
             R"({"port": 1, "exchange": {"address": "数", "command": "AD", "sent": "", "received": "", )"

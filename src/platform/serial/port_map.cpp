@@ -15,8 +15,8 @@ std::string PortMap::DeviceFor(int port_number) const {
 }
 
 DeviceFactory PortMap::MakeFactory(NamedDeviceOpener tty, NamedDeviceOpener sim) const {
-  return [this, tty = std::move(tty), sim = std::move(sim)](int port_number, PortError& error)
-             -> std::unique_ptr<SerialDevice> {
+  return [this, tty = std::move(tty), sim = std::move(sim)](
+             int port_number, PortError& error) -> std::unique_ptr<SerialDevice> {
     const std::string device = DeviceFor(port_number);
     const NamedDeviceOpener& opener = device == kSimulatedDevice ? sim : tty;
     if (!opener) {

@@ -17,7 +17,8 @@ namespace platform {
 inline constexpr const char* kSimulatedDevice = "sim";
 
 // Opens one named device (a tty path, or "sim"); null with `error` filled on failure.
-using NamedDeviceOpener = std::function<std::unique_ptr<SerialDevice>(const std::string& device, PortError& error)>;
+using NamedDeviceOpener =
+    std::function<std::unique_ptr<SerialDevice>(const std::string& device, PortError& error)>;
 
 class PortMap {
  public:

@@ -24,7 +24,8 @@ PortResult TracedDevice::DiscardOutput() {
 
 PortResult TracedDevice::Write(std::string_view bytes) {
   PortResult result = device_->Write(bytes);
-  if (!result && port_.recorder()) port_.recorder()->Bytes(port_.comm_port(), Direction::kTx, bytes);
+  if (!result && port_.recorder())
+    port_.recorder()->Bytes(port_.comm_port(), Direction::kTx, bytes, port_.settings());
   return result;
 }
 
@@ -33,7 +34,8 @@ PortResult TracedDevice::Read(std::string& out) {
   PortResult result = device_->Read(out);
   // What arrived before a failure is recorded too: it did come in.
   if (out.size() > before && port_.recorder())
-    port_.recorder()->Bytes(port_.comm_port(), Direction::kRx, std::string_view(out).substr(before));
+    port_.recorder()->Bytes(port_.comm_port(), Direction::kRx, std::string_view(out).substr(before),
+                            port_.settings());
   return result;
 }
 

@@ -31,11 +31,11 @@ struct TrafficRecord {
   std::uint64_t t_us = 0;    // monotonic, since the program started
   std::int64_t wall_ms = 0;  // the wall clock, for people
   int port = 0;
+  std::string device;    // what the port number stands for ("/dev/ttyUSB0", "sim")
+  std::string settings;  // the line settings at that moment (events and bytes)
 
   // kEvent
   PortEvent event = PortEvent::kOpen;
-  std::string device;
-  std::string settings;
   std::string error;  // kError only
   // kBytes
   Direction dir = Direction::kTx;

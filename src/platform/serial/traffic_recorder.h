@@ -32,7 +32,7 @@ class TrafficRecorder {
   void AddSink(TrafficSink& sink) { sinks_.push_back(&sink); }
 
   void Event(int port, PortEvent event, std::string_view settings, std::string_view error = {});
-  void Bytes(int port, Direction dir, std::string_view bytes);
+  void Bytes(int port, Direction dir, std::string_view bytes, std::string_view settings);
   // The summary of the exchange that the port's last write began: what was written, what
   // came back since, and the time from the write to now.
   void Exchange(int port, std::string_view address, std::string_view command, std::string_view outcome,
@@ -45,14 +45,18 @@ class TrafficRecorder {
     std::string received;
     std::uint64_t write_us = 0;
   };
+  struct PortState {
+    std::string device;  // named when the port opens, so a byte costs no look-up
+    Pending exchange;
+  };
 
-  TrafficRecord Stamped(TrafficKind kind, int port) const;
+  TrafficRecord Stamped(TrafficKind kind, int port, std::string_view settings);
   void Publish(const TrafficRecord& record);
 
   const Clock& clock_;
   DeviceNames device_names_;
   std::vector<TrafficSink*> sinks_;
-  std::map<int, Pending> pending_;
+  std::map<int, PortState> ports_;
 };
 
 }  // namespace platform
