@@ -4,7 +4,7 @@
 #include <string_view>
 
 #include "platform/text/ansi_codepage.h"
-#include "platform/ui/utf8_text.h"
+#include "platform/text/utf8_text.h"
 #include "protocol/checksum.h"
 #include "protocol/frame.h"
 
@@ -22,8 +22,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   // Callers cut the result as the transaction hands it over, in UTF-8, by characters.
   const std::string shown = platform::AnsiToUtf8(result);
   const std::string value = protocol::ValueCut(shown);
-  const std::size_t characters = ui::utf8::CountCharacters(shown);
-  if (characters >= 4 && ui::utf8::CountCharacters(value) + 4 != characters) __builtin_trap();
+  const std::size_t characters = platform::utf8::CountCharacters(shown);
+  if (characters >= 4 && platform::utf8::CountCharacters(value) + 4 != characters) __builtin_trap();
   (void)protocol::ExactMatch(shown, received.substr(0, 2), value);
   (void)protocol::PARITY_XORB(received);
   return 0;

@@ -3,13 +3,13 @@
 #include <optional>
 #include <string>
 
-#include "platform/ui/headless/json_writer.h"
+#include "platform/text/json_writer.h"
 
 namespace app {
 
 namespace {
 
-using ui::headless::JsonObject;
+using platform::JsonObject;
 
 std::optional<std::string> UsbId(const std::optional<std::uint16_t>& id) {
   if (!id) return std::nullopt;
@@ -24,7 +24,7 @@ std::optional<std::string> TextOrNull(const std::string& text) {
 void PrintJson(std::ostream& out, const platform::FoundDevices& devices, const platform::PortMap& map,
                const ui::Control& port_list) {
   for (const platform::FoundDevice& d : devices) {
-    ui::headless::WriteLine(out, JsonObject()
+    platform::WriteJsonLine(out, JsonObject()
                                      .AddText("device", d.path)
                                      .AddTextOrNull("by_id", TextOrNull(d.by_id))
                                      .AddText("description", d.description)
@@ -35,7 +35,7 @@ void PrintJson(std::ostream& out, const platform::FoundDevices& devices, const p
   }
   for (int n = 1; n <= port_list.item_count(); ++n) {
     const platform::PortAssignment a = map.Resolve(n);
-    ui::headless::WriteLine(out, JsonObject()
+    platform::WriteJsonLine(out, JsonObject()
                                      .AddNumber("port", n)
                                      .AddText("device", a.device)
                                      .AddText("from", platform::PortSourceName(a.from)));

@@ -24,6 +24,8 @@ class PortWiring {
   platform::DeviceFactory Factory();
   // What each port number maps to now; a mapping stored through it holds from the next open.
   platform::PortMap& map() { return map_; }
+  // The device that port number N stands for in this run.
+  std::string DeviceFor(int port_number) const { return map_.DeviceFor(port_number); }
 
  private:
   platform::PortMap map_;

@@ -8,11 +8,13 @@
 #include "apps/common/port_listing.h"
 #include "apps/common/port_mapping_entry.h"
 #include "apps/common/port_tips.h"
+#include "apps/common/port_tracing.h"
 #include "apps/common/port_wiring.h"
 #include "dravon_core/dravon_handlers.h"
 #include "dravon_core/shown_texts.h"
 #include "gui/language.h"
 #include "gui/qt_window.h"
+#include "gui/traffic_monitor.h"
 #include "platform/clock.h"
 #include "platform/program_options.h"
 #include "platform/serial_qt/qt_found_devices.h"
@@ -32,6 +34,11 @@ int main(int argc, char** argv) {
   platform::IniSettingsStore store;
   app::PortWiring wiring(options, store, std::string(shell::kAppTitle), clock);
   platform::SerialPort port(wiring.Factory(), "MSCommBsq");
+  app::PortTracing tracing(port, clock, [&wiring](int n) { return wiring.DeviceFor(n); });
+  if (std::string error; !tracing.TraceTo(options.trace, error)) {
+    std::cerr << "dravon: " << error << "\n";
+    return 2;
+  }
 
   if (options.list_ports) {
     shell::MainWindow main_window(port, clock, store);  // its port list names the ports
@@ -63,6 +70,8 @@ int main(int argc, char** argv) {
   run.tools.items.push_back(gui::LanguageMenuItem(store, std::string(shell::kAppTitle), language));
   run.snapshot = options.snapshot;
   run.open_tool = options.open_tool;
+  run.tools.items.push_back(
+      gui::TrafficMonitorTool([&tracing]() -> platform::TrafficLog& { return tracing.WindowLog(); }));
   run.tools.menu = "Option";
   run.tools.before = "space1";
   run.tools.items.push_back(app::PortMappingEntry(wiring, main_window["cmbCommPort"],

@@ -8,9 +8,11 @@
 #include "apps/common/port_listing.h"
 #include "apps/common/port_mapping_entry.h"
 #include "apps/common/port_tips.h"
+#include "apps/common/port_tracing.h"
 #include "apps/common/port_wiring.h"
 #include "gui/language.h"
 #include "gui/qt_window.h"
+#include "gui/traffic_monitor.h"
 #include "platform/clock.h"
 #include "platform/program_options.h"
 #include "platform/serial/serial_port.h"
@@ -40,6 +42,11 @@ int main(int argc, char** argv) {
   platform::IniSettingsStore store;
   app::PortWiring wiring(options, store, std::string(kAppName), clock);
   platform::SerialPort port(wiring.Factory(), "MSComm1");
+  app::PortTracing tracing(port, clock, [&wiring](int n) { return wiring.DeviceFor(n); });
+  if (std::string error; !tracing.TraceTo(options.trace, error)) {
+    std::cerr << "pemliq: " << error << "\n";
+    return 2;
+  }
 
   if (options.list_ports) {
     terminal::TerminalWindow form(port, clock);  // its port list names the ports
@@ -69,5 +76,7 @@ int main(int argc, char** argv) {
   run.open_tool = options.open_tool;
   // Pemliq opens its port at each send: a new mapping holds from the next one.
   run.tools.items.push_back(app::PortMappingEntry(wiring, form["Cbo_com"]));
+  run.tools.items.push_back(
+      gui::TrafficMonitorTool([&tracing]() -> platform::TrafficLog& { return tracing.WindowLog(); }));
   return gui::RunQtWindow(form.window(), run);
 }

@@ -5,7 +5,7 @@
 #include <cmath>
 
 #include "platform/text/numeric_value.h"
-#include "platform/ui/utf8_text.h"
+#include "platform/text/utf8_text.h"
 
 namespace config {
 
@@ -48,7 +48,7 @@ std::string AtLine(int line, const std::string& what) {
 std::string Quoted(std::string_view text) {
   std::string shown;
   std::size_t count = 0;
-  for (const ui::utf8::Character& c : ui::utf8::SplitCharacters(text)) {
+  for (const platform::utf8::Character& c : platform::utf8::SplitCharacters(text)) {
     const bool stray_byte = c.bytes.size() == 1 && static_cast<unsigned char>(c.bytes[0]) >= 0x80;
     if (stray_byte || c.code < 0x20 || c.code == 0x7F) return "（无法显示的文字）";
     if (++count > kLongestQuote) {

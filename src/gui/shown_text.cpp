@@ -5,7 +5,7 @@
 #include <cstring>
 
 #include "platform/ui/text_pattern.h"
-#include "platform/ui/utf8_text.h"
+#include "platform/text/utf8_text.h"
 
 namespace gui {
 
@@ -18,9 +18,9 @@ bool IsChineseCharacter(char32_t code) {
 }  // namespace
 
 bool NeedsTranslation(std::string_view text) {
-  const std::vector<ui::utf8::Character> characters = ui::utf8::SplitCharacters(text);
+  const std::vector<platform::utf8::Character> characters = platform::utf8::SplitCharacters(text);
   return std::any_of(characters.begin(), characters.end(),
-                     [](const ui::utf8::Character& c) { return IsChineseCharacter(c.code); });
+                     [](const platform::utf8::Character& c) { return IsChineseCharacter(c.code); });
 }
 
 QString Shown(const std::string& text) {

@@ -6,7 +6,7 @@
 #include "measure/elapsed_time.h"
 #include "measure/min_max.h"
 #include "platform/text/numeric_value.h"
-#include "platform/ui/utf8_text.h"
+#include "platform/text/utf8_text.h"
 #include "protocol/commands.h"
 #include "protocol/frame.h"
 #include "shell/reply_fill.h"
@@ -24,7 +24,7 @@ namespace cmd = protocol::cmd;
 constexpr std::size_t kPressureFailLength = 8;
 
 // The length as the box counts its text: in characters, not UTF-8 bytes.
-std::size_t Length(const std::string& text) { return ui::utf8::CountCharacters(text); }
+std::size_t Length(const std::string& text) { return platform::utf8::CountCharacters(text); }
 
 // One more failed poll; the caption is its own count, as the label shows it.
 void CountFailedPoll(ui::Control& counter) {

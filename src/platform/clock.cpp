@@ -1,6 +1,8 @@
 #include "platform/clock.h"
 
 #include <chrono>
+#include <cstdio>
+#include <ctime>
 #include <thread>
 
 namespace platform {
@@ -20,6 +22,29 @@ std::uint64_t SystemClock::now_us() const { return SteadyMicros() - origin_us_; 
 void SystemClock::sleep_until_us(std::uint64_t t_us) {
   const std::uint64_t now = now_us();
   if (t_us > now) std::this_thread::sleep_for(std::chrono::microseconds(t_us - now));
+}
+
+std::int64_t SystemClock::wall_ms() const {
+  using namespace std::chrono;
+  return duration_cast<milliseconds>(system_clock::now().time_since_epoch()).count();
+}
+
+std::string LocalIsoTime(std::int64_t wall_ms) {
+  // Floor division, so a time before 1970 still gets milliseconds 0..999.
+  std::int64_t seconds = wall_ms / 1000;
+  std::int64_t millis = wall_ms % 1000;
+  if (millis < 0) {
+    millis += 1000;
+    --seconds;
+  }
+  const std::time_t t = static_cast<std::time_t>(seconds);
+  std::tm local{};
+  if (localtime_r(&t, &local) == nullptr) return {};
+  char text[96];  // room for any int the fields could hold
+  std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02d:%02d:%02d.%03d", local.tm_year + 1900,
+                local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min,
+                local.tm_sec > 59 ? 59 : local.tm_sec, static_cast<int>(millis));
+  return text;
 }
 
 }  // namespace platform

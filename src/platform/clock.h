@@ -4,6 +4,7 @@
 // where sleeping advances time at once, so nothing depends on the machine's speed.
 
 #include <cstdint>
+#include <string>
 
 namespace platform {
 
@@ -16,6 +17,9 @@ class Clock {
 
   // Returns once now_us() >= t_us (at once when already past).
   virtual void sleep_until_us(std::uint64_t t_us) = 0;
+
+  // The wall clock, for records that people read: milliseconds since 1970-01-01 UTC.
+  virtual std::int64_t wall_ms() const = 0;
 
   // The operating system's millisecond tick counter: 32 bits, wraps every 2^32 ms.
   std::uint32_t tick_ms() const { return static_cast<std::uint32_t>(tick_origin_ms_ + now_us() / 1000); }
@@ -31,21 +35,31 @@ class Clock {
 // change at 2^31) as long as less than 2^32 ms lie between them.
 constexpr std::uint32_t ElapsedMs(std::uint32_t start, std::uint32_t now) { return now - start; }
 
+// A wall-clock time as local date and time in ISO 8601 with milliseconds:
+// "2026-12-08T10:03:04.123".
+std::string LocalIsoTime(std::int64_t wall_ms);
+
 // Real time from std::chrono::steady_clock.
 class SystemClock final : public Clock {
  public:
   SystemClock();
   std::uint64_t now_us() const override;
   void sleep_until_us(std::uint64_t t_us) override;
+  std::int64_t wall_ms() const override;
 
  private:
   std::uint64_t origin_us_;
 };
 
-// Time that moves only when told to; sleeping jumps straight to the wake-up time.
+// Time that moves only when told to; sleeping jumps straight to the wake-up time. Its
+// wall clock starts at `wall_origin_ms` and moves with it.
 class VirtualClock final : public Clock {
  public:
+  explicit VirtualClock(std::int64_t wall_origin_ms = 0) : wall_origin_ms_(wall_origin_ms) {}
   std::uint64_t now_us() const override { return now_us_; }
+  std::int64_t wall_ms() const override {
+    return wall_origin_ms_ + static_cast<std::int64_t>(now_us_ / 1000);
+  }
   void sleep_until_us(std::uint64_t t_us) override {
     if (t_us > now_us_) now_us_ = t_us;
   }
@@ -53,6 +67,7 @@ class VirtualClock final : public Clock {
   void advance_ms(std::uint64_t d) { now_us_ += d * 1000; }
 
  private:
+  std::int64_t wall_origin_ms_;
   std::uint64_t now_us_ = 0;
 };
 

@@ -71,6 +71,8 @@ constexpr std::array kOptionTable{
               kForDravon, SetFile<kProfileKey>},
     OptionRow{"--report", "FILE", "headless: the CSV report that mnuApplyProfile appends a row to",
               kForDravon, SetFile<kReportKey>},
+    OptionRow{"--trace", "FILE", "append every record of the ports' traffic to FILE as JSON Lines", kForBoth,
+              SetText<&ProgramOptions::trace>},
     OptionRow{"--list-ports", "",
               "print the serial devices found and what each port number maps to, then exit", kForBoth,
               SetFlag<&ProgramOptions::list_ports>},

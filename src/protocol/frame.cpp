@@ -1,6 +1,6 @@
 #include "protocol/frame.h"
 
-#include "platform/ui/utf8_text.h"
+#include "platform/text/utf8_text.h"
 #include "protocol/ansi_chars.h"
 #include "protocol/checksum.h"
 
@@ -54,10 +54,10 @@ std::string CheckReply(std::string_view received) {
 std::string ValueCut(std::string_view result) {
   // Counted in characters: a reply may hold double-byte characters anywhere, and a box
   // must never receive half of one.
-  const std::size_t head = ui::utf8::FirstCharacters(result, 3).size();
+  const std::size_t head = platform::utf8::FirstCharacters(result, 3).size();
   if (head == result.size()) return {};
   std::string value(result.substr(head));
-  ui::utf8::RemoveLastCharacter(value);
+  platform::utf8::RemoveLastCharacter(value);
   return value;
 }
 

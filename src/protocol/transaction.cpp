@@ -16,6 +16,12 @@ std::uint32_t TimeoutForSettings(std::string_view settings_text) {
 }
 
 std::string Transaction::Comm_Send(std::string_view send_addr, std::string_view send_comm) {
+  std::string result = Exchange(send_addr, send_comm);
+  port_.RecordExchange(send_addr, send_comm, result);
+  return result;
+}
+
+std::string Transaction::Exchange(std::string_view send_addr, std::string_view send_comm) {
   const std::uint32_t timeout = TimeoutForSettings(port_.settings());
   const std::string ansi_addr = platform::Utf8ToAnsi(send_addr);
   const std::string ansi_comm = platform::Utf8ToAnsi(send_comm);
@@ -55,4 +61,3 @@ bool Transaction::AwaitReply(std::uint32_t start_tick, std::uint32_t timeout_ms,
 }
 
 }  // namespace protocol
-

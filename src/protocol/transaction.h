@@ -27,10 +27,12 @@ class Transaction {
   Transaction(platform::SerialPort& port, platform::Clock& clock) : port_(port), clock_(clock) {}
 
   // `send_addr` and `send_comm` are UTF-8; they travel in the ANSI code page. The
-  // result is UTF-8 and always ends with a CR.
+  // result is UTF-8 and always ends with a CR. A port that records its traffic gets a
+  // summary of the exchange.
   std::string Comm_Send(std::string_view send_addr, std::string_view send_comm);
 
  private:
+  std::string Exchange(std::string_view send_addr, std::string_view send_comm);
   // Everything that came back until a CR arrived or the time-out passed; false when
   // the port failed on the way.
   bool AwaitReply(std::uint32_t start_tick, std::uint32_t timeout_ms, std::string& received);

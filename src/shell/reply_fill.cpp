@@ -1,7 +1,7 @@
 #include "shell/reply_fill.h"
 
 #include "platform/text/numeric_value.h"
-#include "platform/ui/utf8_text.h"
+#include "platform/text/utf8_text.h"
 #include "protocol/frame.h"
 
 namespace shell {
@@ -9,7 +9,7 @@ namespace shell {
 namespace {
 
 // The callers' length test, in characters as the value cut counts them.
-bool LongerThanFour(std::string_view result) { return ui::utf8::CountCharacters(result) > 4; }
+bool LongerThanFour(std::string_view result) { return platform::utf8::CountCharacters(result) > 4; }
 
 }  // namespace
 

@@ -2,6 +2,7 @@
 // to send the same frame again.
 
 #include "platform/text/ansi_codepage.h"
+#include "platform/text/utf8_text.h"
 #include "platform/ui/text_pattern.h"
 #include "terminal/reply_wait.h"
 #include "terminal/terminal_messages.h"
@@ -16,6 +17,7 @@ std::string TerminalWindow::ReceiveReply(std::string send_string, std::int32_t t
   window_.At("Txt_sendall").set_text(platform::AnsiToUtf8(framed));
   for (;;) {
     const ReplyVerdict verdict = SendAndCheck(framed, timeout_ms, kind);
+    RecordExchange(send_string, verdict);
     if (verdict.accepted) return platform::AnsiToUtf8(verdict.value);
     // An address probe ("AD"): no answer just means nobody is at that address.
     if (IsAddressRequest(framed)) return "";
@@ -38,6 +40,18 @@ ReplyVerdict TerminalWindow::SendAndCheck(const std::string& framed, std::int32_
   if (AwaitReply(MSComm1, clock_, start_tick, timeout_ms, received, repaint)) return ReplyVerdict::Refuse("");
   window_.At("Txt_receiveall").set_text(platform::AnsiToUtf8(received));
   return CheckReply(received, kind);
+}
+
+void TerminalWindow::RecordExchange(std::string_view send_string, const ReplyVerdict& verdict) {
+  // A refusal no check names still failed: it gets the lead text of the box the user sees.
+  const std::string_view outcome = verdict.accepted         ? std::string_view()
+                                   : verdict.reason.empty() ? kLinkInterruptedText
+                                                            : std::string_view(verdict.reason);
+  // The typed text is the start character, two address characters and the command.
+  const std::string_view after_start =
+      send_string.substr(platform::utf8::FirstCharacters(send_string, 1).size());
+  const std::string_view address = platform::utf8::FirstCharacters(after_start, 2);
+  MSComm1.RecordExchange(address, after_start.substr(address.size()), outcome, true);
 }
 
 bool TerminalWindow::UserWantsRetry(const std::string& framed, const std::string& reason) {

@@ -60,6 +60,8 @@ class TerminalWindow {
   // One pass from sending the frame to checking the reply; a failure of the serial
   // layer is refused with an empty reason.
   ReplyVerdict SendAndCheck(const std::string& framed, std::int32_t timeout_ms, ChecksumKind kind);
+  // The summary of one pass for whoever records the port's traffic.
+  void RecordExchange(std::string_view send_string, const ReplyVerdict& verdict);
   bool UserWantsRetry(const std::string& framed, const std::string& reason);
   void ReportPortFailure(const platform::PortError& failure);
   void ShowError(std::string_view text, std::string title);

@@ -11,6 +11,7 @@
 namespace {
 
 using testing_support::ControlField;
+using testing_support::JsonStringField;
 using testing_support::LineForControl;
 using testing_support::RunProgram;
 using testing_support::SimbusProcess;
@@ -64,10 +65,66 @@ TEST(DravonHeadless, SearchesReadsAndMovesATransmitterThroughARealTty) {
   EXPECT_NE(ini.find("CommPort=1"), std::string::npos) << ini;
 }
 
+// The trace file's lines; the run's own copy is removed.
+std::vector<std::string> TraceLines(const std::string& path) {
+  std::vector<std::string> lines;
+  std::ifstream in(path);
+  for (std::string line; std::getline(in, line);) lines.push_back(line);
+  std::filesystem::remove(path);
+  return lines;
+}
+
+TEST(DravonHeadless, TraceFileHoldsEveryProbeFrameAndReplyOfASearch) {
+  TempConfig config;
+  const std::string trace = config.dir() + "/t.jsonl";
+  // The search is stopped after a few addresses; transmitter 01 answers the first probe.
+  const auto run = RunProgram(DRAVON_BINARY, {"--headless", "--simulate", "--trace", trace},
+                              "choose cmbCommPort 0\nafter 1000 click cmdSEARCH\nclick cmdSEARCH\nclose\n",
+                              std::chrono::seconds(60), {config.Env()});
+  ASSERT_EQ(run.exit_status, 0) << run.stderr_text;
+  const std::vector<std::string> lines = TraceLines(trace);
+  ASSERT_FALSE(lines.empty());
+
+  std::string tx, rx;  // of the exchange under way
+  long long last_t = -1;
+  int probes = 0;
+  bool found_01 = false;
+  for (const std::string& line : lines) {
+    SCOPED_TRACE(line);
+    ASSERT_EQ(line.rfind("{\"t\": ", 0), 0u);
+    ASSERT_EQ(line.back(), '}');
+    const long long t = std::stoll(line.substr(6));
+    EXPECT_GE(t, last_t);
+    last_t = t;
+    EXPECT_EQ(JsonStringField(line, "time").size(), 23u) << "2026-12-08T10:03:04.123";
+    const std::string dir = JsonStringField(line, "dir");
+    if (dir == "tx") tx = JsonStringField(line, "text"), rx.clear();
+    if (dir == "rx") rx += JsonStringField(line, "text");
+    if (line.find("\"exchange\"") == std::string::npos) continue;
+    EXPECT_EQ(JsonStringField(line, "sent"), tx) << "the frame was written just before";
+    EXPECT_EQ(JsonStringField(line, "received"), rx) << "every reply byte came in an rx line";
+    if (JsonStringField(line, "command") != "AD") continue;
+    ++probes;
+    EXPECT_EQ(tx.substr(0, 5), "$" + JsonStringField(line, "address") + "AD");
+    if (JsonStringField(line, "address") == "01")
+      found_01 = JsonStringField(line, "result").rfind("*01", 0) == 0;
+  }
+  EXPECT_GE(probes, 3);
+  EXPECT_TRUE(found_01) << "the reply of transmitter 01";
+  EXPECT_NE(lines.back().find("\"event\": \"close\""), std::string::npos) << "the port closes at the end";
+}
+
 TEST(DravonHeadless, UnusableOptionsExitWithStatus2) {
-  const auto run = RunProgram(DRAVON_BINARY, {"--headless", "--port", "x"}, "", std::chrono::seconds(20));
-  EXPECT_EQ(run.exit_status, 2);
-  EXPECT_NE(run.stderr_text.find("--port"), std::string::npos);
+  const std::pair<std::vector<std::string>, std::string> cases[] = {
+      {{"--headless", "--port", "x"}, "--port"},
+      {{"--headless", "--trace"}, "--trace"},
+      {{"--headless", "--trace", "/nonexistent/dir/t.jsonl"}, "/nonexistent/dir/t.jsonl"},
+  };
+  for (const auto& [args, named] : cases) {
+    const auto run = RunProgram(DRAVON_BINARY, args, "", std::chrono::seconds(20));
+    EXPECT_EQ(run.exit_status, 2) << named;
+    EXPECT_NE(run.stderr_text.find(named), std::string::npos) << run.stderr_text;
+  }
 }
 
 TEST(DravonHeadless, AMissingPortIsReportedInTheChoiceMessageBox) {

@@ -157,4 +157,39 @@ TEST(PemliqProgram, DataBitsOrStopBitsTheTtyCannotDoSendNothing) {
   close(master);
 }
 
+TEST(PemliqProgram, TraceFileHoldsTheTestModeExchangeLineByLine) {
+  const std::filesystem::path trace =
+      std::filesystem::temp_directory_path() / ("pemliq_trace_" + std::to_string(getpid()) + ".jsonl");
+  std::filesystem::remove(trace);
+  const Output run = RunPemliq("--headless --simulate --trace " + Quoted(trace.string()),
+                               "paste Txt_send $01VR\nclick Cmd_send\nshow Txt_receive\n");
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.lines, std::vector<std::string>{TextState("Txt_receive", "2.00")});
+  std::vector<std::string> lines;
+  std::ifstream in(trace);
+  for (std::string line; std::getline(in, line);) lines.push_back(line.substr(line.find("\"port\"")));
+  std::filesystem::remove(trace);
+
+  // The reply comes in as many reads as the timing gives; its bytes in order are fixed.
+  std::vector<std::string> fixed;
+  std::string rx;
+  for (const std::string& line : lines) {
+    if (line.find(R"("dir": "rx")") != std::string::npos) {
+      const std::size_t text = line.find(R"("text": ")") + 9;
+      rx += line.substr(text, line.find(R"(", "hex")") - text);
+      continue;
+    }
+    fixed.push_back(line.substr(0, line.find(", \"ms\"")));
+  }
+  EXPECT_THAT(fixed, ::testing::ElementsAre(
+                         R"("port": 1, "device": "sim", "event": "open", "settings": "9600,n,8,1"})",
+                         R"("port": 1, "device": "sim", "event": "discard_out", "settings": "9600,n,8,1"})",
+                         R"("port": 1, "device": "sim", "event": "discard_in", "settings": "9600,n,8,1"})",
+                         R"("port": 1, "dir": "tx", "text": "$01VR05\r", "hex": "24 30 31 56 52 30 35 0D"})",
+                         R"("port": 1, "exchange": {"address": "01", "command": "VR", "sent": "$01VR05\r", )"
+                         R"("received": "*012.001D\r", "verdict": "")",
+                         R"("port": 1, "device": "sim", "event": "close", "settings": "9600,n,8,1"})"));
+  EXPECT_EQ(rx, R"(*012.001D\r)") << "the reply's bytes, in the order they came";
+}
+
 }  // namespace

@@ -3,6 +3,8 @@
 
 #include <gmock/gmock.h>
 
+#include "platform/serial/traffic_log.h"
+#include "platform/serial/traffic_recorder.h"
 #include "terminal/reply_wait.h"
 #include "tests/terminal/terminal_fixture.h"
 
@@ -118,6 +120,35 @@ TEST_F(TerminalTest, TheWindowIsRepaintedWhileTheReplyIsAwaitedShowingTheFrameSe
     EXPECT_EQ(repaints[i].first, i * terminal::kRepaintEveryMs);
     EXPECT_EQ(repaints[i].second, "$01RP033\r");
   }
+}
+
+TEST_F(TerminalTest, EachPassOfAnExchangeIsSummedUpWithTheChecksVerdict) {
+  platform::TrafficRecorder recorder{clock, {}};
+  platform::TrafficLog log;
+  recorder.AddSink(log);
+  port.set_recorder(&recorder);
+  std::vector<platform::ExchangeSummary> summaries;
+  const auto take = [&] {
+    for (std::uint64_t n = log.first_number(); n < log.next_number(); ++n)
+      if (log.At(n).kind == platform::TrafficKind::kExchange) summaries.push_back(log.At(n).exchange);
+    log.Clear();
+  };
+  Send("$01VR");
+  take();
+  T01().faults() = {.noise_before = "#"};
+  services.answers = {ui::MessageBoxAnswer::kRetry, ui::MessageBoxAnswer::kCancel};
+  Send("$01VR");
+  take();
+  ASSERT_EQ(summaries.size(), 3u) << "one pass, then a failed pass and its retry";
+  EXPECT_EQ(summaries[0].address, "01");
+  EXPECT_EQ(summaries[0].command, "VR");
+  EXPECT_EQ(summaries[0].sent, "$01VR05\r");
+  EXPECT_EQ(summaries[0].received, "*012.001D\r");
+  EXPECT_EQ(summaries[0].outcome, "") << "passed";
+  EXPECT_TRUE(summaries[0].outcome_is_verdict);
+  EXPECT_EQ(summaries[1].outcome, "没有起始符!");
+  EXPECT_EQ(summaries[2].received, "#*012.001D\r");
+  port.set_recorder(nullptr);
 }
 
 TEST_F(TerminalTest, AddressProbesFailSilently) {

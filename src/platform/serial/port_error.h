@@ -9,15 +9,15 @@
 namespace platform {
 
 enum PortErrorNumber : int {
-  kErrInvalidSettings = 380,      // a line settings text that cannot be parsed
-  kErrInvalidPortNumber = 8002,   // port number below 1
-  kErrPortAlreadyOpen = 8005,     // open, or change of port number, while open
-  kErrDeviceUnavailable = 8010,   // the device does not exist or cannot be opened
-  kErrDeviceBusy = 8019,          // another program holds the device
-  kErrSetStateFailed = 8015,      // the device refused the line settings
-  kErrPortNotOpen = 8018,         // an I/O operation on a closed port
-  kErrReadFailed = 8020,          // the device failed while reading (e.g. unplugged)
-  kErrWriteFailed = 8021,         // the device failed while writing
+  kErrInvalidSettings = 380,     // a line settings text that cannot be parsed
+  kErrInvalidPortNumber = 8002,  // port number below 1
+  kErrPortAlreadyOpen = 8005,    // open, or change of port number, while open
+  kErrDeviceUnavailable = 8010,  // the device does not exist or cannot be opened
+  kErrDeviceBusy = 8019,         // another program holds the device
+  kErrSetStateFailed = 8015,     // the device refused the line settings
+  kErrPortNotOpen = 8018,        // an I/O operation on a closed port
+  kErrReadFailed = 8020,         // the device failed while reading (e.g. unplugged)
+  kErrWriteFailed = 8021,        // the device failed while writing
 };
 
 struct PortError {

@@ -3,6 +3,8 @@
 #include <cerrno>
 
 #include "platform/serial/port_failure_text.h"
+#include "platform/serial/traced_device.h"
+#include "platform/serial/traffic_recorder.h"
 
 namespace platform {
 
@@ -10,14 +12,37 @@ SerialPort::SerialPort(DeviceFactory factory, std::string source)
     : factory_(std::move(factory)), source_(std::move(source)) {}
 
 PortError SerialPort::Failure(int number, std::string description) const {
+  if (recorder_) recorder_->Event(port_number_, PortEvent::kError, settings(), description);
   return PortError{number, std::move(description), source_};
 }
 
 PortResult SerialPort::NotOpen() const { return Failure(kErrPortNotOpen, "端口未打开"); }
 
 PortResult SerialPort::Tag(PortResult result) const {
-  if (result && result->source.empty()) result->source = source_;
+  if (!result) return result;
+  if (result->source.empty()) result->source = source_;
+  if (recorder_) recorder_->Event(port_number_, PortEvent::kError, settings(), result->description);
   return result;
+}
+
+void SerialPort::RecordEvent(PortEvent event) const {
+  if (recorder_) recorder_->Event(port_number_, event, settings());
+}
+
+void SerialPort::set_recorder(TrafficRecorder* recorder) {
+  recorder_ = recorder;
+  if (device_) TraceDevice();
+}
+
+void SerialPort::TraceDevice() {
+  if (!recorder_ || device_traced_) return;
+  device_ = std::make_unique<TracedDevice>(std::move(device_), *this);
+  device_traced_ = true;
+}
+
+void SerialPort::RecordExchangeNow(std::string_view address, std::string_view command,
+                                   std::string_view outcome, bool outcome_is_verdict) {
+  recorder_->Exchange(port_number_, address, command, outcome, outcome_is_verdict);
 }
 
 PortResult SerialPort::set_comm_port(int port_number) {
@@ -29,7 +54,9 @@ PortResult SerialPort::set_comm_port(int port_number) {
 
 PortResult SerialPort::set_port_open(bool open) {
   if (!open) {
+    if (device_) RecordEvent(PortEvent::kClose);
     device_.reset();
+    device_traced_ = false;
     return std::nullopt;
   }
   if (port_open()) return Failure(kErrPortAlreadyOpen, "端口已经打开");
@@ -43,6 +70,8 @@ PortResult SerialPort::set_port_open(bool open) {
   // A pseudo-terminal refuses modem-line handshakes; the port still works without them.
   device->SetHandshake(handshake_);
   device_ = std::move(device);
+  TraceDevice();
+  RecordEvent(PortEvent::kOpen);
   return std::nullopt;
 }
 
@@ -52,7 +81,9 @@ PortResult SerialPort::set_settings(std::string_view text) {
   if (device_) {
     if (PortResult r = device_->Configure(*parsed)) return Tag(r);
   }
+  const bool changed = !(settings_ == *parsed);
   settings_ = *parsed;
+  if (changed) RecordEvent(PortEvent::kSettings);
   return std::nullopt;
 }
 
@@ -65,7 +96,9 @@ PortResult SerialPort::set_handshaking(int mode) {
 
 PortResult SerialPort::DiscardInput() { return device_ ? Tag(device_->DiscardInput()) : NotOpen(); }
 PortResult SerialPort::DiscardOutput() { return device_ ? Tag(device_->DiscardOutput()) : NotOpen(); }
-PortResult SerialPort::Write(std::string_view bytes) { return device_ ? Tag(device_->Write(bytes)) : NotOpen(); }
+PortResult SerialPort::Write(std::string_view bytes) {
+  return device_ ? Tag(device_->Write(bytes)) : NotOpen();
+}
 PortResult SerialPort::Read(std::string& out) { return device_ ? Tag(device_->Read(out)) : NotOpen(); }
 PortResult SerialPort::WaitForInput(std::uint32_t max_wait_ms) {
   return device_ ? Tag(device_->WaitForInput(max_wait_ms)) : NotOpen();

@@ -13,8 +13,11 @@
 #include "platform/serial/line_settings.h"
 #include "platform/serial/port_error.h"
 #include "platform/serial/serial_device.h"
+#include "platform/serial/traffic_record.h"
 
 namespace platform {
+
+class TrafficRecorder;
 
 // Opens the device behind a port number; on failure returns null and fills `error`.
 using DeviceFactory = std::function<std::unique_ptr<SerialDevice>(int port_number, PortError& error)>;
@@ -23,6 +26,9 @@ class SerialPort {
  public:
   // `source` names this port in its failures (the control's name in the window).
   SerialPort(DeviceFactory factory, std::string source);
+  // A traced device refers back to its port, so a port stays where it was made.
+  SerialPort(const SerialPort&) = delete;
+  SerialPort& operator=(const SerialPort&) = delete;
 
   int comm_port() const { return port_number_; }
   PortResult set_comm_port(int port_number);
@@ -43,7 +49,26 @@ class SerialPort {
   PortResult Read(std::string& out);
   PortResult WaitForInput(std::uint32_t max_wait_ms);
 
+  // Records this port's traffic from now on: open, close, settings, discards, every
+  // failure it reports and every byte. Null records nothing. The recorder must outlive
+  // the port's use of it.
+  void set_recorder(TrafficRecorder* recorder);
+  TrafficRecorder* recorder() const { return recorder_; }
+
+  // One exchange on this port, summed up by the program that made it: Dravon's result
+  // text, or Pemliq's check verdict (`outcome_is_verdict`). Free when nobody records.
+  void RecordExchange(std::string_view address, std::string_view command, std::string_view outcome,
+                      bool outcome_is_verdict = false) {
+    if (recorder_) RecordExchangeNow(address, command, outcome, outcome_is_verdict);
+  }
+
  private:
+  void RecordExchangeNow(std::string_view address, std::string_view command, std::string_view outcome,
+                         bool outcome_is_verdict);
+  void RecordEvent(PortEvent event) const;
+  // Wraps the open device so that its bytes are recorded (once).
+  void TraceDevice();
+
   PortError Failure(int number, std::string description) const;
   PortResult NotOpen() const;
   // Fills in the source of a device failure; a device that failed is left open so the
@@ -56,6 +81,8 @@ class SerialPort {
   LineSettings settings_;
   Handshake handshake_ = Handshake::kNone;
   std::unique_ptr<SerialDevice> device_;
+  TrafficRecorder* recorder_ = nullptr;
+  bool device_traced_ = false;
 };
 
 }  // namespace platform

@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "platform/ui/utf8_text.h"
+#include "platform/text/utf8_text.h"
 #include "platform/ui/window.h"
 
 namespace ui {
@@ -12,7 +12,7 @@ namespace {
 // Enough for any edit a user remembers, and a bound on what a long session keeps.
 constexpr std::size_t kUndoDepth = 100;
 
-int EndOf(const std::string& text) { return static_cast<int>(utf8::CountCharacters(text)); }
+int EndOf(const std::string& text) { return static_cast<int>(platform::utf8::CountCharacters(text)); }
 
 }  // namespace
 

@@ -2,14 +2,14 @@
 
 #include <algorithm>
 
-#include "platform/ui/utf8_text.h"
+#include "platform/text/utf8_text.h"
 
 namespace ui {
 
 namespace {
 
 std::size_t ByteOffset(std::string_view text, int characters) {
-  return utf8::FirstCharacters(text, static_cast<std::size_t>(std::max(characters, 0))).size();
+  return platform::utf8::FirstCharacters(text, static_cast<std::size_t>(std::max(characters, 0))).size();
 }
 
 // The text with characters [from, to) replaced by `inserted`.
@@ -17,7 +17,7 @@ EditedText Splice(std::string_view text, int from, int to, std::string_view inse
   const std::size_t head = ByteOffset(text, from), tail = ByteOffset(text, to);
   EditedText edited{std::string(text.substr(0, head)), 0};
   edited.text.append(inserted);
-  edited.caret = static_cast<int>(utf8::CountCharacters(edited.text));
+  edited.caret = static_cast<int>(platform::utf8::CountCharacters(edited.text));
   edited.text.append(text.substr(tail));
   return edited;
 }
@@ -25,7 +25,7 @@ EditedText Splice(std::string_view text, int from, int to, std::string_view inse
 }  // namespace
 
 TextSelection ClampSelection(std::string_view text, TextSelection at) {
-  const int length = static_cast<int>(utf8::CountCharacters(text));
+  const int length = static_cast<int>(platform::utf8::CountCharacters(text));
   return {std::clamp(at.anchor, 0, length), std::clamp(at.caret, 0, length)};
 }
 

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <climits>
 
+#include "platform/text/utf8_text.h"
 #include "platform/ui/control.h"
-#include "platform/ui/utf8_text.h"
 #include "platform/ui/window.h"
 
 namespace ui {
@@ -146,16 +146,16 @@ void UserActions::PressKey(Control& control, int key_code, std::string_view type
     control.EditText(EraseBackward(text, at));
     return;
   }
-  if (key < ' ' || key == kDelete || !utf8::IsCodePoint(key)) return;
+  if (key < ' ' || key == kDelete || !platform::utf8::IsCodePoint(key)) return;
   if (control.kind() == ControlKind::kTextBox && control.max_length() > 0 &&
-      utf8::CountCharacters(text) - static_cast<std::size_t>(ClampSelection(text, at).length()) >=
+      platform::utf8::CountCharacters(text) - static_cast<std::size_t>(ClampSelection(text, at).length()) >=
           static_cast<std::size_t>(control.max_length())) {
     return;
   }
   // A key the handler left alone goes in exactly as it came, even a stray byte.
   const std::string typed = key == key_code && !typed_bytes.empty()
                                 ? std::string(typed_bytes)
-                                : utf8::Encode(static_cast<char32_t>(key));
+                                : platform::utf8::Encode(static_cast<char32_t>(key));
   control.EditText(ReplaceSelection(text, at, typed));
 }
 
@@ -171,7 +171,7 @@ ActionResult UserActions::TypeText(const ControlId& id, std::string_view text, W
   ActionResult result;
   Control* control = ReachForTyping(id, result);
   if (control == nullptr) return result;
-  for (const utf8::Character& character : utf8::SplitCharacters(text)) {
+  for (const platform::utf8::Character& character : platform::utf8::SplitCharacters(text)) {
     result = CheckTypable(*control);
     if (result.status != ActionStatus::kDone) return result;  // put out of reach while typing
     PressKey(*control, static_cast<int>(character.code), character.bytes, where);
@@ -191,7 +191,7 @@ ActionResult UserActions::PressKeyCode(const ControlId& id, int key_code, Where 
   ActionResult result;
   Control* control = Reach(id, result);
   if (control == nullptr) return result;
-  if (!utf8::IsCodePoint(key_code))
+  if (!platform::utf8::IsCodePoint(key_code))
     return ActionResult::Error("no key has the code " + std::to_string(key_code));
   if (!KindTakesFocus(control->kind())) {
     return ActionResult::Error(control->display_name() + " cannot take the focus, so it gets no keys");
@@ -238,9 +238,9 @@ ActionResult UserActions::Insert(const ControlId& id, std::string_view text) {
   return EditBox(id, [text](Control& box) {
     std::string_view fitting = text;
     if (box.kind() == ControlKind::kTextBox && box.max_length() > 0) {
-      const std::size_t kept = utf8::CountCharacters(box.text()) - box.selection().length();
+      const std::size_t kept = platform::utf8::CountCharacters(box.text()) - box.selection().length();
       const std::size_t room = box.max_length() > static_cast<int>(kept) ? box.max_length() - kept : 0;
-      fitting = utf8::FirstCharacters(text, room);
+      fitting = platform::utf8::FirstCharacters(text, room);
     }
     box.EditText(ReplaceSelection(box.text(), box.selection(), fitting));
   });
@@ -267,9 +267,9 @@ ActionResult UserActions::Paste(const ControlId& id, std::string_view text) {
   Control* control = ReachForTyping(id, result);
   if (control == nullptr) return result;
   if (control->kind() == ControlKind::kTextBox && control->max_length() > 0) {
-    text = utf8::FirstCharacters(text, static_cast<std::size_t>(control->max_length()));
+    text = platform::utf8::FirstCharacters(text, static_cast<std::size_t>(control->max_length()));
   }
-  const int end = static_cast<int>(utf8::CountCharacters(text));
+  const int end = static_cast<int>(platform::utf8::CountCharacters(text));
   control->EditText({std::string(text), end});
   return ActionResult::Done();
 }

@@ -22,6 +22,7 @@ class RecordingClock final : public platform::Clock {
     sleeps_ms.push_back(t_us / 1000);
     if (t_us > now_us_) now_us_ = t_us;
   }
+  std::int64_t wall_ms() const override { return static_cast<std::int64_t>(now_us_ / 1000); }
   void advance_ms(std::uint64_t ms) { now_us_ += ms * 1000; }
   std::uint64_t now_ms() const { return now_us_ / 1000; }
 

@@ -8,8 +8,8 @@
 
 namespace ui::headless {
 
-JsonObject ControlState(const Control& control) {
-  JsonObject state;
+platform::JsonObject ControlState(const Control& control) {
+  platform::JsonObject state;
   state.AddText("control", control.display_name())
       .AddText("kind", KindName(control.kind()))
       .AddBool("visible", control.visible())
@@ -52,8 +52,8 @@ JsonObject ControlState(const Control& control) {
   return state;
 }
 
-JsonObject WindowState(const Window& window) {
-  JsonObject state;
+platform::JsonObject WindowState(const Window& window) {
+  platform::JsonObject state;
   state.AddText("control", window.name())
       .AddText("kind", "window")
       .AddBool("visible", !window.closed())

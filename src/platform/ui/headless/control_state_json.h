@@ -3,7 +3,7 @@
 // "visible" and "enabled" are the control's own properties, as the program set them;
 // whether a frame around it hides or disables it shows in the frame's own line.
 
-#include "platform/ui/headless/json_writer.h"
+#include "platform/text/json_writer.h"
 
 namespace ui {
 class Control;
@@ -12,7 +12,7 @@ class Window;
 
 namespace ui::headless {
 
-JsonObject ControlState(const Control& control);
-JsonObject WindowState(const Window& window);
+platform::JsonObject ControlState(const Control& control);
+platform::JsonObject WindowState(const Window& window);
 
 }  // namespace ui::headless

@@ -3,8 +3,8 @@
 #include <exception>
 #include <functional>
 
+#include "platform/text/json_writer.h"
 #include "platform/ui/headless/control_state_json.h"
-#include "platform/ui/headless/json_writer.h"
 
 namespace ui::headless {
 
@@ -61,7 +61,9 @@ void HeadlessDriver::CloseWindow() {
   if (!window_.closed()) actions_.Close();  // a refusal is printed as it happens
 }
 
-void HeadlessDriver::OnCloseRefused() { WriteLine(out_, JsonObject().AddText("close", "refused")); }
+void HeadlessDriver::OnCloseRefused() {
+  WriteJsonLine(out_, platform::JsonObject().AddText("close", "refused"));
+}
 
 void HeadlessDriver::Execute(const Command& command, int line, std::uint64_t read_at_us) {
   Guarded(line, [&] {
@@ -123,9 +125,9 @@ void HeadlessDriver::RunAction(const Command& command, int line) {
 
 void HeadlessDriver::Show(const ControlId& id, int line) {
   if (const Control* control = window_.Find(id)) {
-    WriteLine(out_, ControlState(*control));
+    WriteJsonLine(out_, ControlState(*control));
   } else if (id.index < 0 && id.name == window_.name()) {
-    WriteLine(out_, WindowState(window_));
+    WriteJsonLine(out_, WindowState(window_));
   } else {
     std::string why = "unknown control: " + id.ToString();
     if (id.index < 0 && window_.IsArrayName(id.name))
@@ -135,8 +137,8 @@ void HeadlessDriver::Show(const ControlId& id, int line) {
 }
 
 void HeadlessDriver::Dump() {
-  WriteLine(out_, WindowState(window_));
-  for (const Control& control : window_.controls()) WriteLine(out_, ControlState(control));
+  WriteJsonLine(out_, WindowState(window_));
+  for (const Control& control : window_.controls()) WriteJsonLine(out_, ControlState(control));
 }
 
 void HeadlessDriver::Report(const ActionResult& result, int line) {
@@ -145,7 +147,7 @@ void HeadlessDriver::Report(const ActionResult& result, int line) {
 }
 
 void HeadlessDriver::PrintError(const std::string& text, int line) {
-  WriteLine(out_, JsonObject().AddText("error", text).AddNumber("line", line));
+  WriteJsonLine(out_, platform::JsonObject().AddText("error", text).AddNumber("line", line));
 }
 
 }  // namespace ui::headless

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "platform/ui/headless/json_writer.h"
+#include "platform/text/json_writer.h"
 
 namespace ui::headless {
 
@@ -33,19 +33,19 @@ MessageBoxAnswer HeadlessServices::ShowMessageBox(const MessageBoxRequest& reque
     if (BoxOffers(request.buttons, queued.answer)) {
       answer = queued.answer;
     } else {
-      WriteLine(out_, JsonObject()
-                          .AddText("error", "the answer " + std::string(AnswerName(queued.answer)) +
-                                                " is not a button of this message box; it got " +
-                                                std::string(AnswerName(answer)))
-                          .AddNumber("line", queued.line));
+      WriteJsonLine(out_, platform::JsonObject()
+                              .AddText("error", "the answer " + std::string(AnswerName(queued.answer)) +
+                                                    " is not a button of this message box; it got " +
+                                                    std::string(AnswerName(answer)))
+                              .AddNumber("line", queued.line));
     }
   }
-  JsonObject box;
+  platform::JsonObject box;
   box.AddText("title", request.title)
       .AddText("text", request.text)
       .AddText("buttons", ButtonsName(request.buttons))
       .AddText("icon", IconName(request.icon));
-  WriteLine(out_, JsonObject().AddObject("msgbox", box).AddText("answer", AnswerName(answer)));
+  WriteJsonLine(out_, platform::JsonObject().AddObject("msgbox", box).AddText("answer", AnswerName(answer)));
   return answer;
 }
 

@@ -1,8 +1,11 @@
-#include "platform/ui/headless/json_writer.h"
+#include "platform/text/json_writer.h"
 
-#include "platform/ui/utf8_text.h"
+#include <cmath>
+#include <cstdio>
 
-namespace ui::headless {
+#include "platform/text/utf8_text.h"
+
+namespace platform {
 
 namespace {
 
@@ -17,7 +20,7 @@ void AppendHexEscape(std::string& out, unsigned value) {
 
 void AppendJsonString(std::string& out, std::string_view text) {
   out += '"';
-  for (const utf8::Character& character : utf8::SplitCharacters(text)) {
+  for (const platform::utf8::Character& character : platform::utf8::SplitCharacters(text)) {
     if (character.bytes.size() > 1) {
       out += character.bytes;  // a well-formed multi-byte character
       continue;
@@ -81,6 +84,14 @@ JsonObject& JsonObject::AddNumber(std::string_view key, long long number) {
   return *this;
 }
 
+JsonObject& JsonObject::AddDecimal(std::string_view key, double number, int decimals) {
+  AddKey(key);
+  char text[64];
+  std::snprintf(text, sizeof text, "%.*f", decimals, std::isfinite(number) ? number : 0.0);
+  members_ += text;
+  return *this;
+}
+
 JsonObject& JsonObject::AddBool(std::string_view key, bool value) {
   AddKey(key);
   members_ += value ? "true" : "false";
@@ -104,8 +115,8 @@ JsonObject& JsonObject::AddObject(std::string_view key, const JsonObject& object
   return *this;
 }
 
-void WriteLine(std::ostream& out, const JsonObject& object) {
+void WriteJsonLine(std::ostream& out, const JsonObject& object) {
   out << object.ToString() << '\n' << std::flush;
 }
 
-}  // namespace ui::headless
+}  // namespace platform

@@ -1,6 +1,6 @@
 #pragma once
-// The small JSON the headless mode prints: one object a line, written with ": " and
-// ", " between the parts, texts in UTF-8 as the program holds them.
+// The small JSON the programs write (the headless mode's answers, the trace file): one
+// object a line, written with ": " and ", " between the parts, texts in UTF-8.
 
 #include <optional>
 #include <ostream>
@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-namespace ui::headless {
+namespace platform {
 
 // Appends `text` as a JSON string, quotes included. Quotes and backslashes are escaped,
 // control characters too (\r, \n, \t, \b, \f by name, the rest as \u00XX); well-formed
@@ -22,6 +22,9 @@ class JsonObject {
   // The text, or null when there is none.
   JsonObject& AddTextOrNull(std::string_view key, const std::optional<std::string>& text);
   JsonObject& AddNumber(std::string_view key, long long number);
+  // With `decimals` digits after the point ("17.2"); a value that is no finite number
+  // is written as 0.
+  JsonObject& AddDecimal(std::string_view key, double number, int decimals);
   JsonObject& AddBool(std::string_view key, bool value);
   JsonObject& AddTexts(std::string_view key, const std::vector<std::string>& texts);
   JsonObject& AddObject(std::string_view key, const JsonObject& object);
@@ -36,6 +39,6 @@ class JsonObject {
 
 // Writes the object as one line and flushes, so a script driving the program through a
 // pipe sees each answer at once.
-void WriteLine(std::ostream& out, const JsonObject& object);
+void WriteJsonLine(std::ostream& out, const JsonObject& object);
 
-}  // namespace ui::headless
+}  // namespace platform

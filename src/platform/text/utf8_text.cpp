@@ -1,6 +1,6 @@
-#include "platform/ui/utf8_text.h"
+#include "platform/text/utf8_text.h"
 
-namespace ui::utf8 {
+namespace platform::utf8 {
 
 namespace {
 
@@ -88,4 +88,4 @@ std::string Encode(char32_t code) {
   return out;
 }
 
-}  // namespace ui::utf8
+}  // namespace platform::utf8

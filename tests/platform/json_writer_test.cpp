@@ -1,15 +1,15 @@
-#include "platform/ui/headless/json_writer.h"
+#include "platform/text/json_writer.h"
 
 #include <gtest/gtest.h>
 
-namespace ui_test {
+namespace platform_test {
 namespace {
 
-using ui::headless::JsonObject;
+using platform::JsonObject;
 
 std::string Quoted(std::string_view text) {
   std::string out;
-  ui::headless::AppendJsonString(out, text);
+  platform::AppendJsonString(out, text);
   return out;
 }
 
@@ -38,4 +38,4 @@ TEST(JsonObject, WritesMembersInOrderWithTheDocumentedSeparators) {
 }
 
 }  // namespace
-}  // namespace ui_test
+}  // namespace platform_test

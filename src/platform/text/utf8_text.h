@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-namespace ui::utf8 {
+namespace platform::utf8 {
 
 struct Character {
   std::string_view bytes;
@@ -25,4 +25,4 @@ bool IsCodePoint(long long code);  // 0..0x10FFFF without the surrogates
 // Empty for a value that is not a code point.
 std::string Encode(char32_t code);
 
-}  // namespace ui::utf8
+}  // namespace platform::utf8
