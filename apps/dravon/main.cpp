@@ -4,10 +4,13 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <iostream>
+#include <memory>
 
 #include "apps/common/port_wiring.h"
 #include "dravon_core/dravon_handlers.h"
 #include "gui/qt_window.h"
+#include "measure/reading_feed.h"
+#include "measure/reading_log.h"
 #include "platform/clock.h"
 #include "platform/program_options.h"
 #include "platform/settings/settings_store.h"
@@ -18,8 +21,8 @@ int main(int argc, char** argv) {
   const platform::ProgramOptions options = platform::ParseProgramOptions(argc, argv);
   if (!options.error.empty()) {
     std::cerr << "dravon: " << options.error << "\n"
-              << "usage: dravon [--headless] [--simulate] [--port N=DEVICE]... [--snapshot FILE.png] [--open "
-                 "TOOL]\n";
+              << "usage: dravon [--headless] [--simulate] [--port N=DEVICE]... [--log FILE.csv] [--snapshot "
+                 "FILE.png] [--open TOOL]\n";
     return 2;
   }
 
@@ -28,11 +31,28 @@ int main(int argc, char** argv) {
   app::PortWiring wiring(options, store, std::string(shell::kAppTitle), clock);
   platform::SerialPort port(wiring.Factory(), "MSCommBsq");
 
+  // Every poll's reading goes to the CSV log (--log).
+  measure::ReadingFeed readings(clock, measure::SystemWallMs());
+  std::unique_ptr<measure::ReadingLog> log;
+  if (!options.log.empty()) {
+    std::string error;
+    log = measure::ReadingLog::Open(options.log, error);
+    if (!log) {
+      std::cerr << "dravon: cannot write the measurement log " << error << "\n";
+      return 2;
+    }
+    readings.Listen([&log, &options, reported = false](const measure::Reading& r) mutable {
+      if (log->Write(r) || reported) return;
+      reported = true;  // once: a full disk would say so at every poll
+      std::cerr << "dravon: the measurement log " << options.log << " stopped taking readings\n";
+    });
+  }
+
   if (options.headless) {
     int qt_argc = 1;
     QCoreApplication qt(qt_argc, argv);  // the serial backend needs one
     shell::MainWindow main_window(port, clock, store);
-    dravon::AttachDravonHandlers(main_window);
+    dravon::AttachDravonHandlers(main_window, &readings);
     ui::headless::HeadlessDriver driver(main_window.window(), clock, std::cin, std::cout,
                                         ui::LocalTimeOfDay());
     return driver.Run();
@@ -40,7 +60,7 @@ int main(int argc, char** argv) {
 
   QApplication qt(argc, argv);
   shell::MainWindow main_window(port, clock, store);
-  dravon::AttachDravonHandlers(main_window);
+  dravon::AttachDravonHandlers(main_window, &readings);
   // The tool windows' entries stand in the 选项 menu, above its separator.
   gui::RunOptions run;
   run.snapshot = options.snapshot;

@@ -38,6 +38,12 @@ ProgramOptions ParseProgramOptions(const std::vector<std::string>& args) {
         return options;
       }
       options.snapshot = args[++i];
+    } else if (arg == "--log") {
+      if (i + 1 >= args.size()) {
+        options.error = "--log needs a file name";
+        return options;
+      }
+      options.log = args[++i];
     } else if (arg == "--open") {
       if (i + 1 >= args.size()) {
         options.error = "--open needs the name of a tool window";

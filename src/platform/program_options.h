@@ -19,6 +19,7 @@ struct ProgramOptions {
   std::map<int, std::string> ports;  // --port N=DEVICE
   std::string snapshot;              // --snapshot FILE
   std::string open_tool;             // --open NAME
+  std::string log;                   // --log FILE: Dravon's measurement readings as CSV
   std::string error;                 // non-empty: the options are unusable (exit status 2)
 
   void ApplyTo(PortMap& map) const;
