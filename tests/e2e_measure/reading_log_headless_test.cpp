@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "measure/reading_csv.h"
 #include "tests/support/child_process.h"
+#include "tests/support/csv_records.h"
 
 namespace {
 
@@ -22,18 +22,7 @@ std::vector<Fields> Records(const std::filesystem::path& path) {
   std::ifstream in(path, std::ios::binary);
   std::stringstream s;
   s << in.rdbuf();
-  const std::string text = s.str();
-  std::vector<Fields> records;
-  for (std::string_view rest = text; !rest.empty();) {
-    const auto record = measure::ReadCsvRecord(rest);
-    if (!record) {
-      ADD_FAILURE() << "not a well-formed record: " << rest;
-      break;
-    }
-    records.push_back(record->fields);
-    rest.remove_prefix(record->length);
-  }
-  return records;
+  return testing_support::CsvRecords(s.str());
 }
 
 TEST(ReadingLogHeadless, TwoRunsOfPollingAppendTheirReadingsUnderOneHeader) {

@@ -13,6 +13,7 @@
 
 #include "measure/reading_history.h"
 #include "measure/reading_log.h"
+#include "tests/support/csv_records.h"
 
 namespace {
 
@@ -40,20 +41,7 @@ class CsvTest : public ::testing::Test {
     s << in.rdbuf();
     return s.str();
   }
-  // Every record of a file, as a spreadsheet splits it.
-  static std::vector<Fields> Records(std::string_view text) {
-    std::vector<Fields> records;
-    while (!text.empty()) {
-      const auto record = measure::ReadCsvRecord(text);
-      if (!record) {
-        ADD_FAILURE() << "not a well-formed record: " << text;
-        break;
-      }
-      records.push_back(record->fields);
-      text.remove_prefix(record->length);
-    }
-    return records;
-  }
+  static std::vector<Fields> Records(std::string_view text) { return testing_support::CsvRecords(text); }
 };
 
 TEST_F(CsvTest, ARowReadsBackToTheSameFieldsWhateverTheTextHolds) {
