@@ -9,7 +9,9 @@
 #include "apps/common/port_wiring.h"
 #include "dravon_core/dravon_handlers.h"
 #include "gui/qt_window.h"
+#include "gui/reading_chart.h"
 #include "measure/reading_feed.h"
+#include "measure/reading_history.h"
 #include "measure/reading_log.h"
 #include "platform/clock.h"
 #include "platform/program_options.h"
@@ -31,7 +33,8 @@ int main(int argc, char** argv) {
   app::PortWiring wiring(options, store, std::string(shell::kAppTitle), clock);
   platform::SerialPort port(wiring.Factory(), "MSCommBsq");
 
-  // Every poll's reading goes to the CSV log (--log).
+  // Every poll's reading goes to the CSV log (--log) and, in the real window, to the
+  // history that the chart shows.
   measure::ReadingFeed readings(clock, measure::SystemWallMs());
   std::unique_ptr<measure::ReadingLog> log;
   if (!options.log.empty()) {
@@ -59,6 +62,8 @@ int main(int argc, char** argv) {
   }
 
   QApplication qt(argc, argv);
+  measure::ReadingHistory history;
+  readings.Listen([&history](const measure::Reading& r) { history.Add(r); });
   shell::MainWindow main_window(port, clock, store);
   dravon::AttachDravonHandlers(main_window, &readings);
   // The tool windows' entries stand in the 选项 menu, above its separator.
@@ -67,5 +72,7 @@ int main(int argc, char** argv) {
   run.open_tool = options.open_tool;
   run.tools.menu = "Option";
   run.tools.before = "space1";
+  run.tools.items.push_back({"mnuChart", QCoreApplication::translate("dravon", "测量曲线(&C)").toStdString(),
+                             [&](QWidget& main) { gui::ReadingChart::ShowFor(main, history, readings); }});
   return gui::RunQtWindow(main_window.window(), run);
 }
