@@ -7,6 +7,7 @@
 #include <QDateTime>
 #include <QDateTimeAxis>
 #include <QFileDialog>
+#include <QFont>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineSeries>
@@ -30,6 +31,14 @@ QString Tr(const char* text) { return QCoreApplication::translate("ReadingChart"
 // The spans the chart can show, in minutes; 0 is the whole history.
 constexpr int kSpanMinutes[] = {1, 5, 30, 120, 0};
 constexpr int kDefaultSpan = 1;  // five minutes
+
+// The window's Chinese face (WenQuanYi Micro Hei) has a blank glyph for "℃": the
+// chart's texts take their Latin letters and the sign from DejaVu Sans and only the
+// Chinese from that face.
+QFont WithDegreeSign(QFont font) {
+  font.setFamilies({"DejaVu Sans", font.family()});
+  return font;
+}
 
 QString QuantityCaption(measure::Quantity quantity) {
   return quantity == measure::Quantity::kPressure ? Tr("压力") : Tr("温度");
@@ -59,6 +68,12 @@ ReadingChart::ReadingChart(const measure::ReadingHistory& history, measure::Read
   chart_->addAxis(pressure_axis_, Qt::AlignLeft);
   chart_->addAxis(temperature_axis_, Qt::AlignRight);
   chart_->legend()->setAlignment(Qt::AlignBottom);
+  chart_->legend()->setFont(WithDegreeSign(chart_->legend()->font()));
+  chart_->setTitleFont(WithDegreeSign(chart_->titleFont()));
+  for (QAbstractAxis* axis : chart_->axes()) {
+    axis->setLabelsFont(WithDegreeSign(axis->labelsFont()));
+    axis->setTitleFont(WithDegreeSign(axis->titleFont()));
+  }
   view_->setRenderHint(QPainter::Antialiasing);
   view_->setMinimumSize(640, 360);
 
@@ -121,25 +136,43 @@ ReadingChart& ReadingChart::ShowFor(QWidget& main_window, const measure::Reading
   return *chart;
 }
 
+QValueAxis* ReadingChart::AxisFor(measure::Quantity quantity) const {
+  return quantity == measure::Quantity::kPressure ? pressure_axis_ : temperature_axis_;
+}
+
+void ReadingChart::Plot(QXYSeries* series, measure::Quantity quantity) {
+  chart_->addSeries(series);
+  series->attachAxis(time_axis_);
+  series->attachAxis(AxisFor(quantity));
+}
+
+QString ReadingChart::CurveName(const measure::Reading& r) {
+  return QString::fromStdString(r.address) + ' ' + QuantityCaption(r.quantity);
+}
+
 ReadingChart::Curve& ReadingChart::CurveFor(const measure::Reading& r) {
   const std::string key = r.address + '\n' + std::string(1, static_cast<char>(r.quantity)) + '\n' + r.unit;
   Curve& curve = curves_[key];
-  if (curve.line != nullptr) return curve;
-  QValueAxis* axis = r.quantity == measure::Quantity::kPressure ? pressure_axis_ : temperature_axis_;
-  const QString name = QString::fromStdString(r.address) + ' ' + QuantityCaption(r.quantity);
-  curve.line = new QLineSeries;
-  curve.line->setName(name + " (" + QString::fromStdString(r.unit) + ')');
-  curve.failures = new QScatterSeries;
-  curve.failures->setName(name + ' ' + Tr("失败"));
-  curve.failures->setMarkerShape(QScatterSeries::MarkerShapeRectangle);
-  curve.failures->setMarkerSize(7);
-  curve.failures->setColor(Qt::red);
-  for (QXYSeries* series : {static_cast<QXYSeries*>(curve.line), static_cast<QXYSeries*>(curve.failures)}) {
-    chart_->addSeries(series);
-    series->attachAxis(time_axis_);
-    series->attachAxis(axis);
+  if (curve.line == nullptr) {
+    curve.line = new QLineSeries;
+    curve.line->setName(CurveName(r) + " (" + QString::fromStdString(r.unit) + ')');
+    Plot(curve.line, r.quantity);
   }
   return curve;
+}
+
+void ReadingChart::MarkFailure(Curve& curve, const measure::Reading& r) {
+  if (curve.failures == nullptr) {  // made with the first failure: no empty entry in the legend
+    curve.failures = new QScatterSeries;
+    curve.failures->setName(CurveName(r) + ' ' + Tr("失败"));
+    curve.failures->setMarkerShape(QScatterSeries::MarkerShapeRectangle);
+    curve.failures->setMarkerSize(7);
+    curve.failures->setColor(Qt::red);
+    Plot(curve.failures, r.quantity);
+  }
+  // Where the curve stood, or the axis's foot before its first value.
+  curve.failures->append(static_cast<qreal>(r.time_ms),
+                         curve.has_value ? curve.last_value : AxisFor(r.quantity)->min());
 }
 
 void ReadingChart::Add(const measure::Reading& r) {
@@ -150,16 +183,13 @@ void ReadingChart::Add(const measure::Reading& r) {
   }
   last_ms_ = std::max<qint64>(last_ms_, r.time_ms);
   Curve& curve = CurveFor(r);
-  const auto x = static_cast<qreal>(r.time_ms);
-  if (r.value && !r.failed) {
-    curve.line->append(x, *r.value);
+  if (r.failed) {
+    MarkFailure(curve, r);
+  } else if (r.value) {
+    curve.line->append(static_cast<qreal>(r.time_ms), *r.value);
     curve.last_value = *r.value;
     curve.has_value = true;
     StretchValueAxis(r.quantity, *r.value);
-  } else if (r.failed) {
-    // Where the curve stood, or the axis's foot before its first value.
-    const QValueAxis* axis = r.quantity == measure::Quantity::kPressure ? pressure_axis_ : temperature_axis_;
-    curve.failures->append(x, curve.has_value ? curve.last_value : axis->min());
   }
   // An overflow mark has no number: the curve goes on at the next value.
   if (r.quantity == measure::Quantity::kPressure) {
@@ -173,8 +203,7 @@ void ReadingChart::StretchValueAxis(measure::Quantity quantity, double value) {
   range.high = range.empty ? value : std::max(range.high, value);
   range.empty = false;
   const double margin = std::max((range.high - range.low) * 0.05, 0.5);
-  QValueAxis* axis = quantity == measure::Quantity::kPressure ? pressure_axis_ : temperature_axis_;
-  axis->setRange(range.low - margin, range.high + margin);
+  AxisFor(quantity)->setRange(range.low - margin, range.high + margin);
 }
 
 qint64 ReadingChart::SpanMs() const {

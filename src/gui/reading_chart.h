@@ -14,7 +14,6 @@
 #include "measure/reading_history.h"
 
 class QComboBox;
-class QLabel;
 class QScrollBar;
 class QChart;
 class QChartView;
@@ -22,6 +21,7 @@ class QDateTimeAxis;
 class QLineSeries;
 class QScatterSeries;
 class QValueAxis;
+class QXYSeries;
 
 namespace gui {
 
@@ -62,6 +62,10 @@ class ReadingChart final : public QWidget {
 
   void Add(const measure::Reading& reading);
   Curve& CurveFor(const measure::Reading& reading);
+  void MarkFailure(Curve& curve, const measure::Reading& reading);
+  static QString CurveName(const measure::Reading& reading);
+  QValueAxis* AxisFor(measure::Quantity quantity) const;
+  void Plot(QXYSeries* series, measure::Quantity quantity);
   void StretchValueAxis(measure::Quantity quantity, double value);
   void ShowTimeSpan();
   qint64 SpanMs() const;

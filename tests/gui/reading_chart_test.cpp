@@ -62,6 +62,7 @@ TEST_F(ReadingChartTest, OpensEmptyWithAHintThenDrawsASeriesPerAddressAndMarksFa
   QXYSeries* pressure = Series("01 压力 (kPa)");
   QXYSeries* failures = Series("01 压力 失败");
   ASSERT_TRUE(pressure && failures && Series("01 温度 (℃)") && Series("05 压力 (kPa)"));
+  EXPECT_EQ(chart->chart().series().size(), 4) << "no failure marks for a curve without failures";
   ASSERT_EQ(pressure->count(), 1) << "neither the failure nor the overflow is drawn as a value";
   ASSERT_EQ(failures->count(), 1);
   EXPECT_EQ(failures->at(0), QPointF(kStart + 600, 40.0)) << "marked at the last value, not at zero";
