@@ -19,6 +19,7 @@
 #include <QValueAxis>
 #include <algorithm>
 #include <string>
+#include <utility>
 
 #include "measure/reading_log.h"
 
@@ -38,6 +39,16 @@ constexpr int kDefaultSpan = 1;  // five minutes
 QFont WithDegreeSign(QFont font) {
   font.setFamilies({"DejaVu Sans", font.family()});
   return font;
+}
+
+// One point as it comes; many at once in one replacement, since a series redraws after
+// each point it is given.
+void AppendPoints(QXYSeries& series, QList<QPointF> points) {
+  if (points.size() == 1) {
+    series.append(points.front());
+  } else if (!points.isEmpty()) {
+    series.replace(series.points() + points);
+  }
 }
 
 QString QuantityCaption(measure::Quantity quantity) {
@@ -113,10 +124,10 @@ ReadingChart::ReadingChart(const measure::ReadingHistory& history, measure::Read
   });
 
   for (std::size_t i = 0; i < history_.size(); ++i) Add(history_.at(i));
-  ShowTimeSpan();
+  Draw();
   listener_ = feed_.Listen([this](const measure::Reading& r) {
     Add(r);
-    ShowTimeSpan();
+    Draw();
   });
 }
 
@@ -170,9 +181,11 @@ void ReadingChart::MarkFailure(Curve& curve, const measure::Reading& r) {
     curve.failures->setColor(Qt::red);
     Plot(curve.failures, r.quantity);
   }
-  // Where the curve stood, or the axis's foot before its first value.
-  curve.failures->append(static_cast<qreal>(r.time_ms),
-                         curve.has_value ? curve.last_value : AxisFor(r.quantity)->min());
+  // Where the curve stood, or the foot of its axis before its first value.
+  const Range& range = RangeOf(r.quantity);
+  curve.new_failures.append(QPointF(static_cast<qreal>(r.time_ms), curve.has_value ? curve.last_value
+                                                                   : range.empty   ? 0.0
+                                                                                   : range.low));
 }
 
 void ReadingChart::Add(const measure::Reading& r) {
@@ -186,24 +199,35 @@ void ReadingChart::Add(const measure::Reading& r) {
   if (r.failed) {
     MarkFailure(curve, r);
   } else if (r.value) {
-    curve.line->append(static_cast<qreal>(r.time_ms), *r.value);
+    curve.new_points.append(QPointF(static_cast<qreal>(r.time_ms), *r.value));
     curve.last_value = *r.value;
     curve.has_value = true;
-    StretchValueAxis(r.quantity, *r.value);
+    Range& range = RangeOf(r.quantity);
+    range.low = range.empty ? *r.value : std::min(range.low, *r.value);
+    range.high = range.empty ? *r.value : std::max(range.high, *r.value);
+    range.empty = false;
   }
   // An overflow mark has no number: the curve goes on at the next value.
-  if (r.quantity == measure::Quantity::kPressure) {
-    pressure_axis_->setTitleText(Tr("压力") + " (" + QString::fromStdString(r.unit) + ')');
-  }
+  if (r.quantity == measure::Quantity::kPressure) pressure_unit_ = QString::fromStdString(r.unit);
 }
 
-void ReadingChart::StretchValueAxis(measure::Quantity quantity, double value) {
-  Range& range = quantity == measure::Quantity::kPressure ? pressure_range_ : temperature_range_;
-  range.low = range.empty ? value : std::min(range.low, value);
-  range.high = range.empty ? value : std::max(range.high, value);
-  range.empty = false;
-  const double margin = std::max((range.high - range.low) * 0.05, 0.5);
-  AxisFor(quantity)->setRange(range.low - margin, range.high + margin);
+void ReadingChart::Draw() {
+  for (auto& [key, curve] : curves_) {
+    AppendPoints(*curve.line, std::exchange(curve.new_points, {}));
+    if (curve.failures != nullptr) AppendPoints(*curve.failures, std::exchange(curve.new_failures, {}));
+  }
+  for (measure::Quantity q : {measure::Quantity::kPressure, measure::Quantity::kTemperature}) {
+    const Range& range = RangeOf(q);
+    if (range.empty) continue;
+    const double margin = std::max((range.high - range.low) * 0.05, 0.5);
+    AxisFor(q)->setRange(range.low - margin, range.high + margin);
+  }
+  if (!pressure_unit_.isEmpty()) pressure_axis_->setTitleText(Tr("压力") + " (" + pressure_unit_ + ')');
+  ShowTimeSpan();
+}
+
+ReadingChart::Range& ReadingChart::RangeOf(measure::Quantity quantity) {
+  return quantity == measure::Quantity::kPressure ? pressure_range_ : temperature_range_;
 }
 
 qint64 ReadingChart::SpanMs() const {

@@ -5,6 +5,8 @@
 // and a span choice reach the whole history. Failed polls are marked where the curve
 // stood, never drawn as zero. The history can be saved as CSV and the chart as PNG.
 
+#include <QList>
+#include <QPointF>
 #include <QWidget>
 #include <map>
 #include <string>
@@ -52,7 +54,8 @@ class ReadingChart final : public QWidget {
   struct Curve {
     QLineSeries* line = nullptr;
     QScatterSeries* failures = nullptr;
-    double last_value = 0.0;  // where a failed poll is marked
+    QList<QPointF> new_points, new_failures;  // not drawn yet
+    double last_value = 0.0;                  // where a failed poll is marked
     bool has_value = false;
   };
   struct Range {
@@ -66,7 +69,8 @@ class ReadingChart final : public QWidget {
   static QString CurveName(const measure::Reading& reading);
   QValueAxis* AxisFor(measure::Quantity quantity) const;
   void Plot(QXYSeries* series, measure::Quantity quantity);
-  void StretchValueAxis(measure::Quantity quantity, double value);
+  void Draw();
+  Range& RangeOf(measure::Quantity quantity);
   void ShowTimeSpan();
   qint64 SpanMs() const;
 
@@ -82,6 +86,7 @@ class ReadingChart final : public QWidget {
   QScrollBar* scroll_;
   std::map<std::string, Curve> curves_;  // by address and quantity
   Range pressure_range_, temperature_range_;
+  QString pressure_unit_;
   qint64 first_ms_ = 0, last_ms_ = 0;
   bool has_readings_ = false;
 };
