@@ -6,7 +6,8 @@ set -euo pipefail
 packages=(
   cmake g++ make pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
-  qt6-base-dev qt6-serialport-dev libgl-dev
+  qt6-base-dev qt6-serialport-dev qt6-charts-dev libgl-dev
+  libqt6opengl6-dev  # Qt Charts' CMake package needs it; qt6-charts-dev does not bring it
   qt6-l10n-tools
   fonts-wqy-microhei fonts-dejavu-core
   xvfb xauth

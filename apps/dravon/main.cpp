@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <iostream>
+#include <memory>
 
 #include "apps/common/port_listing.h"
 #include "apps/common/port_mapping_entry.h"
@@ -14,7 +15,11 @@
 #include "dravon_core/shown_texts.h"
 #include "gui/language.h"
 #include "gui/qt_window.h"
+#include "gui/reading_chart.h"
 #include "gui/traffic_monitor.h"
+#include "measure/reading_feed.h"
+#include "measure/reading_history.h"
+#include "measure/reading_log.h"
 #include "platform/clock.h"
 #include "platform/program_options.h"
 #include "platform/serial_qt/qt_found_devices.h"
@@ -47,11 +52,29 @@ int main(int argc, char** argv) {
     return 0;
   }
 
+  // Every poll's reading goes to the CSV log (--log) and, in the real window, to the
+  // history that the chart shows.
+  measure::ReadingFeed readings(clock, measure::SystemWallMs());
+  std::unique_ptr<measure::ReadingLog> log;
+  if (!options.log.empty()) {
+    std::string error;
+    log = measure::ReadingLog::Open(options.log, error);
+    if (!log) {
+      std::cerr << "dravon: cannot write the measurement log " << error << "\n";
+      return 2;
+    }
+    readings.Listen([&log, &options, reported = false](const measure::Reading& r) mutable {
+      if (log->Write(r) || reported) return;
+      reported = true;  // once: a full disk would say so at every poll
+      std::cerr << "dravon: the measurement log " << options.log << " stopped taking readings\n";
+    });
+  }
+
   if (options.headless) {
     int qt_argc = 1;
     QCoreApplication qt(qt_argc, argv);  // the serial backend needs one
     shell::MainWindow main_window(port, clock, store);
-    dravon::AttachDravonHandlers(main_window);
+    dravon::AttachDravonHandlers(main_window, &readings);
     ui::headless::HeadlessDriver driver(main_window.window(), clock, std::cin, std::cout,
                                         ui::LocalTimeOfDay());
     for (const auto& [key, path] : options.files) driver.services().set_file(key, path);
@@ -62,8 +85,10 @@ int main(int argc, char** argv) {
   QGuiApplication::setDesktopFileName(QStringLiteral(TT_APP_ID));  // its desktop entry and icon
   const std::string_view language = gui::UseLanguage(
       options.language, {store, std::string(shell::kAppTitle), "dravon", dravon::ShownTexts()});
+  measure::ReadingHistory history;
+  readings.Listen([&history](const measure::Reading& r) { history.Add(r); });
   shell::MainWindow main_window(port, clock, store);
-  dravon::AttachDravonHandlers(main_window);
+  dravon::AttachDravonHandlers(main_window, &readings);
   app::ShowDevicesInToolTips(main_window["cmbCommPort"], wiring.map());
   // The tool windows' entries stand in the 选项 menu, above its separator.
   gui::RunOptions run;
@@ -78,5 +103,7 @@ int main(int argc, char** argv) {
                                                   [&main_window](const std::vector<int>& remapped) {
                                                     shell::RerunPortChoiceIfRemapped(main_window, remapped);
                                                   }));
+  run.tools.items.push_back({"mnuChart", QCoreApplication::translate("dravon", "测量曲线(&C)").toStdString(),
+                             [&](QWidget& main) { gui::ReadingChart::ShowFor(main, history, readings); }});
   return gui::RunQtWindow(main_window.window(), run);
 }

@@ -8,11 +8,11 @@
 
 namespace dravon {
 
-void AttachDravonHandlers(shell::MainWindow& m) {
+void AttachDravonHandlers(shell::MainWindow& m, const measure::ReadingFeed* readings) {
   shell::AttachShellHandlers(m);
   discovery::AttachDiscoveryHandlers(m);
   config::AttachConfigHandlers(m);
-  measure::AttachMeasureHandlers(m);
+  measure::AttachMeasureHandlers(m, readings);
   protocol::console::AttachCommandConsole(m);
 }
 

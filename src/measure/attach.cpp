@@ -5,8 +5,8 @@
 
 namespace measure {
 
-void AttachMeasureHandlers(shell::MainWindow& m) {
-  m["Timer1"].on_timer([&m](ui::UiServices&) { Timer1_Timer(m); });
+void AttachMeasureHandlers(shell::MainWindow& m, const ReadingFeed* readings) {
+  m["Timer1"].on_timer([&m, readings](ui::UiServices&) { Timer1_Timer(m, readings); });
   m["cmdON_OFF"].on_click([&m](ui::UiServices&) { cmdON_OFF_Click(m); });
   m["COM_SC"].on_click([&m](ui::UiServices&) { COM_SC_Click(m); });
   m["cmdReFresh"].on_click([&m](ui::UiServices&) { cmdReFresh_Click(m); });

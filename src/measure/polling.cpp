@@ -53,13 +53,31 @@ void PollPressure(MainWindow& m) {
 
 }  // namespace
 
-void Timer1_Timer(MainWindow& m) {
+void Timer1_Timer(MainWindow& m, const ReadingFeed* readings) {
   const bool temperature_turn = m.TempTurn;
   m.TempTurn = !temperature_turn;
+  // The reading is what the poll left in the panel: its box, its counter and its unit
+  // label, so it never disagrees with what the window shows.
+  ui::Control& box = m[temperature_turn ? "TXT_TEMPERATURE" : "TXT_PRESSURE"];
+  ui::Control& counter = m[temperature_turn ? "Label20" : "Label19"];
+  const std::string count_before = counter.caption();
+  const std::string address = m["CMB_ADDR"].text();
+  const std::int64_t sent_ms = readings != nullptr ? readings->NowMs() : 0;  // when the poll went out
   if (temperature_turn) {
     PollTemperature(m);
   } else {
     PollPressure(m);
+  }
+  if (readings != nullptr && readings->HasListeners()) {
+    Reading r{.time_ms = sent_ms,
+              .address = address,
+              .quantity = temperature_turn ? Quantity::kTemperature : Quantity::kPressure,
+              .text = box.text(),
+              .value = std::nullopt,
+              .unit = m[temperature_turn ? "Label4" : "Label3"].caption(),
+              .failed = counter.caption() != count_before};
+    if (!r.failed) r.value = platform::LeadingNumber(r.text);  // none for "+@OVER"
+    readings->Publish(r);
   }
   m["StatusBar1"].set_panel_text(4, ElapsedText(m.PollStartTime, m.services().Now()));
 }

@@ -73,6 +73,8 @@ constexpr std::array kOptionTable{
               kForDravon, SetFile<kReportKey>},
     OptionRow{"--trace", "FILE", "append every record of the ports' traffic to FILE as JSON Lines", kForBoth,
               SetText<&ProgramOptions::trace>},
+    OptionRow{"--log", "FILE", "append every measurement reading to FILE as CSV", kForDravon,
+              SetText<&ProgramOptions::log>},
     OptionRow{"--list-ports", "",
               "print the serial devices found and what each port number maps to, then exit", kForBoth,
               SetFlag<&ProgramOptions::list_ports>},

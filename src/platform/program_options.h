@@ -30,6 +30,7 @@ struct ProgramOptions {
   std::string snapshot;              // --snapshot FILE
   std::string open_tool;             // --open NAME
   std::string trace;                 // --trace FILE: every record of the ports' traffic, appended
+  std::string log;                   // --log FILE: Dravon's measurement readings as CSV
   bool list_ports = false;           // --list-ports: print the devices and the port mapping, then exit
   std::string language;              // --lang zh|en: the real window's language; empty: not given
   std::map<std::string, std::string> files;  // --profile FILE, --report FILE, by key ("profile")

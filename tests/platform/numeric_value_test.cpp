@@ -20,8 +20,11 @@ TEST(NumericValue, ReadsTheLeadingNumberAndIgnoresTheRest) {
 }
 
 TEST(NumericValue, NoLeadingNumberReadsAsZero) {
-  for (const char* text : {"", "VER", "TXT_DPL", "-", "+.", ".", "x12", "\r", "-@OVER"})
+  for (const char* text : {"", "VER", "TXT_DPL", "-", "+.", ".", "x12", "\r", "-@OVER"}) {
     EXPECT_EQ(NumericValue(text), 0.0) << text;
+    EXPECT_EQ(platform::LeadingNumber(text), std::nullopt) << "unlike a text that reads 0: " << text;
+  }
+  EXPECT_EQ(platform::LeadingNumber(" 0"), 0.0);
   EXPECT_EQ(NumericValue("1e999"), 0.0) << "an overflowing number never becomes infinity";
 }
 

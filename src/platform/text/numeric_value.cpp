@@ -65,10 +65,13 @@ constexpr long long kMostWholeDigits = 309;
 
 }  // namespace
 
-double NumericValue(std::string_view text) {
+double NumericValue(std::string_view text) { return LeadingNumber(text).value_or(0.0); }
+
+std::optional<double> LeadingNumber(std::string_view text) {
   while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
   const std::size_t n = NumberPrefixLength(text, true);
-  return n == 0 ? 0.0 : ToDouble(text.substr(0, n));
+  if (n == 0) return std::nullopt;
+  return ToDouble(text.substr(0, n));
 }
 
 std::optional<int> NumericIndex(std::string_view text) {

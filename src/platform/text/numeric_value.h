@@ -12,6 +12,10 @@ namespace platform {
 // leading number reads as 0 (" 3" is 3, " 0" is 0, "+012.5kPa" is 12.5, "VER" is 0).
 double NumericValue(std::string_view text);
 
+// The leading number as NumericValue reads it, or nullopt when the text has none
+// ("+@OVER", "VER", "").
+std::optional<double> LeadingNumber(std::string_view text);
+
 // A whole-number index from the leading number, rounded to nearest (halves to even).
 // Values too large for an int give nullopt instead of overflowing.
 std::optional<int> NumericIndex(std::string_view text);

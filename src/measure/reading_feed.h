@@ -1,0 +1,44 @@
+#pragma once
+// The readings of the polling, handed to whoever listens (history, CSV log, chart). The
+// polling builds a reading only when someone listens.
+
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+#include "measure/reading.h"
+#include "platform/clock.h"
+
+namespace measure {
+
+class ReadingFeed {
+ public:
+  using Listener = std::function<void(const Reading&)>;
+
+  // Readings are stamped with `wall_ms_at_start` moved on by `clock`: one run's times
+  // never step back when the system's clock is set, and a virtual clock gives tests
+  // times they can know.
+  ReadingFeed(const platform::Clock& clock, std::int64_t wall_ms_at_start);
+
+  // The wall-clock time now, in milliseconds since 1970-01-01 UTC.
+  std::int64_t NowMs() const;
+
+  // Adds a listener; the number returned forgets it again.
+  int Listen(Listener listener);
+  void Forget(int id);
+  bool HasListeners() const { return !listeners_.empty(); }
+
+  void Publish(const Reading& reading) const;
+
+ private:
+  const platform::Clock& clock_;
+  std::int64_t wall_ms_at_start_;
+  std::uint64_t clock_us_at_start_;
+  std::vector<std::pair<int, Listener>> listeners_;
+  int next_id_ = 0;
+};
+
+// The system's wall-clock time, for the real program's feed.
+std::int64_t SystemWallMs();
+
+}  // namespace measure
