@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "measure/reading_csv.h"
+#include "platform/clock.h"
 #include "measure/reading_history.h"
 #include "platform/text/numeric_value.h"
 
@@ -35,7 +36,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string row = measure::ReadingCsvRow(r);
   const auto record = measure::ReadCsvRecord(row);
   if (!record || record->length != row.size()) __builtin_trap();  // exactly one record
-  const std::vector<std::string> expected = {measure::LocalIsoTime(r.time_ms),
+  const std::vector<std::string> expected = {platform::LocalIsoTime(r.time_ms),
                                              r.address,
                                              std::string(measure::QuantityName(r.quantity)),
                                              r.text,

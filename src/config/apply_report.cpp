@@ -2,19 +2,11 @@
 
 #include <cstdio>
 
+#include "platform/text/csv_field.h"
+
 namespace config {
 
 namespace {
-
-std::string CsvField(const std::string& text) {
-  if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
-  std::string quoted = "\"";
-  for (char c : text) {
-    if (c == '"') quoted += '"';
-    quoted += c;
-  }
-  return quoted + "\"";
-}
 
 std::string Differences(const std::vector<SettingDifference>& differences) {
   std::string text;
@@ -51,7 +43,7 @@ std::string FormatReportRow(const ReportRow& r) {
                                 r.passed ? "passed" : "failed",
                                 Differences(r.differences)};
   std::string line;
-  for (const std::string& field : fields) line += CsvField(field) + ",";
+  for (const std::string& field : fields) line += platform::CsvField(field) + ",";
   line.back() = '\n';
   return line;
 }

@@ -10,8 +10,8 @@
 #include "config/settings_file.h"
 #include "config/shown_settings.h"
 #include "discovery/device_read.h"
+#include "platform/clock.h"
 #include "platform/file_contents.h"
-#include "platform/local_timestamp.h"
 #include "platform/ui/user_actions.h"
 
 namespace config {
@@ -60,7 +60,8 @@ bool TransmitterSelected(MainWindow& m, std::string_view title) {
 // Where a saved file came from, for the comment at its top.
 std::string Origin(MainWindow& m) {
   return "地址 " + m["CMB_ADDR"].text() + "，型号 " + m["TXT_TYPE"].text() + "，序列号 " +
-         m["TXT_ID"].text() + "，版本 " + m["TXT_VER"].text() + "，" + platform::LocalTimestampNow();
+         m["TXT_ID"].text() + "，版本 " + m["TXT_VER"].text() + "，" +
+         platform::LocalIsoTime(m.clock.wall_ms());
 }
 
 std::optional<TransmitterSettings> LoadSettingsFile(MainWindow& m, const std::string& path) {
@@ -97,7 +98,7 @@ std::string ResultText(const ApplyResult& result) {
 }
 
 ReportRow RowFor(MainWindow& m, const ApplyResult& result) {
-  return {platform::LocalTimestampNow(),
+  return {platform::LocalIsoTime(m.clock.wall_ms()),
           m.MSCommBsq.comm_port(),
           m["CMB_ADDR"].text(),
           m["TXT_TYPE"].text(),

@@ -23,9 +23,6 @@ inline constexpr std::string_view kReadingCsvHeader = "time,address,quantity,tex
 // "pressure" or "temperature".
 std::string_view QuantityName(Quantity quantity);
 
-// The local time of day with its date, ISO 8601 with milliseconds: "2026-12-08T10:03:04.123".
-std::string LocalIsoTime(std::int64_t time_ms);
-
 // The shortest text that reads back as the same number: "12.34", "40", "-0.5", "1e+21".
 std::string ValueText(double value);
 

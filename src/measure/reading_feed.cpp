@@ -1,7 +1,6 @@
 #include "measure/reading_feed.h"
 
 #include <algorithm>
-#include <chrono>
 
 namespace measure {
 
@@ -23,11 +22,6 @@ void ReadingFeed::Forget(int id) {
 
 void ReadingFeed::Publish(const Reading& reading) const {
   for (const auto& [id, listener] : listeners_) listener(reading);
-}
-
-std::int64_t SystemWallMs() {
-  using namespace std::chrono;
-  return duration_cast<milliseconds>(system_clock::now().time_since_epoch()).count();
 }
 
 }  // namespace measure

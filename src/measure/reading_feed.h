@@ -38,7 +38,4 @@ class ReadingFeed {
   int next_id_ = 0;
 };
 
-// The system's wall-clock time, for the real program's feed.
-std::int64_t SystemWallMs();
-
 }  // namespace measure

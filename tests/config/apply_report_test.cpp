@@ -18,8 +18,8 @@ TEST(ApplyReport, ARowKeepsItsColumnsWhateverTheTransmitterAnswered) {
   row.stored = config::StoreArea::kNone;
   row.differences = {{"RangeHigh", "100", "+016.0"}, {"Store", "user", "none"}};
   EXPECT_EQ(config::FormatReportRow(row),
-            "2026-12-08T10:03:04.123,3,07,\"86,\"\"A\"\"\", "
-            "0,\"1.50\r\",4,1,+000.0,+016.0,+000.0,+100.0,none,failed,"
+            "2026-12-08T10:03:04.123,3,07,\"86,\"\"A\"\"\",\" "
+            "0\",\"1.50\r\",4,1,+000.0,+016.0,+000.0,+100.0,none,failed,"
             "RangeHigh 100/+016.0; Store user/none\n");
   EXPECT_EQ(
       config::ReportHeader(),
