@@ -104,6 +104,8 @@ struct FailedCase {
   std::string range_high;
   std::string difference;  // as the report writes it
 };
+// Names the case by the setting that differs, in test listings.
+void PrintTo(const FailedCase& c, std::ostream* os) { *os << c.difference.substr(0, c.difference.find(' ')); }
 
 class FailedApplyTest : public SettingsApplyTest, public ::testing::WithParamInterface<FailedCase> {};
 
@@ -138,6 +140,9 @@ struct FixedRangeCase {
   std::string decimal_point;
   std::string verdict;
 };
+void PrintTo(const FixedRangeCase& c, std::ostream* os) {
+  *os << "range " << c.range_high << " dp " << c.decimal_point;
+}
 
 class FixedRangeTest : public SettingsApplyTest, public ::testing::WithParamInterface<FixedRangeCase> {};
 
