@@ -137,6 +137,32 @@ TEST(Translation, EveryTextOfTheTranslationFilesHasCompiledEnglish) {
   }
 }
 
+// Texts built from patterns inside patterns (a settings file's fault at its line, every
+// differing setting on a line of its own, a device path) come out whole in English, with
+// the file's and the device's parts as they were.
+TEST(Translation, NestedAndRepeatedPatternsComeOutWholeWithTheirParts) {
+  Models models;
+  const std::unique_ptr<WindowTranslator> english = LoadEnglish(models.Programs()[0]);
+  const struct {
+    std::string shown, english;
+  } cases[] = {
+      {"参数文件有误，未写入变送器：\n/tmp/a.ini\n第 3 行：未知的键“Foo”",
+       "The settings file is faulty; nothing was written to the transmitter:\n/tmp/a.ini\nLine 3: Unknown "
+       "key “Foo”"},
+      {"校验未通过，未保存到数据区。以下参数与文件不符：\nUnit：期望 2，实际 3\nRangeHigh：期望 100，实际 "
+       "99.5",
+       "Verification failed; nothing was stored in a data area. These settings differ from the file:"
+       "\nUnit: expected 2, got 3\nRangeHigh: expected 100, got 99.5"},
+      {"参数已写入，读回校验通过。\n已保存到用户数据区。\n\n报告文件写入失败：/r.csv",
+       "Settings written and verified by read-back.\nStored in the user data area.\n\nWriting the report "
+       "file failed: /r.csv"},
+      {"端口 /dev/ttyUSB0 不支持数据位 4，请选择其他设置。",
+       "Port /dev/ttyUSB0 does not support data bits 4; choose other settings."},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(english->translate(kWindowContext, c.shown.c_str()).toStdString(), c.english) << c.shown;
+}
+
 // Installs a program's English for one test, as the program does at start.
 class InEnglish {
  public:
