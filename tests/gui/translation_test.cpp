@@ -12,6 +12,7 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileDialog>
 #include <QGroupBox>
 #include <QInputDialog>
 #include <QLabel>
@@ -25,6 +26,7 @@
 #include "dravon_core/shown_texts.h"
 #include "gui/language.h"
 #include "gui/qt_message_box.h"
+#include "gui/qt_services.h"
 #include "gui/shown_text.h"
 #include "gui/window_texts.h"
 #include "gui/window_view.h"
@@ -232,6 +234,26 @@ TEST(Translation, AMessageBoxShowsItsReasonInEnglishAndTheFrameAsSent) {
   EXPECT_EQ(answerer.title, "Error message");
   EXPECT_TRUE(answerer.text.startsWith("Communication broke off.")) << answerer.text.toStdString();
   EXPECT_TRUE(answerer.text.endsWith("Checksum error!\n$01测试5A\n")) << answerer.text.toStdString();
+}
+
+TEST(Translation, AFileDialogShowsTheHandlersTitleAndFilterInEnglish) {
+  Models models;
+  const InEnglish english(models.Programs()[0]);
+  ui::Window window{"Probe", "Probe"};
+  QtServices services{window};
+  QString title;
+  QStringList filters;
+  QTimer::singleShot(1, [&] {
+    auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+    if (dialog == nullptr) return;
+    title = dialog->windowTitle();
+    filters = dialog->nameFilters();
+    dialog->reject();
+  });
+  EXPECT_FALSE(
+      services.ChooseFile({ui::FilePurpose::kOpen, "profile", "应用参数文件", "参数文件 (*.ini)", ""}));
+  EXPECT_EQ(title, "Apply settings file");
+  EXPECT_EQ(filters, QStringList{"Settings files (*.ini)"});
 }
 
 TEST(Translation, TheLanguageEntryOffersTheShownLanguageAndStoresTheChoiceForTheNextStart) {
