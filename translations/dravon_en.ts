@@ -2,6 +2,227 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="zh_CN">
 <context>
+    <name>PortMappingDialog</name>
+    <message>
+        <source>串口映射</source>
+        <translation>Port mapping</translation>
+    </message>
+    <message>
+        <source>为每个端口号选择设备，或直接输入设备路径。USB 转换器以 /dev/serial/by-id/ 下的名字保存：换一个 USB 口或重新插拔后，端口号不变。留空则用系统的串口。</source>
+        <translation>Choose a device for each port number, or type a device path. USB converters are saved under their /dev/serial/by-id/ name, so the port number stays the same after moving or replugging the converter. Leave empty to use the system&apos;s serial port.</translation>
+    </message>
+    <message>
+        <source>端口</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>设备</source>
+        <translation>Device</translation>
+    </message>
+    <message>
+        <source>说明</source>
+        <translation>Notes</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>刷新设备</source>
+        <translation>Refresh devices</translation>
+    </message>
+    <message>
+        <source>%1（系统默认）</source>
+        <translation>%1 (system default)</translation>
+    </message>
+    <message>
+        <source>系统的第 %1 个串口</source>
+        <translation>System serial port no. %1</translation>
+    </message>
+    <message>
+        <source>内置模拟总线</source>
+        <translation>Built-in simulated bus</translation>
+    </message>
+    <message>
+        <source>指向 %1</source>
+        <translation>Points to %1</translation>
+    </message>
+    <message>
+        <source>未找到此设备（未插上？）</source>
+        <translation>Device not found (not plugged in?)</translation>
+    </message>
+    <message>
+        <source>本次运行由命令行定为 %1</source>
+        <translation>Set to %1 by the command line for this run</translation>
+    </message>
+    <message>
+        <source>无法保存串口映射：设置文件不能写入。</source>
+        <translation>Cannot save the port mapping: the settings file is not writable.</translation>
+    </message>
+</context>
+<context>
+    <name>ReadingChart</name>
+    <message>
+        <source>压力</source>
+        <translation>Pressure</translation>
+    </message>
+    <message>
+        <source>温度</source>
+        <translation>Temperature</translation>
+    </message>
+    <message>
+        <source>测量曲线</source>
+        <translation>Measurement chart</translation>
+    </message>
+    <message>
+        <source>时间</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>温度 (℃)</source>
+        <translation>Temperature (℃)</translation>
+    </message>
+    <message>
+        <source>还没有测量值：选择变送器，按“采集”开始采集后，压力和温度曲线显示在这里。</source>
+        <translation>No readings yet: select a transmitter and press “Poll”; the pressure and temperature curves appear here.</translation>
+    </message>
+    <message>
+        <source>全部</source>
+        <translation>All</translation>
+    </message>
+    <message>
+        <source>最近 %1 分钟</source>
+        <translation>Last %1 min</translation>
+    </message>
+    <message>
+        <source>保存数据(CSV)...</source>
+        <translation>Save data (CSV)...</translation>
+    </message>
+    <message>
+        <source>保存图片(PNG)...</source>
+        <translation>Save image (PNG)...</translation>
+    </message>
+    <message>
+        <source>显示范围:</source>
+        <translation>Show:</translation>
+    </message>
+    <message>
+        <source>保存测量数据</source>
+        <translation>Save readings</translation>
+    </message>
+    <message>
+        <source>保存曲线图片</source>
+        <translation>Save chart image</translation>
+    </message>
+    <message>
+        <source>失败</source>
+        <translation>failed</translation>
+    </message>
+    <message>
+        <source>测量数据没有保存：%1</source>
+        <translation>Readings not saved: %1</translation>
+    </message>
+    <message>
+        <source>图片没有保存：%1</source>
+        <translation>Image not saved: %1</translation>
+    </message>
+</context>
+<context>
+    <name>TrafficMonitor</name>
+    <message>
+        <source>暂停</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>十六进制</source>
+        <translation>Hex</translation>
+    </message>
+    <message>
+        <source>通讯监视器</source>
+        <translation>Traffic monitor</translation>
+    </message>
+    <message>
+        <source>清除</source>
+        <translation>Clear</translation>
+    </message>
+    <message>
+        <source>保存…</source>
+        <translation>Save…</translation>
+    </message>
+    <message>
+        <source>%1 条记录</source>
+        <translation>%1 records</translation>
+    </message>
+    <message>
+        <source>保存通讯记录</source>
+        <translation>Save traffic</translation>
+    </message>
+    <message>
+        <source>文本文件 (*.txt);;JSON Lines (*.jsonl)</source>
+        <translation>Text files (*.txt);;JSON Lines (*.jsonl)</translation>
+    </message>
+    <message>
+        <source>无法写入文件 %1</source>
+        <translation>Cannot write file %1</translation>
+    </message>
+    <message>
+        <source>打开端口 COM%1（%2），%3</source>
+        <translation>Open port COM%1 (%2), %3</translation>
+    </message>
+    <message>
+        <source>关闭端口 COM%1</source>
+        <translation>Close port COM%1</translation>
+    </message>
+    <message>
+        <source>通讯参数 %1</source>
+        <translation>Line settings %1</translation>
+    </message>
+    <message>
+        <source>清空接收缓冲区</source>
+        <translation>Clear receive buffer</translation>
+    </message>
+    <message>
+        <source>清空发送缓冲区</source>
+        <translation>Clear send buffer</translation>
+    </message>
+    <message>
+        <source>端口错误：%1</source>
+        <translation>Port error: %1</translation>
+    </message>
+    <message>
+        <source>结果 %1</source>
+        <translation>Result %1</translation>
+    </message>
+    <message>
+        <source>校验通过</source>
+        <translation>Check passed</translation>
+    </message>
+    <message>
+        <source>校验失败：%1</source>
+        <translation>Check failed: %1</translation>
+    </message>
+    <message>
+        <source>地址 %1 命令 %2：%3，往返 %4 ms</source>
+        <translation>Address %1 command %2: %3, round trip %4 ms</translation>
+    </message>
+    <message>
+        <source>时间</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>方向</source>
+        <translation>Direction</translation>
+    </message>
+    <message>
+        <source>内容</source>
+        <translation>Content</translation>
+    </message>
+</context>
+<context>
     <name>Window</name>
     <message>
         <source>智能变送器参数设置1.35                 2008.4</source>
@@ -311,6 +532,224 @@
         <source>温度采集失败次数</source>
         <translation>Failed temperature polls</translation>
     </message>
+    <message>
+        <source>保存参数文件</source>
+        <translation>Save settings file</translation>
+    </message>
+    <message>
+        <source>应用参数文件</source>
+        <translation>Apply settings file</translation>
+    </message>
+    <message>
+        <source>选择报告文件</source>
+        <translation>Choose report file</translation>
+    </message>
+    <message>
+        <source>参数文件 (*.ini)</source>
+        <translation>Settings files (*.ini)</translation>
+    </message>
+    <message>
+        <source>报告文件 (*.csv)</source>
+        <translation>Report files (*.csv)</translation>
+    </message>
+    <message>
+        <source>请先搜索并选择一台变送器。</source>
+        <translation>Search for and select a transmitter first.</translation>
+    </message>
+    <message>
+        <source>无法读取参数文件：%1</source>
+        <translation>Cannot read the settings file: %1</translation>
+    </message>
+    <message>
+        <source>参数文件有误，未写入变送器：
+%1
+%2</source>
+        <translation>The settings file is faulty; nothing was written to the transmitter:
+%1
+%2</translation>
+    </message>
+    <message>
+        <source>已保存到用户数据区。</source>
+        <translation>Stored in the user data area.</translation>
+    </message>
+    <message>
+        <source>已保存到工厂数据区。</source>
+        <translation>Stored in the factory data area.</translation>
+    </message>
+    <message>
+        <source>参数文件要求不保存到数据区（Store=none）。</source>
+        <translation>Not stored in a data area, as the file asks (Store=none).</translation>
+    </message>
+    <message>
+        <source>参数已写入，读回校验通过。
+%1</source>
+        <translation>Settings written and verified by read-back.
+%1</translation>
+    </message>
+    <message>
+        <source>校验未通过，未保存到数据区。以下参数与文件不符：%1</source>
+        <translation>Verification failed; nothing was stored in a data area. These settings differ from the file:%1</translation>
+    </message>
+    <message>
+        <source>%1：期望 %2，实际 %3</source>
+        <translation>%1: expected %2, got %3</translation>
+    </message>
+    <message>
+        <source>读取变送器参数失败，未保存：%1</source>
+        <translation>Reading the transmitter failed; nothing saved: %1</translation>
+    </message>
+    <message>
+        <source>无法写入文件：%1</source>
+        <translation>Cannot write the file: %1</translation>
+    </message>
+    <message>
+        <source>参数已保存到 %1</source>
+        <translation>Settings saved to %1</translation>
+    </message>
+    <message>
+        <source>参数文件要求写入工厂数据区，但工厂数据区的写入未开放：未写入变送器。</source>
+        <translation>The file asks to store in the factory data area, but writing it is not enabled: nothing was written to the transmitter.</translation>
+    </message>
+    <message>
+        <source>无法写入报告文件，未写入变送器：%1</source>
+        <translation>Cannot write the report file; nothing was written to the transmitter: %1</translation>
+    </message>
+    <message>
+        <source>%1
+
+报告文件写入失败：%2</source>
+        <translation>%1
+
+Writing the report file failed: %2</translation>
+    </message>
+    <message>
+        <source>%1 没有读到有效的值</source>
+        <translation>%1 has no valid value read</translation>
+    </message>
+    <message>
+        <source>第 %1 行：%2</source>
+        <translation>Line %1: %2</translation>
+    </message>
+    <message>
+        <source>（无法显示的文字）</source>
+        <translation>(text that cannot be shown)</translation>
+    </message>
+    <message>
+        <source>%1 应为 0 到 %2 的整数，而不是%3</source>
+        <translation>%1 must be a whole number from 0 to %2, not %3</translation>
+    </message>
+    <message>
+        <source>Store 应为 user、factory 或 none，而不是%1</source>
+        <translation>Store must be user, factory or none, not %1</translation>
+    </message>
+    <message>
+        <source>%1 不是数字：%2</source>
+        <translation>%1 is not a number: %2</translation>
+    </message>
+    <message>
+        <source>%1 超出范围：%2</source>
+        <translation>%1 is out of range: %2</translation>
+    </message>
+    <message>
+        <source>节名缺少“]”：%1</source>
+        <translation>Section name lacks &quot;]&quot;: %1</translation>
+    </message>
+    <message>
+        <source>未知的节%1，参数文件只有 [Transmitter] 一节</source>
+        <translation>Unknown section %1; a settings file has only the [Transmitter] section</translation>
+    </message>
+    <message>
+        <source>[Transmitter] 节重复（第 %1 行已有）</source>
+        <translation>[Transmitter] section repeated (already on line %1)</translation>
+    </message>
+    <message>
+        <source>不是“键=值”的形式：%1</source>
+        <translation>Not of the form &quot;key=value&quot;: %1</translation>
+    </message>
+    <message>
+        <source>键%1在 [Transmitter] 节之前</source>
+        <translation>Key %1 before the [Transmitter] section</translation>
+    </message>
+    <message>
+        <source>未知的键%1</source>
+        <translation>Unknown key %1</translation>
+    </message>
+    <message>
+        <source>键 %1 重复（第 %2 行已给出）</source>
+        <translation>Key %1 repeated (already given on line %2)</translation>
+    </message>
+    <message>
+        <source>文件中没有 [Transmitter] 节</source>
+        <translation>The file has no [Transmitter] section</translation>
+    </message>
+    <message>
+        <source>[Transmitter] 节缺少键 %1</source>
+        <translation>The [Transmitter] section lacks the key %1</translation>
+    </message>
+    <message>
+        <source>端口不存在：%1。请检查串口设备是否已连接。</source>
+        <translation>Port does not exist: %1. Check that the serial device is connected.</translation>
+    </message>
+    <message>
+        <source>没有使用端口的权限：%1。请把当前用户加入 dialout 组（sudo adduser $USER dialout），然后重新登录。</source>
+        <translation>No permission to use the port: %1. Add the current user to the dialout group (sudo adduser $USER dialout), then log in again.</translation>
+    </message>
+    <message>
+        <source>端口已被其他程序占用：%1。请关闭占用它的程序，或选择其他端口。</source>
+        <translation>Port is in use by another program: %1. Close that program or choose another port.</translation>
+    </message>
+    <message>
+        <source>无法打开端口：%1</source>
+        <translation>Cannot open port: %1</translation>
+    </message>
+    <message>
+        <source>无法打开端口：%1（系统错误 %2）</source>
+        <translation>Cannot open port: %1 (system error %2)</translation>
+    </message>
+    <message>
+        <source>端口 %1 不支持%2，请选择其他设置。</source>
+        <translation>Port %1 does not support %2; choose other settings.</translation>
+    </message>
+    <message>
+        <source>写入端口失败：%1。设备可能已拔出，或已被关闭。</source>
+        <translation>Writing to the port failed: %1. The device may be unplugged or closed.</translation>
+    </message>
+    <message>
+        <source>读取端口失败：%1。设备可能已拔出，或已被关闭。</source>
+        <translation>Reading from the port failed: %1. The device may be unplugged or closed.</translation>
+    </message>
+    <message>
+        <source>端口未打开</source>
+        <translation>Port not open</translation>
+    </message>
+    <message>
+        <source>端口已经打开</source>
+        <translation>Port already open</translation>
+    </message>
+    <message>
+        <source>端口号无效：%1</source>
+        <translation>Invalid port number: %1</translation>
+    </message>
+    <message>
+        <source>线路设置无效：“%1”</source>
+        <translation>Invalid line settings: &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>握手方式无效：%1</source>
+        <translation>Invalid handshaking: %1</translation>
+    </message>
+    <message>
+        <source>数据位 %1</source>
+        <translation>data bits %1</translation>
+    </message>
+    <message>
+        <source>停止位 1.5</source>
+        <translation>stop bits 1.5</translation>
+    </message>
+    <message>
+        <source>线路设置 %1</source>
+        <translation>line settings %1</translation>
+    </message>
 </context>
 <context>
     <name>gui::LanguageMenu</name>
@@ -340,6 +779,18 @@
     <message>
         <source>工具(&amp;T)</source>
         <translation>&amp;Tools</translation>
+    </message>
+    <message>
+        <source>串口映射(&amp;M)...</source>
+        <translation>Port &amp;mapping...</translation>
+    </message>
+    <message>
+        <source>通讯监视器(&amp;M)</source>
+        <translation>T&amp;raffic monitor</translation>
+    </message>
+    <message>
+        <source>测量曲线(&amp;C)</source>
+        <translation>Measurement &amp;chart</translation>
     </message>
 </context>
 </TS>

@@ -103,7 +103,7 @@ int main(int argc, char** argv) {
                                                   [&main_window](const std::vector<int>& remapped) {
                                                     shell::RerunPortChoiceIfRemapped(main_window, remapped);
                                                   }));
-  run.tools.items.push_back({"mnuChart", QCoreApplication::translate("dravon", "测量曲线(&C)").toStdString(),
+  run.tools.items.push_back({"mnuChart", QT_TRANSLATE_NOOP("gui::ToolMenu", "测量曲线(&C)"),
                              [&](QWidget& main) { gui::ReadingChart::ShowFor(main, history, readings); }});
   return gui::RunQtWindow(main_window.window(), run);
 }

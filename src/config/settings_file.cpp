@@ -6,6 +6,7 @@
 
 #include "platform/text/numeric_value.h"
 #include "platform/text/utf8_text.h"
+#include "platform/ui/text_pattern.h"
 
 namespace config {
 
@@ -33,6 +34,24 @@ enum Key : std::size_t {
 constexpr std::array<std::string_view, kKeyCount> kKeyNames{
     "Unit", "DecimalPoint", "RangeLow", "RangeHigh", "Output4mA", "Output20mA", "Store"};
 
+// Why a file is refused (ui::FillPattern): a %N is a line number, a key or a quoted text
+// of the file.
+constexpr std::string_view kAtLineText = "第 %1 行：%2";
+constexpr std::string_view kUnreadableQuoteText = "（无法显示的文字）";
+constexpr std::string_view kCodeText = "%1 应为 0 到 %2 的整数，而不是%3";
+constexpr std::string_view kStoreText = "Store 应为 user、factory 或 none，而不是%1";
+constexpr std::string_view kNotNumberText = "%1 不是数字：%2";
+constexpr std::string_view kOutOfRangeText = "%1 超出范围：%2";
+constexpr std::string_view kUnclosedSectionText = "节名缺少“]”：%1";
+constexpr std::string_view kUnknownSectionText = "未知的节%1，参数文件只有 [Transmitter] 一节";
+constexpr std::string_view kSectionAgainText = "[Transmitter] 节重复（第 %1 行已有）";
+constexpr std::string_view kNoKeyValueText = "不是“键=值”的形式：%1";
+constexpr std::string_view kKeyBeforeSectionText = "键%1在 [Transmitter] 节之前";
+constexpr std::string_view kUnknownKeyText = "未知的键%1";
+constexpr std::string_view kKeyAgainText = "键 %1 重复（第 %2 行已给出）";
+constexpr std::string_view kNoSectionText = "文件中没有 [Transmitter] 节";
+constexpr std::string_view kMissingKeyText = "[Transmitter] 节缺少键 %1";
+
 std::string_view Trim(std::string_view s) {
   while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
   while (!s.empty() && (s.back() == ' ' || s.back() == '\t' || s.back() == '\r')) s.remove_suffix(1);
@@ -40,7 +59,7 @@ std::string_view Trim(std::string_view s) {
 }
 
 std::string AtLine(int line, const std::string& what) {
-  return "第 " + std::to_string(line) + " 行：" + what;
+  return ui::FillPattern(kAtLineText, {std::to_string(line), what});
 }
 
 // A text of the file as a message shows it: quoted, shortened, and not at all when it is
@@ -50,7 +69,7 @@ std::string Quoted(std::string_view text) {
   std::size_t count = 0;
   for (const platform::utf8::Character& c : platform::utf8::SplitCharacters(text)) {
     const bool stray_byte = c.bytes.size() == 1 && static_cast<unsigned char>(c.bytes[0]) >= 0x80;
-    if (stray_byte || c.code < 0x20 || c.code == 0x7F) return "（无法显示的文字）";
+    if (stray_byte || c.code < 0x20 || c.code == 0x7F) return std::string(kUnreadableQuoteText);
     if (++count > kLongestQuote) {
       shown += "…";
       break;
@@ -77,8 +96,7 @@ std::optional<StoreArea> Area(std::string_view text) {
 }
 
 std::string CodeError(Key key, std::string_view value, int highest) {
-  return std::string(kKeyNames[key]) + " 应为 0 到 " + std::to_string(highest) + " 的整数，而不是" +
-         Quoted(value);
+  return ui::FillPattern(kCodeText, {kKeyNames[key], std::to_string(highest), Quoted(value)});
 }
 
 // Puts the value into its field; the reason when it does not fit, else empty.
@@ -92,12 +110,13 @@ std::string Take(Key key, std::string_view value, TransmitterSettings& s) {
   }
   if (key == kStore) {
     const std::optional<StoreArea> area = Area(value);
-    if (!area) return "Store 应为 user、factory 或 none，而不是" + Quoted(value);
+    if (!area) return ui::FillPattern(kStoreText, {Quoted(value)});
     s.store = *area;
     return "";
   }
-  if (!platform::ParseNumberText(value)) return std::string(kKeyNames[key]) + " 不是数字：" + Quoted(value);
-  if (!IsPressureText(value)) return std::string(kKeyNames[key]) + " 超出范围：" + Quoted(value);
+  if (!platform::ParseNumberText(value))
+    return ui::FillPattern(kNotNumberText, {kKeyNames[key], Quoted(value)});
+  if (!IsPressureText(value)) return ui::FillPattern(kOutOfRangeText, {kKeyNames[key], Quoted(value)});
   std::string* const fields[] = {&s.range_low, &s.range_high, &s.output_4ma, &s.output_20ma};
   *fields[key - kRangeLow] = std::string(value);
   return "";
@@ -112,6 +131,13 @@ std::optional<Key> KeyNamed(std::string_view name) {
 SettingsFileRead Refused(std::string why) { return {std::nullopt, std::move(why)}; }
 
 }  // namespace
+
+std::vector<std::string_view> SettingsFileFaultTexts() {
+  return {
+      kAtLineText,           kUnreadableQuoteText, kCodeText,           kStoreText,        kNotNumberText,
+      kOutOfRangeText,       kUnclosedSectionText, kUnknownSectionText, kSectionAgainText, kNoKeyValueText,
+      kKeyBeforeSectionText, kUnknownKeyText,      kKeyAgainText,       kNoSectionText,    kMissingKeyText};
+}
 
 std::string_view StoreAreaName(StoreArea area) {
   switch (area) {
@@ -144,32 +170,33 @@ SettingsFileRead ReadSettingsFile(std::string_view text) {
     ++line;
     if (row.empty() || row.front() == ';' || row.front() == '#') continue;
     if (row.front() == '[') {
-      if (row.back() != ']') return Refused(AtLine(line, "节名缺少“]”：" + Quoted(row)));
+      if (row.back() != ']')
+        return Refused(AtLine(line, ui::FillPattern(kUnclosedSectionText, {Quoted(row)})));
       const std::string_view name = Trim(row.substr(1, row.size() - 2));
       if (name != kSection)
-        return Refused(AtLine(line, "未知的节" + Quoted(name) + "，参数文件只有 [Transmitter] 一节"));
+        return Refused(AtLine(line, ui::FillPattern(kUnknownSectionText, {Quoted(name)})));
       if (section_at != 0)
-        return Refused(AtLine(line, "[Transmitter] 节重复（第 " + std::to_string(section_at) + " 行已有）"));
+        return Refused(AtLine(line, ui::FillPattern(kSectionAgainText, {std::to_string(section_at)})));
       section_at = line;
       continue;
     }
     const std::size_t eq = row.find('=');
-    if (eq == std::string_view::npos) return Refused(AtLine(line, "不是“键=值”的形式：" + Quoted(row)));
+    if (eq == std::string_view::npos)
+      return Refused(AtLine(line, ui::FillPattern(kNoKeyValueText, {Quoted(row)})));
     const std::string_view name = Trim(row.substr(0, eq));
-    if (section_at == 0) return Refused(AtLine(line, "键" + Quoted(name) + "在 [Transmitter] 节之前"));
+    if (section_at == 0) return Refused(AtLine(line, ui::FillPattern(kKeyBeforeSectionText, {Quoted(name)})));
     const std::optional<Key> key = KeyNamed(name);
-    if (!key) return Refused(AtLine(line, "未知的键" + Quoted(name)));
+    if (!key) return Refused(AtLine(line, ui::FillPattern(kUnknownKeyText, {Quoted(name)})));
     if (given_at[*key] != 0)
-      return Refused(AtLine(
-          line, "键 " + std::string(name) + " 重复（第 " + std::to_string(given_at[*key]) + " 行已给出）"));
+      return Refused(AtLine(line, ui::FillPattern(kKeyAgainText, {name, std::to_string(given_at[*key])})));
     if (const std::string why = Take(*key, Trim(row.substr(eq + 1)), settings); !why.empty())
       return Refused(AtLine(line, why));
     given_at[*key] = line;
   }
-  if (section_at == 0) return Refused("文件中没有 [Transmitter] 节");
+  if (section_at == 0) return Refused(std::string(kNoSectionText));
   for (std::size_t k = 0; k < kKeyCount; ++k)
     if (given_at[k] == 0)
-      return Refused(AtLine(section_at, "[Transmitter] 节缺少键 " + std::string(kKeyNames[k])));
+      return Refused(AtLine(section_at, ui::FillPattern(kMissingKeyText, {kKeyNames[k]})));
   return {settings, ""};
 }
 

@@ -18,6 +18,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace config {
 
@@ -49,6 +50,9 @@ struct SettingsFileRead {
 };
 
 SettingsFileRead ReadSettingsFile(std::string_view text);
+
+// The texts ReadSettingsFile gives as its reason (patterns with their %N).
+std::vector<std::string_view> SettingsFileFaultTexts();
 
 // The file for `settings`; `note` becomes a comment line at its top (where the settings
 // came from), line breaks in it turned into blanks.

@@ -12,6 +12,7 @@
 #include "discovery/device_read.h"
 #include "platform/clock.h"
 #include "platform/file_contents.h"
+#include "platform/ui/text_pattern.h"
 #include "platform/ui/user_actions.h"
 
 namespace config {
@@ -22,8 +23,28 @@ using shell::MainWindow;
 
 constexpr std::string_view kSaveTitle = "保存参数文件";
 constexpr std::string_view kApplyTitle = "应用参数文件";
+constexpr std::string_view kReportTitle = "选择报告文件";
 constexpr std::string_view kSettingsFilter = "参数文件 (*.ini)";
 constexpr std::string_view kReportFilter = "报告文件 (*.csv)";
+// The message boxes' texts; a %N is a file path, a reason or a value (ui::FillPattern).
+constexpr std::string_view kSelectFirstText = "请先搜索并选择一台变送器。";
+constexpr std::string_view kUnreadableText = "无法读取参数文件：%1";
+constexpr std::string_view kRefusedText = "参数文件有误，未写入变送器：\n%1\n%2";
+constexpr std::string_view kStoredUserText = "已保存到用户数据区。";
+constexpr std::string_view kStoredFactoryText = "已保存到工厂数据区。";
+constexpr std::string_view kStoredNoneText = "参数文件要求不保存到数据区（Store=none）。";
+constexpr std::string_view kPassedText = "参数已写入，读回校验通过。\n%1";
+constexpr std::string_view kFailedText = "校验未通过，未保存到数据区。以下参数与文件不符：%1";
+// One line a difference: a text of many is still the pattern filled in, its last part
+// holding the next line.
+constexpr std::string_view kDifferenceText = "%1：期望 %2，实际 %3";
+constexpr std::string_view kReadFailedText = "读取变送器参数失败，未保存：%1";
+constexpr std::string_view kUnwritableText = "无法写入文件：%1";
+constexpr std::string_view kSavedText = "参数已保存到 %1";
+constexpr std::string_view kFactoryClosedText =
+    "参数文件要求写入工厂数据区，但工厂数据区的写入未开放：未写入变送器。";
+constexpr std::string_view kReportUnwritableText = "无法写入报告文件，未写入变送器：%1";
+constexpr std::string_view kReportFailedText = "%1\n\n报告文件写入失败：%2";
 // Where the last choices are remembered: section "Files", one key per kind of file.
 constexpr std::string_view kFilesSection = "Files";
 constexpr std::string_view kSettingsKey = "profile";
@@ -53,7 +74,7 @@ std::optional<std::string> AskForFile(MainWindow& m, ui::FilePurpose purpose, st
 
 bool TransmitterSelected(MainWindow& m, std::string_view title) {
   if (discovery::HasSelectedEntry(m)) return true;
-  Tell(m, title, "请先搜索并选择一台变送器。", ui::MessageBoxIcon::kExclamation);
+  Tell(m, title, std::string(kSelectFirstText), ui::MessageBoxIcon::kExclamation);
   return false;
 }
 
@@ -67,34 +88,33 @@ std::string Origin(MainWindow& m) {
 std::optional<TransmitterSettings> LoadSettingsFile(MainWindow& m, const std::string& path) {
   std::string text;
   if (!platform::ReadSmallFile(path, kLargestSettingsFile, text)) {
-    Tell(m, kApplyTitle, "无法读取参数文件：" + path, ui::MessageBoxIcon::kExclamation);
+    Tell(m, kApplyTitle, ui::FillPattern(kUnreadableText, {path}), ui::MessageBoxIcon::kExclamation);
     return std::nullopt;
   }
   SettingsFileRead read = ReadSettingsFile(text);
   if (!read.settings)
-    Tell(m, kApplyTitle, "参数文件有误，未写入变送器：\n" + path + "\n" + read.error,
-         ui::MessageBoxIcon::kExclamation);
+    Tell(m, kApplyTitle, ui::FillPattern(kRefusedText, {path, read.error}), ui::MessageBoxIcon::kExclamation);
   return read.settings;
 }
 
 std::string StoredText(StoreArea area) {
   switch (area) {
     case StoreArea::kUser:
-      return "已保存到用户数据区。";
+      return std::string(kStoredUserText);
     case StoreArea::kFactory:
-      return "已保存到工厂数据区。";
+      return std::string(kStoredFactoryText);
     case StoreArea::kNone:
       break;
   }
-  return "参数文件要求不保存到数据区（Store=none）。";
+  return std::string(kStoredNoneText);
 }
 
 std::string ResultText(const ApplyResult& result) {
-  if (result.passed()) return "参数已写入，读回校验通过。\n" + StoredText(result.stored);
-  std::string text = "校验未通过，未保存到数据区。以下参数与文件不符：";
+  if (result.passed()) return ui::FillPattern(kPassedText, {StoredText(result.stored)});
+  std::string differences;
   for (const SettingDifference& d : result.differences)
-    text += "\n" + d.name + "：期望 " + d.wanted + "，实际 " + d.got;
-  return text;
+    differences += "\n" + ui::FillPattern(kDifferenceText, {d.name, d.wanted, d.got});
+  return ui::FillPattern(kFailedText, {differences});
 }
 
 ReportRow RowFor(MainWindow& m, const ApplyResult& result) {
@@ -112,6 +132,17 @@ ReportRow RowFor(MainWindow& m, const ApplyResult& result) {
 
 }  // namespace
 
+std::vector<std::string_view> SettingsFileTexts() {
+  std::vector<std::string_view> texts{
+      kSaveTitle,       kApplyTitle,     kReportTitle,       kSettingsFilter,       kReportFilter,
+      kSelectFirstText, kUnreadableText, kRefusedText,       kStoredUserText,       kStoredFactoryText,
+      kStoredNoneText,  kPassedText,     kFailedText,        kDifferenceText,       kReadFailedText,
+      kUnwritableText,  kSavedText,      kFactoryClosedText, kReportUnwritableText, kReportFailedText,
+      kNoValidValueText};
+  for (std::string_view text : SettingsFileFaultTexts()) texts.push_back(text);
+  return texts;
+}
+
 void mnuSaveProfile_Click(MainWindow& m) {
   if (!TransmitterSelected(m, kSaveTitle)) return;
   const std::optional<std::string> path =
@@ -121,14 +152,14 @@ void mnuSaveProfile_Click(MainWindow& m) {
   std::string why;
   const std::optional<TransmitterSettings> settings = FileSettings(SettingsShown(m), StoreArea::kUser, why);
   if (!settings) {
-    Tell(m, kSaveTitle, "读取变送器参数失败，未保存：" + why, ui::MessageBoxIcon::kExclamation);
+    Tell(m, kSaveTitle, ui::FillPattern(kReadFailedText, {why}), ui::MessageBoxIcon::kExclamation);
     return;
   }
   if (!platform::WriteFileAtomically(*path, WriteSettingsFile(*settings, Origin(m)))) {
-    Tell(m, kSaveTitle, "无法写入文件：" + *path, ui::MessageBoxIcon::kExclamation);
+    Tell(m, kSaveTitle, ui::FillPattern(kUnwritableText, {*path}), ui::MessageBoxIcon::kExclamation);
     return;
   }
-  Tell(m, kSaveTitle, "参数已保存到 " + *path, ui::MessageBoxIcon::kInformation);
+  Tell(m, kSaveTitle, ui::FillPattern(kSavedText, {*path}), ui::MessageBoxIcon::kInformation);
 }
 
 void mnuApplyProfile_Click(MainWindow& m) {
@@ -142,20 +173,20 @@ void mnuApplyProfile_Click(MainWindow& m) {
   const std::optional<TransmitterSettings> settings = LoadSettingsFile(m, *path);
   if (!settings) return;
   if (settings->store == StoreArea::kFactory && !FactoryStoreOpen(m)) {
-    Tell(m, kApplyTitle, "参数文件要求写入工厂数据区，但工厂数据区的写入未开放：未写入变送器。",
-         ui::MessageBoxIcon::kExclamation);
+    Tell(m, kApplyTitle, std::string(kFactoryClosedText), ui::MessageBoxIcon::kExclamation);
     return;
   }
   const std::optional<std::string> report =
-      AskForFile(m, ui::FilePurpose::kAppend, kReportKey, "选择报告文件", kReportFilter);
+      AskForFile(m, ui::FilePurpose::kAppend, kReportKey, kReportTitle, kReportFilter);
   if (!report) return;
   if (!ReportWritable(*report)) {
-    Tell(m, kApplyTitle, "无法写入报告文件，未写入变送器：" + *report, ui::MessageBoxIcon::kExclamation);
+    Tell(m, kApplyTitle, ui::FillPattern(kReportUnwritableText, {*report}), ui::MessageBoxIcon::kExclamation);
     return;
   }
   const ApplyResult result = ApplySettings(m, *settings);
   std::string text = ResultText(result);
-  if (!AppendReportRow(*report, RowFor(m, result))) text += "\n\n报告文件写入失败：" + *report;
+  if (!AppendReportRow(*report, RowFor(m, result)))
+    text = ui::FillPattern(kReportFailedText, {text, *report});
   Tell(m, kApplyTitle, text,
        result.passed() ? ui::MessageBoxIcon::kInformation : ui::MessageBoxIcon::kExclamation);
 }

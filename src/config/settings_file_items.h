@@ -4,6 +4,9 @@
 // the real window, --profile and --report in the headless mode); the last ones chosen
 // are remembered in the settings store.
 
+#include <string_view>
+#include <vector>
+
 #include "shell/main_window.h"
 
 namespace config {
@@ -17,5 +20,8 @@ void mnuSaveProfile_Click(shell::MainWindow& main);
 // in one message box. A file that is refused, or that stores in the factory data area
 // while that store is not open, writes nothing.
 void mnuApplyProfile_Click(shell::MainWindow& main);
+
+// The titles, file filters and message texts (patterns with their %N) the two items show.
+std::vector<std::string_view> SettingsFileTexts();
 
 }  // namespace config

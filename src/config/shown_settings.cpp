@@ -2,6 +2,7 @@
 
 #include "config/value_normalisation.h"
 #include "platform/text/numeric_value.h"
+#include "platform/ui/text_pattern.h"
 
 namespace config {
 
@@ -67,7 +68,7 @@ std::vector<SettingDifference> CompareSettings(const ShownSettings& wanted, cons
 std::optional<TransmitterSettings> FileSettings(const ShownSettings& shown, StoreArea store,
                                                 std::string& why) {
   const auto bad = [&](const char* name) {
-    why = std::string(name) + " 没有读到有效的值";
+    why = ui::FillPattern(kNoValidValueText, {name});
     return std::nullopt;
   };
   if (shown.unit < 0 || shown.unit > kHighestUnitCode) return bad("Unit");

@@ -6,6 +6,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "config/settings_file.h"
@@ -49,7 +50,8 @@ std::vector<SettingDifference> CompareSettings(const ShownSettings& wanted, cons
 std::string InPattern(std::string_view text, std::string_view pattern);
 
 // The settings shown, as a settings file keeps them; nothing when a value is not one the
-// transmitter answered, with `why` naming it.
+// transmitter answered, with `why` naming it (kNoValidValueText, %1 the key).
+inline constexpr std::string_view kNoValidValueText = "%1 没有读到有效的值";
 std::optional<TransmitterSettings> FileSettings(const ShownSettings& shown, StoreArea store,
                                                 std::string& why);
 

@@ -1,9 +1,11 @@
 #include "dravon_core/shown_texts.h"
 
 #include "config/data_areas.h"
+#include "config/settings_file_items.h"
 #include "discovery/address_change.h"
 #include "discovery/bus_search.h"
 #include "measure/polling.h"
+#include "platform/serial/port_failure_text.h"
 #include "shell/search_state.h"
 #include "shell/startup.h"
 
@@ -28,6 +30,8 @@ std::vector<std::string_view> ShownTexts() {
       measure::kPollStopCaption,
   };
   for (std::string_view text : config::DataAreaTexts()) texts.push_back(text);
+  for (std::string_view text : config::SettingsFileTexts()) texts.push_back(text);
+  for (std::string_view text : platform::PortFailureTexts()) texts.push_back(text);
   return texts;
 }
 

@@ -21,34 +21,37 @@ namespace gui {
 
 namespace {
 
-QString Tr(const char* text) { return QCoreApplication::translate("PortMappingDialog", text); }
 QString Qt8(const std::string& text) { return QString::fromStdString(text); }
 
 class PortMappingDialog final : public QDialog {
  public:
   PortMappingDialog(QWidget& parent, PortMappingSetup setup) : QDialog(&parent), setup_(std::move(setup)) {
     setObjectName("portMappingDialog");
-    setWindowTitle(Tr("串口映射"));
+    setWindowTitle(QCoreApplication::translate("PortMappingDialog", "串口映射"));
     auto* layout = new QVBoxLayout(this);
-    auto* intro = new QLabel(Tr("为每个端口号选择设备，或直接输入设备路径。USB 转换器以 /dev/serial/by-id/ "
-                                "下的名字保存：换一个 USB 口或重新插拔后，端口号不变。留空则用系统的串口。"),
+    auto* intro = new QLabel(QCoreApplication::translate(
+                                 "PortMappingDialog",
+                                 "为每个端口号选择设备，或直接输入设备路径。USB 转换器以 /dev/serial/by-id/ "
+                                 "下的名字保存：换一个 USB 口或重新插拔后，端口号不变。留空则用系统的串口。"),
                              this);
     intro->setWordWrap(true);
     layout->addWidget(intro);
 
     auto* grid = new QGridLayout;
-    grid->addWidget(new QLabel(Tr("端口"), this), 0, 0);
-    grid->addWidget(new QLabel(Tr("设备"), this), 0, 1);
-    grid->addWidget(new QLabel(Tr("说明"), this), 0, 2);
+    grid->addWidget(new QLabel(QCoreApplication::translate("PortMappingDialog", "端口"), this), 0, 0);
+    grid->addWidget(new QLabel(QCoreApplication::translate("PortMappingDialog", "设备"), this), 0, 1);
+    grid->addWidget(new QLabel(QCoreApplication::translate("PortMappingDialog", "说明"), this), 0, 2);
     for (std::size_t i = 0; i < setup_.port_names.size(); ++i) AddRow(*grid, static_cast<int>(i) + 1);
     grid->setColumnStretch(1, 3);
     grid->setColumnStretch(2, 2);
     layout->addLayout(grid);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setText(Tr("确定"));
-    buttons->button(QDialogButtonBox::Cancel)->setText(Tr("取消"));
-    QPushButton* refresh = buttons->addButton(Tr("刷新设备"), QDialogButtonBox::ResetRole);
+    buttons->button(QDialogButtonBox::Ok)->setText(QCoreApplication::translate("PortMappingDialog", "确定"));
+    buttons->button(QDialogButtonBox::Cancel)
+        ->setText(QCoreApplication::translate("PortMappingDialog", "取消"));
+    QPushButton* refresh = buttons->addButton(QCoreApplication::translate("PortMappingDialog", "刷新设备"),
+                                              QDialogButtonBox::ResetRole);
     refresh->setObjectName("refresh");
     buttons->button(QDialogButtonBox::Ok)->setObjectName("ok");
     buttons->button(QDialogButtonBox::Cancel)->setObjectName("cancel");
@@ -78,7 +81,8 @@ class PortMappingDialog final : public QDialog {
     combo->setObjectName(QString("port%1").arg(port));
     combo->setEditable(true);
     combo->setInsertPolicy(QComboBox::NoInsert);
-    combo->lineEdit()->setPlaceholderText(Tr("%1（系统默认）").arg(Qt8(DefaultDevice(port))));
+    combo->lineEdit()->setPlaceholderText(
+        QCoreApplication::translate("PortMappingDialog", "%1（系统默认）").arg(Qt8(DefaultDevice(port))));
     // The opened list shows each device with what it is; the box keeps the device alone.
     auto* view = new QTreeView(combo);
     view->setHeaderHidden(true);
@@ -124,22 +128,25 @@ class PortMappingDialog final : public QDialog {
     const std::string device = row.combo->currentText().trimmed().toStdString();
     QString about;
     if (device.empty()) {
-      about = Tr("系统的第 %1 个串口").arg(row.port);
+      about = QCoreApplication::translate("PortMappingDialog", "系统的第 %1 个串口").arg(row.port);
     } else if (device == platform::kSimulatedDevice) {
-      about = Tr("内置模拟总线");
+      about = QCoreApplication::translate("PortMappingDialog", "内置模拟总线");
     } else {
       const platform::DeviceLookup what = platform::LookUp(devices_, device);
       if (what.found != nullptr) {
         about = Qt8(what.found->Summary().empty() ? what.found->path : what.found->Summary());
       } else if (!what.target.empty()) {
-        about = Tr("指向 %1").arg(Qt8(what.target));  // a pseudo-terminal or a link of the user's own
+        about = QCoreApplication::translate("PortMappingDialog", "指向 %1")
+                    .arg(Qt8(what.target));  // a pseudo-terminal or a link of the user's own
       } else {
-        about = Tr("未找到此设备（未插上？）");
+        about = QCoreApplication::translate("PortMappingDialog", "未找到此设备（未插上？）");
       }
     }
     const platform::PortAssignment now = setup_.map->Resolve(row.port);
     if (now.from == platform::PortSource::kOption || now.from == platform::PortSource::kSimulate)
-      about += "\n" + Tr("本次运行由命令行定为 %1").arg(Qt8(now.device));
+      about +=
+          "\n" +
+          QCoreApplication::translate("PortMappingDialog", "本次运行由命令行定为 %1").arg(Qt8(now.device));
     row.about->setText(about);
   }
 
@@ -153,7 +160,9 @@ class PortMappingDialog final : public QDialog {
       if (device == setup_.map->Stored(row.port)) continue;
       const std::string before = setup_.map->DeviceFor(row.port);
       if (!setup_.map->Store(row.port, device)) {
-        QMessageBox::warning(this, windowTitle(), Tr("无法保存串口映射：设置文件不能写入。"));
+        QMessageBox::warning(
+            this, windowTitle(),
+            QCoreApplication::translate("PortMappingDialog", "无法保存串口映射：设置文件不能写入。"));
         return;  // the window stays open with what the user chose
       }
       if (setup_.map->DeviceFor(row.port) != before) remapped.push_back(row.port);
@@ -189,7 +198,7 @@ ToolItem PortMappingTool(PortMappingSetup setup) {
   auto dialog = std::make_shared<QPointer<PortMappingDialog>>();
   return ToolItem{
       .name = "portMapping",
-      .caption = Tr("串口映射(&M)...").toStdString(),
+      .caption = QT_TRANSLATE_NOOP("gui::ToolMenu", "串口映射(&M)..."),
       .open =
           [shared, dialog](QWidget& main_window) {
             if (dialog->isNull()) {

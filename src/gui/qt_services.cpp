@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include "gui/qt_message_box.h"
+#include "gui/shown_text.h"
 #include "platform/ui/window.h"
 
 namespace gui {
@@ -56,9 +57,10 @@ ui::TimeOfDay QtServices::Now() {
 
 std::optional<std::string> QtServices::ChooseFile(const ui::FileChoiceRequest& request) {
   QWidget* parent = DialogParent();
-  const QString title = QString::fromStdString(request.title);
+  // The title and the filter's name are the handler's texts, shown in the window's language.
+  const QString title = Shown(request.title);
   const QString start = QString::fromStdString(request.suggested);
-  const QString filter = QString::fromStdString(request.filter);
+  const QString filter = Shown(request.filter);
   QString path;
   switch (request.purpose) {
     case ui::FilePurpose::kOpen:

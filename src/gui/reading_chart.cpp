@@ -27,8 +27,6 @@ namespace gui {
 
 namespace {
 
-QString Tr(const char* text) { return QCoreApplication::translate("ReadingChart", text); }
-
 // The spans the chart can show, in minutes; 0 is the whole history.
 constexpr int kSpanMinutes[] = {1, 5, 30, 120, 0};
 constexpr int kDefaultSpan = 1;  // five minutes
@@ -52,7 +50,8 @@ void AppendPoints(QXYSeries& series, QList<QPointF> points) {
 }
 
 QString QuantityCaption(measure::Quantity quantity) {
-  return quantity == measure::Quantity::kPressure ? Tr("压力") : Tr("温度");
+  return quantity == measure::Quantity::kPressure ? QCoreApplication::translate("ReadingChart", "压力")
+                                                  : QCoreApplication::translate("ReadingChart", "温度");
 }
 
 }  // namespace
@@ -70,11 +69,11 @@ ReadingChart::ReadingChart(const measure::ReadingHistory& history, measure::Read
       span_(new QComboBox),
       scroll_(new QScrollBar(Qt::Horizontal)) {
   setObjectName(kObjectName);
-  setWindowTitle(Tr("测量曲线"));
+  setWindowTitle(QCoreApplication::translate("ReadingChart", "测量曲线"));
   time_axis_->setFormat("HH:mm:ss");
-  time_axis_->setTitleText(Tr("时间"));
-  pressure_axis_->setTitleText(Tr("压力"));
-  temperature_axis_->setTitleText(Tr("温度 (℃)"));
+  time_axis_->setTitleText(QCoreApplication::translate("ReadingChart", "时间"));
+  pressure_axis_->setTitleText(QCoreApplication::translate("ReadingChart", "压力"));
+  temperature_axis_->setTitleText(QCoreApplication::translate("ReadingChart", "温度 (℃)"));
   chart_->addAxis(time_axis_, Qt::AlignBottom);
   chart_->addAxis(pressure_axis_, Qt::AlignLeft);
   chart_->addAxis(temperature_axis_, Qt::AlignRight);
@@ -89,17 +88,19 @@ ReadingChart::ReadingChart(const measure::ReadingHistory& history, measure::Read
   view_->setMinimumSize(640, 360);
 
   // The hint stands in the chart's title until the first reading.
-  chart_->setTitle(Tr("还没有测量值：选择变送器，按“采集”开始采集后，压力和温度曲线显示在这里。"));
+  chart_->setTitle(QCoreApplication::translate(
+      "ReadingChart", "还没有测量值：选择变送器，按“采集”开始采集后，压力和温度曲线显示在这里。"));
 
   for (int minutes : kSpanMinutes) {
-    span_->addItem(minutes == 0 ? Tr("全部") : Tr("最近 %1 分钟").arg(minutes));
+    span_->addItem(minutes == 0 ? QCoreApplication::translate("ReadingChart", "全部")
+                                : QCoreApplication::translate("ReadingChart", "最近 %1 分钟").arg(minutes));
   }
   span_->setCurrentIndex(kDefaultSpan);
   scroll_->setRange(0, 0);  // at its end: following
-  auto* save_csv = new QPushButton(Tr("保存数据(CSV)..."));
-  auto* save_png = new QPushButton(Tr("保存图片(PNG)..."));
+  auto* save_csv = new QPushButton(QCoreApplication::translate("ReadingChart", "保存数据(CSV)..."));
+  auto* save_png = new QPushButton(QCoreApplication::translate("ReadingChart", "保存图片(PNG)..."));
   auto* controls = new QHBoxLayout;
-  controls->addWidget(new QLabel(Tr("显示范围:")));
+  controls->addWidget(new QLabel(QCoreApplication::translate("ReadingChart", "显示范围:")));
   controls->addWidget(span_);
   controls->addWidget(scroll_, 1);
   controls->addWidget(save_csv);
@@ -114,12 +115,13 @@ ReadingChart::ReadingChart(const measure::ReadingHistory& history, measure::Read
   });
   connect(scroll_, &QScrollBar::valueChanged, this, [this] { ShowTimeSpan(); });
   connect(save_csv, &QPushButton::clicked, this, [this] {
-    const QString path =
-        QFileDialog::getSaveFileName(this, Tr("保存测量数据"), "readings.csv", "CSV (*.csv)");
+    const QString path = QFileDialog::getSaveFileName(
+        this, QCoreApplication::translate("ReadingChart", "保存测量数据"), "readings.csv", "CSV (*.csv)");
     if (!path.isEmpty()) SaveCsv(path);
   });
   connect(save_png, &QPushButton::clicked, this, [this] {
-    const QString path = QFileDialog::getSaveFileName(this, Tr("保存曲线图片"), "chart.png", "PNG (*.png)");
+    const QString path = QFileDialog::getSaveFileName(
+        this, QCoreApplication::translate("ReadingChart", "保存曲线图片"), "chart.png", "PNG (*.png)");
     if (!path.isEmpty()) SavePng(path);
   });
 
@@ -175,7 +177,7 @@ ReadingChart::Curve& ReadingChart::CurveFor(const measure::Reading& r) {
 void ReadingChart::MarkFailure(Curve& curve, const measure::Reading& r) {
   if (curve.failures == nullptr) {  // made with the first failure: no empty entry in the legend
     curve.failures = new QScatterSeries;
-    curve.failures->setName(CurveName(r) + ' ' + Tr("失败"));
+    curve.failures->setName(CurveName(r) + ' ' + QCoreApplication::translate("ReadingChart", "失败"));
     curve.failures->setMarkerShape(QScatterSeries::MarkerShapeRectangle);
     curve.failures->setMarkerSize(7);
     curve.failures->setColor(Qt::red);
@@ -222,7 +224,9 @@ void ReadingChart::Draw() {
     const double margin = std::max((range.high - range.low) * 0.05, 0.5);
     AxisFor(q)->setRange(range.low - margin, range.high + margin);
   }
-  if (!pressure_unit_.isEmpty()) pressure_axis_->setTitleText(Tr("压力") + " (" + pressure_unit_ + ')');
+  if (!pressure_unit_.isEmpty())
+    pressure_axis_->setTitleText(QCoreApplication::translate("ReadingChart", "压力") + " (" + pressure_unit_ +
+                                 ')');
   ShowTimeSpan();
 }
 
@@ -268,13 +272,16 @@ bool ReadingChart::HintShown() const { return !chart_->title().isEmpty(); }
 bool ReadingChart::SaveCsv(const QString& path) {
   std::string error;
   if (measure::SaveHistoryCsv(history_, path.toStdString(), error)) return true;
-  QMessageBox::warning(this, windowTitle(), Tr("测量数据没有保存：%1").arg(QString::fromStdString(error)));
+  QMessageBox::warning(
+      this, windowTitle(),
+      QCoreApplication::translate("ReadingChart", "测量数据没有保存：%1").arg(QString::fromStdString(error)));
   return false;
 }
 
 bool ReadingChart::SavePng(const QString& path) {
   if (view_->grab().save(path, "PNG")) return true;
-  QMessageBox::warning(this, windowTitle(), Tr("图片没有保存：%1").arg(path));
+  QMessageBox::warning(this, windowTitle(),
+                       QCoreApplication::translate("ReadingChart", "图片没有保存：%1").arg(path));
   return false;
 }
 

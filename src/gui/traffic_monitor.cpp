@@ -27,8 +27,6 @@ namespace gui {
 
 namespace {
 
-QString Tr(const char* text) { return QCoreApplication::translate("TrafficMonitor", text); }
-
 constexpr int kRowHeight = 20;
 constexpr int kMinimumHeight = 240;
 
@@ -57,16 +55,16 @@ TrafficMonitor::TrafficMonitor(platform::TrafficLog& log, QWidget* parent)
       log_(log),
       model_(new TrafficTableModel(log, this)),
       view_(new QTableView(this)),
-      pause_(new QCheckBox(Tr("暂停"), this)),
-      hex_(new QCheckBox(Tr("十六进制"), this)),
+      pause_(new QCheckBox(QCoreApplication::translate("TrafficMonitor", "暂停"), this)),
+      hex_(new QCheckBox(QCoreApplication::translate("TrafficMonitor", "十六进制"), this)),
       count_(new QLabel(this)),
       update_timer_(new QTimer(this)) {
   setObjectName("TrafficMonitor");
-  setWindowTitle(Tr("通讯监视器"));
+  setWindowTitle(QCoreApplication::translate("TrafficMonitor", "通讯监视器"));
   resize(760, 420);
 
-  auto* clear = new QPushButton(Tr("清除"), this);
-  auto* save = new QPushButton(Tr("保存…"), this);
+  auto* clear = new QPushButton(QCoreApplication::translate("TrafficMonitor", "清除"), this);
+  auto* save = new QPushButton(QCoreApplication::translate("TrafficMonitor", "保存…"), this);
   auto* bar = new QHBoxLayout;
   bar->addWidget(pause_);
   bar->addWidget(hex_);
@@ -87,7 +85,10 @@ TrafficMonitor::TrafficMonitor(platform::TrafficLog& log, QWidget* parent)
   view_->verticalHeader()->setDefaultSectionSize(kRowHeight);
   view_->horizontalHeader()->setStretchLastSection(true);
   view_->setColumnWidth(TrafficTableModel::kTime, 100);
-  view_->setColumnWidth(TrafficTableModel::kDirection, 40);
+  // The arrows need little room; the column's name in the shown language may need more.
+  view_->setColumnWidth(
+      TrafficTableModel::kDirection,
+      std::max(40, view_->horizontalHeader()->sectionSizeHint(TrafficTableModel::kDirection)));
   view_->setColumnWidth(TrafficTableModel::kContent, 560);
   view_->setColumnHidden(TrafficTableModel::kHex, true);
 
@@ -118,7 +119,7 @@ void TrafficMonitor::Update() {
   const bool follow = bar->value() >= bar->maximum();
   model_->CatchUp(!pause_->isChecked());
   if (follow && !pause_->isChecked()) view_->scrollToBottom();
-  count_->setText(Tr("%1 条记录").arg(model_->rowCount()));
+  count_->setText(QCoreApplication::translate("TrafficMonitor", "%1 条记录").arg(model_->rowCount()));
 }
 
 void TrafficMonitor::Clear() {
@@ -145,16 +146,19 @@ bool TrafficMonitor::SaveTo(const QString& path) {
 }
 
 void TrafficMonitor::AskAndSave() {
-  const QString path = QFileDialog::getSaveFileName(this, Tr("保存通讯记录"), QString(),
-                                                    Tr("文本文件 (*.txt);;JSON Lines (*.jsonl)"));
+  const QString path = QFileDialog::getSaveFileName(
+      this, QCoreApplication::translate("TrafficMonitor", "保存通讯记录"), QString(),
+      QCoreApplication::translate("TrafficMonitor", "文本文件 (*.txt);;JSON Lines (*.jsonl)"));
   if (path.isEmpty()) return;
-  if (!SaveTo(path)) QMessageBox::warning(this, Tr("通讯监视器"), Tr("无法写入文件 %1").arg(path));
+  if (!SaveTo(path))
+    QMessageBox::warning(this, QCoreApplication::translate("TrafficMonitor", "通讯监视器"),
+                         QCoreApplication::translate("TrafficMonitor", "无法写入文件 %1").arg(path));
 }
 
 ToolItem TrafficMonitorTool(std::function<platform::TrafficLog&()> log) {
   ToolItem item;
   item.name = "mnuTrafficMonitor";
-  item.caption = Tr("通讯监视器(&M)").toStdString();
+  item.caption = QT_TRANSLATE_NOOP("gui::ToolMenu", "通讯监视器(&M)");
   // Shared by every copy of the entry's action: one monitor a program.
   auto monitor = std::make_shared<QPointer<TrafficMonitor>>();
   item.open = [log = std::move(log), monitor](QWidget& main_window) {

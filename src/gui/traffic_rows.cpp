@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 
+#include "gui/shown_text.h"
 #include "platform/clock.h"
 #include "platform/serial/trace_json.h"
 #include "platform/text/ansi_codepage.h"
@@ -10,33 +11,36 @@ namespace gui {
 
 namespace {
 
-QString Tr(const char* text) { return QCoreApplication::translate("TrafficMonitor", text); }
-
 QString EventText(const platform::TrafficRecord& r) {
   const QString settings = QString::fromStdString(r.settings);
   switch (r.event) {
     case platform::PortEvent::kOpen:
-      return Tr("打开端口 COM%1（%2），%3").arg(r.port).arg(QString::fromStdString(r.device), settings);
+      return QCoreApplication::translate("TrafficMonitor", "打开端口 COM%1（%2），%3")
+          .arg(r.port)
+          .arg(QString::fromStdString(r.device), settings);
     case platform::PortEvent::kClose:
-      return Tr("关闭端口 COM%1").arg(r.port);
+      return QCoreApplication::translate("TrafficMonitor", "关闭端口 COM%1").arg(r.port);
     case platform::PortEvent::kSettings:
-      return Tr("通讯参数 %1").arg(settings);
+      return QCoreApplication::translate("TrafficMonitor", "通讯参数 %1").arg(settings);
     case platform::PortEvent::kDiscardIn:
-      return Tr("清空接收缓冲区");
+      return QCoreApplication::translate("TrafficMonitor", "清空接收缓冲区");
     case platform::PortEvent::kDiscardOut:
-      return Tr("清空发送缓冲区");
+      return QCoreApplication::translate("TrafficMonitor", "清空发送缓冲区");
     case platform::PortEvent::kError:
-      return Tr("端口错误：%1").arg(QString::fromStdString(r.error));
+      return QCoreApplication::translate("TrafficMonitor", "端口错误：%1").arg(Shown(r.error));
   }
   return {};
 }
 
+// A verdict or a port error is a text of the window model: shown in the window's language.
 QString ExchangeText(const platform::ExchangeSummary& e) {
-  const QString outcome = !e.outcome_is_verdict
-                              ? Tr("结果 %1").arg(VisibleControls(QString::fromStdString(e.outcome)))
-                          : e.outcome.empty() ? Tr("校验通过")
-                                              : Tr("校验失败：%1").arg(QString::fromStdString(e.outcome));
-  return Tr("地址 %1 命令 %2：%3，往返 %4 ms")
+  const QString outcome =
+      !e.outcome_is_verdict ? QCoreApplication::translate("TrafficMonitor", "结果 %1")
+                                  .arg(VisibleControls(QString::fromStdString(e.outcome)))
+      : e.outcome.empty()
+          ? QCoreApplication::translate("TrafficMonitor", "校验通过")
+          : QCoreApplication::translate("TrafficMonitor", "校验失败：%1").arg(Shown(e.outcome));
+  return QCoreApplication::translate("TrafficMonitor", "地址 %1 命令 %2：%3，往返 %4 ms")
       .arg(QString::fromStdString(e.address), QString::fromStdString(e.command), outcome)
       .arg(e.ms, 0, 'f', 1);
 }

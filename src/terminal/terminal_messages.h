@@ -4,6 +4,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/serial/port_failure_text.h"
+
 namespace terminal {
 
 inline constexpr std::string_view kFormCaption = "串行数据传输测试 2.0";
@@ -30,10 +32,14 @@ inline constexpr std::string_view kTimeoutEmptyText = "最大超时不能为空�
 inline constexpr std::string_view kTimeoutNotNumberText = "最大超时必须是整数！";
 
 // Every text above, for a front-end that shows the window in another language.
+// The serial layer's failure texts are shown as they come (a port that cannot be used).
 inline std::vector<std::string_view> ShownTexts() {
-  return {kFormCaption,         kErrorTitle,          kPortErrorTitle,   kReplyErrorTitle,
-          kPortUnavailableText, kLinkInterruptedText, kNoTerminatorText, kNoStartCharacterText,
-          kChecksumErrorText,   kOverflowText,        kTimeoutEmptyText, kTimeoutNotNumberText};
+  std::vector<std::string_view> texts = {kFormCaption,      kErrorTitle,           kPortErrorTitle,
+                                         kReplyErrorTitle,  kPortUnavailableText,  kLinkInterruptedText,
+                                         kNoTerminatorText, kNoStartCharacterText, kChecksumErrorText,
+                                         kOverflowText,     kTimeoutEmptyText,     kTimeoutNotNumberText};
+  for (std::string_view text : platform::PortFailureTexts()) texts.push_back(text);
+  return texts;
 }
 
 }  // namespace terminal

@@ -12,6 +12,7 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileDialog>
 #include <QGroupBox>
 #include <QInputDialog>
 #include <QLabel>
@@ -25,6 +26,7 @@
 #include "dravon_core/shown_texts.h"
 #include "gui/language.h"
 #include "gui/qt_message_box.h"
+#include "gui/qt_services.h"
 #include "gui/shown_text.h"
 #include "gui/window_texts.h"
 #include "gui/window_view.h"
@@ -137,6 +139,32 @@ TEST(Translation, EveryTextOfTheTranslationFilesHasCompiledEnglish) {
   }
 }
 
+// Texts built from patterns inside patterns (a settings file's fault at its line, every
+// differing setting on a line of its own, a device path) come out whole in English, with
+// the file's and the device's parts as they were.
+TEST(Translation, NestedAndRepeatedPatternsComeOutWholeWithTheirParts) {
+  Models models;
+  const std::unique_ptr<WindowTranslator> english = LoadEnglish(models.Programs()[0]);
+  const struct {
+    std::string shown, english;
+  } cases[] = {
+      {"参数文件有误，未写入变送器：\n/tmp/a.ini\n第 3 行：未知的键“Foo”",
+       "The settings file is faulty; nothing was written to the transmitter:\n/tmp/a.ini\nLine 3: Unknown "
+       "key “Foo”"},
+      {"校验未通过，未保存到数据区。以下参数与文件不符：\nUnit：期望 2，实际 3\nRangeHigh：期望 100，实际 "
+       "99.5",
+       "Verification failed; nothing was stored in a data area. These settings differ from the file:"
+       "\nUnit: expected 2, got 3\nRangeHigh: expected 100, got 99.5"},
+      {"参数已写入，读回校验通过。\n已保存到用户数据区。\n\n报告文件写入失败：/r.csv",
+       "Settings written and verified by read-back.\nStored in the user data area.\n\nWriting the report "
+       "file failed: /r.csv"},
+      {"端口 /dev/ttyUSB0 不支持数据位 4，请选择其他设置。",
+       "Port /dev/ttyUSB0 does not support data bits 4; choose other settings."},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(english->translate(kWindowContext, c.shown.c_str()).toStdString(), c.english) << c.shown;
+}
+
 // Installs a program's English for one test, as the program does at start.
 class InEnglish {
  public:
@@ -206,6 +234,26 @@ TEST(Translation, AMessageBoxShowsItsReasonInEnglishAndTheFrameAsSent) {
   EXPECT_EQ(answerer.title, "Error message");
   EXPECT_TRUE(answerer.text.startsWith("Communication broke off.")) << answerer.text.toStdString();
   EXPECT_TRUE(answerer.text.endsWith("Checksum error!\n$01测试5A\n")) << answerer.text.toStdString();
+}
+
+TEST(Translation, AFileDialogShowsTheHandlersTitleAndFilterInEnglish) {
+  Models models;
+  const InEnglish english(models.Programs()[0]);
+  ui::Window window{"Probe", "Probe"};
+  QtServices services{window};
+  QString title;
+  QStringList filters;
+  QTimer::singleShot(1, [&] {
+    auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+    if (dialog == nullptr) return;
+    title = dialog->windowTitle();
+    filters = dialog->nameFilters();
+    dialog->reject();
+  });
+  EXPECT_FALSE(
+      services.ChooseFile({ui::FilePurpose::kOpen, "profile", "应用参数文件", "参数文件 (*.ini)", ""}));
+  EXPECT_EQ(title, "Apply settings file");
+  EXPECT_EQ(filters, QStringList{"Settings files (*.ini)"});
 }
 
 TEST(Translation, TheLanguageEntryOffersTheShownLanguageAndStoresTheChoiceForTheNextStart) {

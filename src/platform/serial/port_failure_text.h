@@ -3,10 +3,36 @@
 // with the device's path, and in words that tell the user what to do about it.
 
 #include <string_view>
+#include <vector>
 
 #include "platform/serial/port_error.h"
 
 namespace platform {
+
+// The texts below and those of SerialPort's own failures, as patterns (ui::FillPattern):
+// %1 is the device path or the value given, %2 the system's error number or the setting.
+inline constexpr std::string_view kNoDeviceText = "端口不存在：%1。请检查串口设备是否已连接。";
+inline constexpr std::string_view kNoPermissionText =
+    "没有使用端口的权限：%1。请把当前用户加入 dialout 组（sudo adduser $USER dialout），然后重新登录。";
+inline constexpr std::string_view kDeviceBusyText =
+    "端口已被其他程序占用：%1。请关闭占用它的程序，或选择其他端口。";
+inline constexpr std::string_view kCannotOpenText = "无法打开端口：%1";
+inline constexpr std::string_view kCannotOpenSystemErrorText = "无法打开端口：%1（系统错误 %2）";
+inline constexpr std::string_view kSettingsNotSupportedText = "端口 %1 不支持%2，请选择其他设置。";
+inline constexpr std::string_view kWriteFailedText = "写入端口失败：%1。设备可能已拔出，或已被关闭。";
+inline constexpr std::string_view kReadFailedText = "读取端口失败：%1。设备可能已拔出，或已被关闭。";
+inline constexpr std::string_view kPortNotOpenText = "端口未打开";
+inline constexpr std::string_view kPortAlreadyOpenText = "端口已经打开";
+inline constexpr std::string_view kInvalidPortNumberText = "端口号无效：%1";
+inline constexpr std::string_view kInvalidSettingsText = "线路设置无效：“%1”";
+inline constexpr std::string_view kInvalidHandshakeText = "握手方式无效：%1";
+// The settings a device cannot do, for SettingsNotSupported.
+inline constexpr std::string_view kDataBitsSetting = "数据位 %1";
+inline constexpr std::string_view kStopBitsSetting = "停止位 1.5";
+inline constexpr std::string_view kLineSetting = "线路设置 %1";
+
+// Every text above, for a front-end that shows the windows in another language.
+std::vector<std::string_view> PortFailureTexts();
 
 // Why `device` could not be opened, from the system's error number: it does not exist
 // (ENOENT, ENODEV, ENXIO), the user may not use it (EACCES, EPERM), another program holds

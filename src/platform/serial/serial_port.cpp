@@ -5,6 +5,7 @@
 #include "platform/serial/port_failure_text.h"
 #include "platform/serial/traced_device.h"
 #include "platform/serial/traffic_recorder.h"
+#include "platform/ui/text_pattern.h"
 
 namespace platform {
 
@@ -16,7 +17,7 @@ PortError SerialPort::Failure(int number, std::string description) const {
   return PortError{number, std::move(description), source_};
 }
 
-PortResult SerialPort::NotOpen() const { return Failure(kErrPortNotOpen, "端口未打开"); }
+PortResult SerialPort::NotOpen() const { return Failure(kErrPortNotOpen, std::string(kPortNotOpenText)); }
 
 PortResult SerialPort::Tag(PortResult result) const {
   if (!result) return result;
@@ -46,8 +47,10 @@ void SerialPort::RecordExchangeNow(std::string_view address, std::string_view co
 }
 
 PortResult SerialPort::set_comm_port(int port_number) {
-  if (port_open()) return Failure(kErrPortAlreadyOpen, "端口已经打开");
-  if (port_number < 1) return Failure(kErrInvalidPortNumber, "端口号无效：" + std::to_string(port_number));
+  if (port_open()) return Failure(kErrPortAlreadyOpen, std::string(kPortAlreadyOpenText));
+  if (port_number < 1)
+    return Failure(kErrInvalidPortNumber,
+                   ui::FillPattern(kInvalidPortNumberText, {std::to_string(port_number)}));
   port_number_ = port_number;
   return std::nullopt;
 }
@@ -59,7 +62,7 @@ PortResult SerialPort::set_port_open(bool open) {
     device_traced_ = false;
     return std::nullopt;
   }
-  if (port_open()) return Failure(kErrPortAlreadyOpen, "端口已经打开");
+  if (port_open()) return Failure(kErrPortAlreadyOpen, std::string(kPortAlreadyOpenText));
   PortError error;
   std::unique_ptr<SerialDevice> device = factory_ ? factory_(port_number_, error) : nullptr;
   if (!device) {
@@ -77,7 +80,7 @@ PortResult SerialPort::set_port_open(bool open) {
 
 PortResult SerialPort::set_settings(std::string_view text) {
   const std::optional<LineSettings> parsed = LineSettings::Parse(text);
-  if (!parsed) return Failure(kErrInvalidSettings, "线路设置无效：“" + std::string(text) + "”");
+  if (!parsed) return Failure(kErrInvalidSettings, ui::FillPattern(kInvalidSettingsText, {text}));
   if (device_) {
     if (PortResult r = device_->Configure(*parsed)) return Tag(r);
   }
@@ -88,7 +91,8 @@ PortResult SerialPort::set_settings(std::string_view text) {
 }
 
 PortResult SerialPort::set_handshaking(int mode) {
-  if (mode < 0 || mode > 2) return Failure(kErrInvalidSettings, "握手方式无效：" + std::to_string(mode));
+  if (mode < 0 || mode > 2)
+    return Failure(kErrInvalidSettings, ui::FillPattern(kInvalidHandshakeText, {std::to_string(mode)}));
   handshake_ = static_cast<Handshake>(mode);
   if (device_) return Tag(device_->SetHandshake(handshake_));
   return std::nullopt;

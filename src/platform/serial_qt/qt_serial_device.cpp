@@ -6,8 +6,8 @@
 #include <cerrno>
 
 #include "platform/serial/port_failure_text.h"
-
 #include "platform/serial_qt/output_drain.h"
+#include "platform/ui/text_pattern.h"
 
 namespace platform {
 
@@ -15,7 +15,9 @@ namespace {
 
 class QtSerialDevice final : public SerialDevice {
  public:
-  explicit QtSerialDevice(const std::string& path) : path_(path) { port_.setPortName(QString::fromStdString(path)); }
+  explicit QtSerialDevice(const std::string& path) : path_(path) {
+    port_.setPortName(QString::fromStdString(path));
+  }
   // Every close of the port comes here: the bytes written reach the line first.
   ~QtSerialDevice() override {
     if (!failed_) DrainBeforeClose(port_);
@@ -39,12 +41,13 @@ class QtSerialDevice final : public SerialDevice {
     if (auto r = Usable()) return r;
     // Qt's Unix backend would quietly apply 8 data bits for fewer than 5, and 1 stop bit
     // for 1.5 (a tty has no 1.5): refused instead, so nothing goes out with other settings.
-    if (s.data_bits < 5) return SettingsNotSupported(path_, "数据位 " + std::to_string(s.data_bits));
-    if (s.stop_bits == "1.5") return SettingsNotSupported(path_, "停止位 1.5");
+    if (s.data_bits < 5)
+      return SettingsNotSupported(path_, ui::FillPattern(kDataBitsSetting, {std::to_string(s.data_bits)}));
+    if (s.stop_bits == "1.5") return SettingsNotSupported(path_, kStopBitsSetting);
     const bool ok = port_.setBaudRate(s.baud) &&
                     port_.setDataBits(static_cast<QSerialPort::DataBits>(s.data_bits)) &&
                     port_.setParity(ToQtParity(s.parity)) && port_.setStopBits(ToQtStopBits(s.stop_bits));
-    if (!ok) return SettingsNotSupported(path_, "线路设置 " + s.ToText());
+    if (!ok) return SettingsNotSupported(path_, ui::FillPattern(kLineSetting, {s.ToText()}));
     return std::nullopt;
   }
 
@@ -115,11 +118,16 @@ class QtSerialDevice final : public SerialDevice {
 
   static QSerialPort::Parity ToQtParity(char p) {
     switch (p) {
-      case 'e': return QSerialPort::EvenParity;
-      case 'o': return QSerialPort::OddParity;
-      case 'm': return QSerialPort::MarkParity;
-      case 's': return QSerialPort::SpaceParity;
-      default: return QSerialPort::NoParity;
+      case 'e':
+        return QSerialPort::EvenParity;
+      case 'o':
+        return QSerialPort::OddParity;
+      case 'm':
+        return QSerialPort::MarkParity;
+      case 's':
+        return QSerialPort::SpaceParity;
+      default:
+        return QSerialPort::NoParity;
     }
   }
 
