@@ -2,8 +2,8 @@
 
 #include "config/attach.h"
 #include "discovery/attach.h"
+#include "dravon_core/command_console.h"
 #include "measure/attach.h"
-#include "protocol/console/command_console.h"
 #include "shell/startup.h"
 
 namespace dravon {
@@ -13,7 +13,7 @@ void AttachDravonHandlers(shell::MainWindow& m, const measure::ReadingFeed* read
   discovery::AttachDiscoveryHandlers(m);
   config::AttachConfigHandlers(m);
   measure::AttachMeasureHandlers(m, readings);
-  protocol::console::AttachCommandConsole(m);
+  AttachCommandConsole(m);
 }
 
 }  // namespace dravon

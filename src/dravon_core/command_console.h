@@ -4,7 +4,7 @@
 
 #include "shell/main_window.h"
 
-namespace protocol::console {
+namespace dravon {
 
 // Empties txtReturn, sends txtInsSend's text unchanged to CMB_ADDR's address and shows
 // the whole result, its CR included. Nothing is trimmed, upper-cased or checked: "rp0"
@@ -17,4 +17,4 @@ void Cmd_INS_Click(shell::MainWindow& main);
 // Attaches Cmd_INS_Click to Cmd_INS.
 void AttachCommandConsole(shell::MainWindow& main);
 
-}  // namespace protocol::console
+}  // namespace dravon

@@ -1,6 +1,6 @@
-#include "protocol/console/command_console.h"
+#include "dravon_core/command_console.h"
 
-namespace protocol::console {
+namespace dravon {
 
 void Cmd_INS_Click(shell::MainWindow& m) {
   ui::Control& result = m["txtReturn"];
@@ -14,4 +14,4 @@ void AttachCommandConsole(shell::MainWindow& m) {
   m["Cmd_INS"].on_click([&m](ui::UiServices&) { Cmd_INS_Click(m); });
 }
 
-}  // namespace protocol::console
+}  // namespace dravon
