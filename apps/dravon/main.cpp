@@ -15,7 +15,6 @@
 #include "dravon_core/shown_texts.h"
 #include "gui/language.h"
 #include "gui/qt_window.h"
-#include "gui/reading_chart.h"
 #include "gui/traffic_monitor.h"
 #include "measure/reading_feed.h"
 #include "measure/reading_history.h"
@@ -27,6 +26,7 @@
 #include "platform/ui/headless/headless_driver.h"
 #include "shell/main_window.h"
 #include "shell/port_choice.h"
+#include "views/reading_chart.h"
 
 int main(int argc, char** argv) {
   const platform::ProgramOptions options =
@@ -104,6 +104,6 @@ int main(int argc, char** argv) {
                                                     shell::RerunPortChoiceIfRemapped(main_window, remapped);
                                                   }));
   run.tools.items.push_back({"mnuChart", QT_TRANSLATE_NOOP("gui::ToolMenu", "测量曲线(&C)"),
-                             [&](QWidget& main) { gui::ReadingChart::ShowFor(main, history, readings); }});
+                             [&](QWidget& main) { views::ReadingChart::ShowFor(main, history, readings); }});
   return gui::RunQtWindow(main_window.window(), run);
 }

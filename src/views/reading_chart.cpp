@@ -1,4 +1,4 @@
-#include "gui/reading_chart.h"
+#include "views/reading_chart.h"
 
 #include <QChart>
 #include <QChartView>
@@ -23,7 +23,7 @@
 
 #include "measure/reading_log.h"
 
-namespace gui {
+namespace views {
 
 namespace {
 
@@ -285,4 +285,4 @@ bool ReadingChart::SavePng(const QString& path) {
   return false;
 }
 
-}  // namespace gui
+}  // namespace views

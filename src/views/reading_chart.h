@@ -25,7 +25,7 @@ class QScatterSeries;
 class QValueAxis;
 class QXYSeries;
 
-namespace gui {
+namespace views {
 
 class ReadingChart final : public QWidget {
  public:
@@ -91,4 +91,4 @@ class ReadingChart final : public QWidget {
   bool has_readings_ = false;
 };
 
-}  // namespace gui
+}  // namespace views

@@ -1,6 +1,6 @@
 // The measurement chart: what it draws of the history and of new readings, the time it
 // shows, and what it saves.
-#include "gui/reading_chart.h"
+#include "views/reading_chart.h"
 
 #include <gtest/gtest.h>
 
@@ -13,7 +13,7 @@
 
 #include "measure/reading_csv.h"
 
-namespace gui {
+namespace views {
 namespace {
 
 using measure::Quantity;
@@ -89,4 +89,4 @@ TEST_F(ReadingChartTest, ShowsTheLastMinutesFollowingNewReadingsAndScrollsBackTh
 }
 
 }  // namespace
-}  // namespace gui
+}  // namespace views
