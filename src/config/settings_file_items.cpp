@@ -1,6 +1,5 @@
 #include "config/settings_file_items.h"
 
-#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -12,6 +11,7 @@
 #include "discovery/device_read.h"
 #include "platform/clock.h"
 #include "platform/file_contents.h"
+#include "platform/os/file_system.h"
 #include "platform/ui/text_pattern.h"
 #include "platform/ui/user_actions.h"
 
@@ -66,9 +66,7 @@ std::optional<std::string> AskForFile(MainWindow& m, ui::FilePurpose purpose, st
   std::optional<std::string> path = m.services().ChooseFile(request);
   if (!path || path->empty()) return std::nullopt;
   // Remembered whole, so a dialog opened from another folder next time still finds it.
-  std::error_code failed;
-  const std::filesystem::path whole = std::filesystem::absolute(*path, failed);
-  m.settings.Set(app, kFilesSection, key, failed ? *path : whole.string());
+  m.settings.Set(app, kFilesSection, key, platform::os::AbsolutePath(*path));
   return path;
 }
 

@@ -2,8 +2,9 @@
 
 #include <chrono>
 #include <cstdio>
-#include <ctime>
 #include <thread>
+
+#include "platform/os/local_time.h"
 
 namespace platform {
 
@@ -37,13 +38,11 @@ std::string LocalIsoTime(std::int64_t wall_ms) {
     millis += 1000;
     --seconds;
   }
-  const std::time_t t = static_cast<std::time_t>(seconds);
-  std::tm local{};
-  if (localtime_r(&t, &local) == nullptr) return {};
+  const std::optional<os::LocalTime> local = os::ToLocalTime(seconds);
+  if (!local) return {};
   char text[96];  // room for any int the fields could hold
-  std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02d:%02d:%02d.%03d", local.tm_year + 1900,
-                local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min,
-                local.tm_sec > 59 ? 59 : local.tm_sec, static_cast<int>(millis));
+  std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02d:%02d:%02d.%03d", local->year, local->month,
+                local->day, local->hour, local->minute, local->second, static_cast<int>(millis));
   return text;
 }
 

@@ -1,9 +1,9 @@
 #include "platform/file_contents.h"
 
-#include <unistd.h>
-
 #include <cstdio>
 #include <fstream>
+
+#include "platform/os/file_system.h"
 
 namespace platform {
 
@@ -17,17 +17,9 @@ bool ReadSmallFile(const std::string& path, std::size_t max_bytes, std::string& 
 }
 
 bool WriteFileAtomically(const std::string& path, const std::string& contents) {
-  const std::string tmp = path + ".tmp" + std::to_string(getpid());
-  std::FILE* f = std::fopen(tmp.c_str(), "wb");
-  if (!f) return false;
-  const bool written = std::fwrite(contents.data(), 1, contents.size(), f) == contents.size() &&
-                       std::fflush(f) == 0 && fsync(fileno(f)) == 0;
-  const bool closed = std::fclose(f) == 0;
-  if (!written || !closed || std::rename(tmp.c_str(), path.c_str()) != 0) {
-    std::remove(tmp.c_str());
-    return false;
-  }
-  return true;
+  return os::ReplaceFileWith(path, [&contents](std::FILE* file) {
+    return std::fwrite(contents.data(), 1, contents.size(), file) == contents.size();
+  });
 }
 
 }  // namespace platform

@@ -1,26 +1,20 @@
 #include "platform/serial/found_device.h"
 
 #include <cstdio>
-#include <filesystem>
-#include <system_error>
+
+#include "platform/os/file_system.h"
 
 namespace platform {
 
 std::string StableLinkFor(const std::string& path, const std::string& folder) {
-  namespace fs = std::filesystem;
-  std::error_code error;
-  const fs::path device = fs::canonical(path, error);
-  if (error) return "";
-  std::string found;
-  for (const fs::directory_entry& entry : fs::directory_iterator(folder, error)) {
-    std::error_code link_error;
-    const fs::path target = fs::canonical(entry.path(), link_error);
-    // Several links may lead to one device; the first in name order is kept, so the
-    // choice does not depend on the order the folder lists them in.
-    if (!link_error && target == device && (found.empty() || entry.path().string() < found))
-      found = entry.path().string();
+  const std::string device = os::ResolvedPath(path);
+  if (device.empty()) return "";
+  // Several links may lead to one device; the first in name order is kept, so the
+  // choice does not depend on the order the folder lists them in.
+  for (const std::string& link : os::FolderEntries(folder)) {
+    if (os::ResolvedPath(link) == device) return link;
   }
-  return found;
+  return "";
 }
 
 std::string FoundDevice::Summary() const {
@@ -41,9 +35,7 @@ DeviceLookup LookUp(const FoundDevices& devices, const std::string& device) {
   for (const FoundDevice& d : devices) {
     if (d.IsNamedBy(device)) return {&d, ""};
   }
-  std::error_code error;
-  const std::filesystem::path target = std::filesystem::canonical(device, error);
-  return {nullptr, error ? "" : target.string()};
+  return {nullptr, os::ResolvedPath(device)};
 }
 
 std::string UsbIdText(std::uint16_t id) {

@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
-namespace platform {
+#include "platform/os/device_names.h"
 
-inline constexpr const char* kStableLinkFolder = "/dev/serial/by-id";
+namespace platform {
 
 struct FoundDevice {
   std::string path;   // "/dev/ttyUSB0"
@@ -38,7 +38,7 @@ using FoundDevices = std::vector<FoundDevice>;
 
 // The link in `folder` that leads to the same device as `path`; "" when none does (a
 // built-in port, a pseudo-terminal, no udev). An unreadable folder counts as empty.
-std::string StableLinkFor(const std::string& path, const std::string& folder = kStableLinkFolder);
+std::string StableLinkFor(const std::string& path, const std::string& folder = os::StableSerialLinkFolder());
 
 // What a mapping's device is on this machine: one of the devices found, else the file it
 // leads to (a pseudo-terminal, a link of the user's own), else nothing (not plugged in).

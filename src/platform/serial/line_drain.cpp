@@ -1,10 +1,9 @@
 #include "platform/serial/line_drain.h"
 
-#include <sys/ioctl.h>
-#include <termios.h>
-
 #include <algorithm>
 #include <thread>
+
+#include "platform/os/tty_control.h"
 
 namespace platform {
 
@@ -21,15 +20,9 @@ std::chrono::microseconds DrainBudget(std::size_t pending, const LineSettings& l
   return std::chrono::microseconds(static_cast<std::int64_t>(pending * line.ByteTimeUs())) + kDrainMargin;
 }
 
-std::optional<std::size_t> QueuedOutputBytes(int fd) {
-  int queued = 0;
-  if (fd < 0 || ioctl(fd, TIOCOUTQ, &queued) != 0 || queued < 0) return std::nullopt;
-  return static_cast<std::size_t>(queued);
-}
-
 bool WaitForLineToDrain(int fd, const LineSettings& line, std::chrono::steady_clock::time_point deadline) {
   for (;;) {
-    const std::optional<std::size_t> queued = QueuedOutputBytes(fd);
+    const std::optional<std::size_t> queued = os::QueuedOutputBytes(fd);
     if (!queued || *queued == 0) return true;  // nothing more to wait for
     const auto now = std::chrono::steady_clock::now();
     if (now >= deadline) return false;

@@ -20,10 +20,6 @@ inline constexpr std::chrono::milliseconds kDrainMargin{200};
 // How long `pending` bytes may take to leave the line at `line`'s rate, margin included.
 std::chrono::microseconds DrainBudget(std::size_t pending, const LineSettings& line);
 
-// The bytes the driver of tty `fd` still holds for the line (TIOCOUTQ); nothing when the
-// descriptor cannot tell (not a tty, the device gone).
-std::optional<std::size_t> QueuedOutputBytes(int fd);
-
 // Waits until the driver's output queue of `fd` is empty or `deadline` has passed,
 // sleeping about the wire time of what is left between looks. True when it drained.
 bool WaitForLineToDrain(int fd, const LineSettings& line, std::chrono::steady_clock::time_point deadline);

@@ -1,5 +1,6 @@
 #include "platform/serial/port_map.h"
 
+#include "platform/os/device_names.h"
 #include "platform/serial/port_failure_text.h"
 
 namespace platform {
@@ -26,7 +27,7 @@ PortAssignment PortMap::Resolve(int port_number) const {
   if (!everything_.empty()) return {everything_, PortSource::kSimulate};
   if (std::string stored = Stored(port_number); !stored.empty())
     return {std::move(stored), PortSource::kSettings};
-  return {"/dev/ttyS" + std::to_string(port_number - 1), PortSource::kDefault};
+  return {os::SystemSerialDevice(port_number), PortSource::kDefault};
 }
 
 std::string PortMap::Stored(int port_number) const {

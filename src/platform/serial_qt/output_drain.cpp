@@ -3,6 +3,7 @@
 #include <QSerialPort>
 #include <chrono>
 
+#include "platform/os/tty_control.h"
 #include "platform/serial/line_drain.h"
 
 namespace platform {
@@ -39,7 +40,7 @@ void DrainBeforeClose(QSerialPort& port) {
   const int fd = static_cast<int>(port.handle());
   const LineSettings line = CurrentLine(port);
   const std::size_t pending =
-      static_cast<std::size_t>(port.bytesToWrite()) + QueuedOutputBytes(fd).value_or(0);
+      static_cast<std::size_t>(port.bytesToWrite()) + os::QueuedOutputBytes(fd).value_or(0);
   if (pending == 0) return;
   const auto deadline = std::chrono::steady_clock::now() + DrainBudget(pending, line);
 

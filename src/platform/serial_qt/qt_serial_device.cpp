@@ -1,10 +1,9 @@
 #include "platform/serial_qt/qt_serial_device.h"
 
-#include <unistd.h>
-
 #include <QSerialPort>
 #include <cerrno>
 
+#include "platform/os/file_system.h"
 #include "platform/serial/port_failure_text.h"
 #include "platform/serial_qt/output_drain.h"
 #include "platform/ui/text_pattern.h"
@@ -31,7 +30,8 @@ class QtSerialDevice final : public SerialDevice {
       case QSerialPort::PermissionError:
         // Qt says the same for a device the user may not open and for one that another
         // program holds (its lock, or the exclusive open): the system tells them apart.
-        return OpenFailure(path_, ::access(path_.c_str(), R_OK | W_OK) == 0 ? EBUSY : errno);
+        if (const int refusal = os::ReadWriteRefusal(path_); refusal != 0) return OpenFailure(path_, refusal);
+        return OpenFailure(path_, EBUSY);
       default:
         return OpenFailure(path_, 0);
     }

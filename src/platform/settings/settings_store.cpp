@@ -1,12 +1,10 @@
 #include "platform/settings/settings_store.h"
 
-#include <sys/stat.h>
-
-#include <cerrno>
-#include <cstdlib>
 #include <sstream>
 
 #include "platform/file_contents.h"
+#include "platform/os/file_system.h"
+#include "platform/os/user_folders.h"
 
 namespace platform {
 
@@ -22,16 +20,6 @@ std::string_view Trim(std::string_view s) {
 
 bool ReadFile(const std::string& path, std::string& contents) {
   return ReadSmallFile(path, kMaxFileBytes, contents);
-}
-
-bool MakeDirs(const std::string& dir) {
-  for (std::size_t pos = 1; pos <= dir.size(); ++pos) {
-    if (pos == dir.size() || dir[pos] == '/') {
-      const std::string part = dir.substr(0, pos);
-      if (mkdir(part.c_str(), 0700) != 0 && errno != EEXIST) return false;
-    }
-  }
-  return true;
 }
 
 // A section or key name that the file can hold and give back unchanged: no control
@@ -87,15 +75,7 @@ std::string FormatIni(const IniSections& sections) {
 
 IniSettingsStore::IniSettingsStore(std::string config_dir)
     : config_dir_(std::move(config_dir)), writer_(WriteFileAtomically) {
-  if (config_dir_.empty()) {
-    if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg && *xdg) {
-      config_dir_ = xdg;
-    } else if (const char* home = std::getenv("HOME"); home && *home) {
-      config_dir_ = std::string(home) + "/.config";
-    } else {
-      config_dir_ = ".config";
-    }
-  }
+  if (config_dir_.empty()) config_dir_ = os::UserConfigFolder();
 }
 
 std::string IniSettingsStore::FilePath(std::string_view app) const {
@@ -123,7 +103,7 @@ bool IniSettingsStore::Set(std::string_view app, std::string_view section, std::
   IniSections sections;
   if (ReadFile(path, contents)) sections = ParseIni(contents);
   sections[std::string(section)][std::string(key)] = std::string(Trim(value));
-  if (!MakeDirs(config_dir_ + "/" + std::string(app))) return false;
+  if (!os::MakePrivateFolders(config_dir_ + "/" + std::string(app))) return false;
   return writer_(path, FormatIni(sections));
 }
 

@@ -2,13 +2,14 @@
 
 #include <ctime>
 
+#include "platform/os/local_time.h"
+
 namespace ui {
 
 TimeOfDay LocalTimeOfDay() {
-  const std::time_t now = std::time(nullptr);
-  std::tm local{};
-  if (localtime_r(&now, &local) == nullptr) return TimeOfDay{};
-  return TimeOfDay{local.tm_hour, local.tm_min, local.tm_sec > 59 ? 59 : local.tm_sec};  // no leap second
+  const std::optional<platform::os::LocalTime> local = platform::os::ToLocalTime(std::time(nullptr));
+  if (!local) return TimeOfDay{};
+  return TimeOfDay{local->hour, local->minute, local->second};
 }
 
 }  // namespace ui
