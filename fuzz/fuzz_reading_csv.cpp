@@ -8,9 +8,10 @@
 #include <vector>
 
 #include "measure/reading_csv.h"
-#include "platform/clock.h"
 #include "measure/reading_history.h"
+#include "platform/clock.h"
 #include "platform/text/numeric_value.h"
+#include "tests/support/csv_record.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   if (size == 0) return 0;
@@ -34,7 +35,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   r.unit = parts[2];
 
   const std::string row = measure::ReadingCsvRow(r);
-  const auto record = measure::ReadCsvRecord(row);
+  const auto record = testing_support::ReadCsvRecord(row);
   if (!record || record->length != row.size()) __builtin_trap();  // exactly one record
   const std::vector<std::string> expected = {platform::LocalIsoTime(r.time_ms),
                                              r.address,

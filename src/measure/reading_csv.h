@@ -9,10 +9,8 @@
 // one machine reads the same on another.
 
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "measure/reading.h"
 
@@ -28,15 +26,5 @@ std::string ValueText(double value);
 
 // One row, ending with a line feed.
 std::string ReadingCsvRow(const Reading& reading);
-
-// One record read from the start of `text` as a spreadsheet reads it: its fields and
-// the characters it took, its line end included. nullopt when the text is not one
-// well-formed record (a quote inside an unquoted field, text after a closing quote, a
-// quoted field that never closes, no line end).
-struct CsvRecord {
-  std::vector<std::string> fields;
-  std::size_t length = 0;
-};
-std::optional<CsvRecord> ReadCsvRecord(std::string_view text);
 
 }  // namespace measure

@@ -42,7 +42,7 @@ TEST(ReadingCsvTest, ARowReadsBackToTheSameFieldsWhateverTheTextHolds) {
   for (const Case& c : cases) {
     const std::string row = measure::ReadingCsvRow(c.reading);
     SCOPED_TRACE(row);
-    const auto record = measure::ReadCsvRecord(row);
+    const auto record = testing_support::ReadCsvRecord(row);
     ASSERT_TRUE(record.has_value());
     EXPECT_EQ(record->length, row.size()) << "exactly one record";
     EXPECT_EQ(record->fields, c.fields);

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "measure/reading_csv.h"
+#include "tests/support/csv_record.h"
 
 namespace testing_support {
 
@@ -17,7 +17,7 @@ using CsvFields = std::vector<std::string>;
 inline std::vector<CsvFields> CsvRecords(std::string_view text) {
   std::vector<CsvFields> records;
   while (!text.empty()) {
-    const auto record = measure::ReadCsvRecord(text);
+    const auto record = ReadCsvRecord(text);
     if (!record) {
       ADD_FAILURE() << "not a well-formed record: " << text;
       break;
