@@ -54,7 +54,7 @@ int main(int argc, char** argv) {
 
   // Every poll's reading goes to the CSV log (--log) and, in the real window, to the
   // history that the chart shows.
-  measure::ReadingFeed readings(clock, clock.wall_ms());
+  measure::ReadingFeed readings(clock);
   std::unique_ptr<measure::ReadingLog> log;
   if (!options.log.empty()) {
     std::string error;

@@ -4,12 +4,7 @@
 
 namespace measure {
 
-ReadingFeed::ReadingFeed(const platform::Clock& clock, std::int64_t wall_ms_at_start)
-    : clock_(clock), wall_ms_at_start_(wall_ms_at_start), clock_us_at_start_(clock.now_us()) {}
-
-std::int64_t ReadingFeed::NowMs() const {
-  return wall_ms_at_start_ + static_cast<std::int64_t>((clock_.now_us() - clock_us_at_start_) / 1000);
-}
+std::int64_t ReadingFeed::NowMs() const { return clock_.wall_ms(); }
 
 int ReadingFeed::Listen(Listener listener) {
   listeners_.emplace_back(next_id_, std::move(listener));

@@ -15,10 +15,10 @@ class ReadingFeed {
  public:
   using Listener = std::function<void(const Reading&)>;
 
-  // Readings are stamped with `wall_ms_at_start` moved on by `clock`: one run's times
-  // never step back when the system's clock is set, and a virtual clock gives tests
-  // times they can know.
-  ReadingFeed(const platform::Clock& clock, std::int64_t wall_ms_at_start);
+  // Readings are stamped with `clock`'s wall clock, the one the trace records carry, so
+  // a reading and its exchange in the trace show the same time; a virtual clock gives
+  // tests times they can know.
+  explicit ReadingFeed(const platform::Clock& clock) : clock_(clock) {}
 
   // The wall-clock time now, in milliseconds since 1970-01-01 UTC.
   std::int64_t NowMs() const;
@@ -32,8 +32,6 @@ class ReadingFeed {
 
  private:
   const platform::Clock& clock_;
-  std::int64_t wall_ms_at_start_;
-  std::uint64_t clock_us_at_start_;
   std::vector<std::pair<int, Listener>> listeners_;
   int next_id_ = 0;
 };

@@ -18,7 +18,9 @@ class Clock {
   // Returns once now_us() >= t_us (at once when already past).
   virtual void sleep_until_us(std::uint64_t t_us) = 0;
 
-  // The wall clock, for records that people read: milliseconds since 1970-01-01 UTC.
+  // The wall clock, for records that people read: milliseconds since 1970-01-01 UTC. The
+  // one wall clock of a run: readings, trace records and reports all take their time
+  // from it, so they agree even after the system's clock has been set.
   virtual std::int64_t wall_ms() const = 0;
 
   // The operating system's millisecond tick counter: 32 bits, wraps every 2^32 ms.
@@ -52,7 +54,8 @@ class SystemClock final : public Clock {
 };
 
 // Time that moves only when told to; sleeping jumps straight to the wake-up time. Its
-// wall clock starts at `wall_origin_ms` and moves with it.
+// wall clock starts at `wall_origin_ms` and moves with it, until it is set like a
+// system clock that a user or a time server sets.
 class VirtualClock final : public Clock {
  public:
   explicit VirtualClock(std::int64_t wall_origin_ms = 0) : wall_origin_ms_(wall_origin_ms) {}
@@ -62,6 +65,10 @@ class VirtualClock final : public Clock {
   }
   void sleep_until_us(std::uint64_t t_us) override {
     if (t_us > now_us_) now_us_ = t_us;
+  }
+  // Steps the wall clock to `wall_ms` without moving the monotonic time.
+  void set_wall_ms(std::int64_t wall_ms) {
+    wall_origin_ms_ = wall_ms - static_cast<std::int64_t>(now_us_ / 1000);
   }
   void advance_us(std::uint64_t d) { now_us_ += d; }
   void advance_ms(std::uint64_t d) { now_us_ += d * 1000; }

@@ -4,6 +4,7 @@
 
 #include "measure/attach.h"
 #include "measure/reading_feed.h"
+#include "platform/serial/traffic_recorder.h"
 #include "tests/measure/measure_fixture.h"
 
 namespace {
@@ -15,7 +16,8 @@ constexpr std::int64_t kWallStart = 1'796'688'000'000;  // 2026-12-08T00:00:00 U
 
 class ReadingsTest : public measure_test::MeasureFixture {
  protected:
-  ReadingsTest() : feed(clock, kWallStart) {
+  ReadingsTest() : feed(clock) {
+    clock.set_wall_ms(kWallStart);
     measure::AttachMeasureHandlers(main, &feed);
     feed.Listen([this](const Reading& r) {
       // Whatever the poll decided, the reading says the same as the panel: the text its
@@ -84,6 +86,38 @@ TEST_F(ReadingsTest, FailuresAndOverflowMarksGiveReadingsWithoutValue) {
     EXPECT_EQ(r.failed, s.failed);
     EXPECT_EQ(r.value.has_value(), std::string_view(s.pressure_text) == "+0040.0");
   }
+}
+
+// The log and the trace tell one story: when the system clock is set during polling
+// (by hand, or by a time server after a long drift), the reading and the request it came
+// from still carry the same wall-clock time.
+TEST_F(ReadingsTest, AReadingAndItsRequestInTheTraceCarryOneTimeWhenTheClockIsSet) {
+  struct KeepTransmitted final : platform::TrafficSink {
+    void Take(const platform::TrafficRecord& r) override {
+      if (r.kind == platform::TrafficKind::kBytes && r.dir == platform::Direction::kTx)
+        sent_ms.push_back(r.wall_ms);
+    }
+    std::vector<std::int64_t> sent_ms;
+  } trace;
+  platform::TrafficRecorder recorder(clock, [](int) { return "sim"; });
+  recorder.AddSink(trace);
+  port.set_recorder(&recorder);
+  SelectSteadyTransmitter();
+  ClickOnOff();
+  const std::int64_t steps_ms[] = {0, -3'600'000, 86'400'000, 1};  // as it was, an hour back, a day on
+  for (const std::int64_t step : steps_ms) {
+    SCOPED_TRACE(step);
+    const std::int64_t set_to = clock.wall_ms() + step;
+    clock.set_wall_ms(set_to);
+    trace.sent_ms.clear();
+    PollOnce();
+    EXPECT_EQ(trace.sent_ms.size(), 1u) << "one request a poll";
+    if (trace.sent_ms.empty()) break;  // the recorder must be detached below in any case
+    EXPECT_EQ(readings.back().time_ms, trace.sent_ms[0]);
+    EXPECT_GE(readings.back().time_ms, set_to) << "the clock as it was set";
+    EXPECT_LT(readings.back().time_ms, set_to + static_cast<std::int64_t>(kIntervalMs) + 1);
+  }
+  port.set_recorder(nullptr);
 }
 
 }  // namespace

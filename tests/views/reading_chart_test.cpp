@@ -22,7 +22,7 @@ constexpr qint64 kStart = 1'796'688'000'000;
 
 class ReadingChartTest : public ::testing::Test {
  protected:
-  ReadingChartTest() : feed(clock, kStart) {
+  ReadingChartTest() : feed(clock) {
     feed.Listen([this](const measure::Reading& r) { history.Add(r); });
   }
   // One reading a poll, 300 ms apart, as the polling hands them on; no value: an overflow.
@@ -37,7 +37,7 @@ class ReadingChartTest : public ::testing::Test {
     return nullptr;
   }
 
-  platform::VirtualClock clock;
+  platform::VirtualClock clock{kStart};
   measure::ReadingFeed feed;
   measure::ReadingHistory history;
   std::unique_ptr<ReadingChart> chart;
