@@ -1,9 +1,8 @@
 #include "config/settings_file.h"
 
 #include <array>
-#include <cfloat>
-#include <cmath>
 
+#include "platform/text/ini_line.h"
 #include "platform/text/numeric_value.h"
 #include "platform/text/utf8_text.h"
 #include "platform/ui/text_pattern.h"
@@ -51,12 +50,6 @@ constexpr std::string_view kUnknownKeyText = "未知的键%1";
 constexpr std::string_view kKeyAgainText = "键 %1 重复（第 %2 行已给出）";
 constexpr std::string_view kNoSectionText = "文件中没有 [Transmitter] 节";
 constexpr std::string_view kMissingKeyText = "[Transmitter] 节缺少键 %1";
-
-std::string_view Trim(std::string_view s) {
-  while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
-  while (!s.empty() && (s.back() == ' ' || s.back() == '\t' || s.back() == '\r')) s.remove_suffix(1);
-  return s;
-}
 
 std::string AtLine(int line, const std::string& what) {
   return ui::FillPattern(kAtLineText, {std::to_string(line), what});
@@ -152,9 +145,9 @@ std::string_view StoreAreaName(StoreArea area) {
 }
 
 bool IsPressureText(std::string_view text) {
-  if (text.size() > kLongestPressure || text != Trim(text)) return false;
+  if (text.size() > kLongestPressure || text != platform::TrimBlanks(text)) return false;
   const std::optional<double> x = platform::ParseNumberText(text);
-  return x && std::isfinite(*x) && std::fabs(*x) <= FLT_MAX;
+  return x && platform::FitsSinglePrecision(*x);
 }
 
 SettingsFileRead ReadSettingsFile(std::string_view text) {
@@ -165,14 +158,14 @@ SettingsFileRead ReadSettingsFile(std::string_view text) {
   int line = 0;
   while (!text.empty()) {
     const std::size_t eol = text.find('\n');
-    const std::string_view row = Trim(text.substr(0, eol));
+    const platform::IniLine row = platform::ReadIniLine(text.substr(0, eol));
     text = eol == std::string_view::npos ? std::string_view() : text.substr(eol + 1);
     ++line;
-    if (row.empty() || row.front() == ';' || row.front() == '#') continue;
-    if (row.front() == '[') {
-      if (row.back() != ']')
-        return Refused(AtLine(line, ui::FillPattern(kUnclosedSectionText, {Quoted(row)})));
-      const std::string_view name = Trim(row.substr(1, row.size() - 2));
+    if (row.kind == platform::IniLine::Kind::kNothing) continue;
+    if (row.kind == platform::IniLine::Kind::kUnclosedSection)
+      return Refused(AtLine(line, ui::FillPattern(kUnclosedSectionText, {Quoted(row.text)})));
+    if (row.kind == platform::IniLine::Kind::kSection) {
+      const std::string_view name = row.name;
       if (name != kSection)
         return Refused(AtLine(line, ui::FillPattern(kUnknownSectionText, {Quoted(name)})));
       if (section_at != 0)
@@ -180,16 +173,15 @@ SettingsFileRead ReadSettingsFile(std::string_view text) {
       section_at = line;
       continue;
     }
-    const std::size_t eq = row.find('=');
-    if (eq == std::string_view::npos)
-      return Refused(AtLine(line, ui::FillPattern(kNoKeyValueText, {Quoted(row)})));
-    const std::string_view name = Trim(row.substr(0, eq));
+    if (row.kind == platform::IniLine::Kind::kNoKeyValue)
+      return Refused(AtLine(line, ui::FillPattern(kNoKeyValueText, {Quoted(row.text)})));
+    const std::string_view name = row.name;
     if (section_at == 0) return Refused(AtLine(line, ui::FillPattern(kKeyBeforeSectionText, {Quoted(name)})));
     const std::optional<Key> key = KeyNamed(name);
     if (!key) return Refused(AtLine(line, ui::FillPattern(kUnknownKeyText, {Quoted(name)})));
     if (given_at[*key] != 0)
       return Refused(AtLine(line, ui::FillPattern(kKeyAgainText, {name, std::to_string(given_at[*key])})));
-    if (const std::string why = Take(*key, Trim(row.substr(eq + 1)), settings); !why.empty())
+    if (const std::string why = Take(*key, row.value, settings); !why.empty())
       return Refused(AtLine(line, why));
     given_at[*key] = line;
   }

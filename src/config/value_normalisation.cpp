@@ -1,8 +1,5 @@
 #include "config/value_normalisation.h"
 
-#include <charconv>
-#include <cmath>
-
 #include "platform/text/numeric_value.h"
 
 namespace config {
@@ -18,13 +15,8 @@ constexpr std::size_t kMostDecimals = 6;
 // A plain decimal number as a whole, within single precision: what an older
 // transmitter can hold.
 bool IsTypedNumber(std::string_view typed) {
-  if (!platform::ParseNumberText(typed)) return false;
-  while (!typed.empty() && (typed.front() == ' ' || typed.front() == '\t')) typed.remove_prefix(1);
-  if (!typed.empty() && typed.front() == '+') typed.remove_prefix(1);  // from_chars takes no "+"
-  float x = 0;
-  const auto [end, ec] = std::from_chars(typed.data(), typed.data() + typed.size(), x);
-  (void)end;
-  return ec == std::errc() && std::isfinite(x);
+  const std::optional<double> x = platform::ParseNumberText(typed);
+  return x && platform::FitsSinglePrecision(*x);
 }
 
 std::string Padded(std::string digits, int width) {

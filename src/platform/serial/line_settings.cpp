@@ -5,6 +5,8 @@
 #include <charconv>
 #include <vector>
 
+#include "platform/text/trim.h"
+
 namespace platform {
 
 namespace {
@@ -21,14 +23,8 @@ std::vector<std::string_view> SplitFields(std::string_view text) {
   return fields;
 }
 
-std::string_view Trim(std::string_view s) {
-  while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
-  while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
-  return s;
-}
-
 std::optional<int> ParseWholeNumber(std::string_view s) {
-  s = Trim(s);
+  s = TrimBlanks(s);
   int value = 0;
   const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), value);
   if (ec != std::errc() || end != s.data() + s.size()) return std::nullopt;
@@ -50,7 +46,7 @@ std::optional<LineSettings> LineSettings::Parse(std::string_view text) {
   if (!baud || *baud <= 0) return std::nullopt;
   s.baud = *baud;
 
-  const std::string_view parity = Trim(fields[1]);
+  const std::string_view parity = TrimBlanks(fields[1]);
   if (parity.size() != 1) return std::nullopt;
   s.parity = static_cast<char>(std::tolower(static_cast<unsigned char>(parity[0])));
   if (std::string_view("neoms").find(s.parity) == std::string_view::npos) return std::nullopt;
@@ -59,7 +55,7 @@ std::optional<LineSettings> LineSettings::Parse(std::string_view text) {
   if (!bits || *bits < 4 || *bits > 8) return std::nullopt;
   s.data_bits = *bits;
 
-  const std::string_view stop = Trim(fields[3]);
+  const std::string_view stop = TrimBlanks(fields[3]);
   if (stop != "1" && stop != "1.5" && stop != "2") return std::nullopt;
   s.stop_bits = std::string(stop);
   return s;

@@ -2,6 +2,7 @@
 
 #include "platform/os/device_names.h"
 #include "platform/serial/port_failure_text.h"
+#include "platform/text/trim.h"
 
 namespace platform {
 
@@ -32,11 +33,8 @@ PortAssignment PortMap::Resolve(int port_number) const {
 
 std::string PortMap::Stored(int port_number) const {
   if (!store_) return "";
-  std::string stored = store_->Get(app_, kPortsSection, Key(port_number));
   // A value edited by hand may carry blanks around the path.
-  const std::size_t first = stored.find_first_not_of(" \t");
-  if (first == std::string::npos) return "";
-  return stored.substr(first, stored.find_last_not_of(" \t") - first + 1);
+  return std::string(TrimBlanks(store_->Get(app_, kPortsSection, Key(port_number))));
 }
 
 bool PortMap::Store(int port_number, const std::string& device) {

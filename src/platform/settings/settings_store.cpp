@@ -5,18 +5,13 @@
 #include "platform/file_contents.h"
 #include "platform/os/file_system.h"
 #include "platform/os/user_folders.h"
+#include "platform/text/ini_line.h"
 
 namespace platform {
 
 namespace {
 
 constexpr std::size_t kMaxFileBytes = 1 << 20;  // a settings file is tiny; anything larger is not ours
-
-std::string_view Trim(std::string_view s) {
-  while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
-  while (!s.empty() && (s.back() == ' ' || s.back() == '\t' || s.back() == '\r')) s.remove_suffix(1);
-  return s;
-}
 
 bool ReadFile(const std::string& path, std::string& contents) {
   return ReadSmallFile(path, kMaxFileBytes, contents);
@@ -25,7 +20,7 @@ bool ReadFile(const std::string& path, std::string& contents) {
 // A section or key name that the file can hold and give back unchanged: no control
 // characters, none of the file's own marks, no blanks around it, not a comment.
 bool IsStorableName(std::string_view s) {
-  if (s.empty() || s != Trim(s) || s.front() == ';' || s.front() == '#') return false;
+  if (s.empty() || s != TrimBlanks(s) || s.front() == ';' || s.front() == '#') return false;
   for (char c : s)
     if (static_cast<unsigned char>(c) < 0x20 || c == '=' || c == '[' || c == ']') return false;
   return true;
@@ -45,20 +40,23 @@ IniSections ParseIni(std::string_view text) {
   bool in_section = false;
   while (!text.empty()) {
     const std::size_t eol = text.find('\n');
-    std::string_view line = Trim(text.substr(0, eol));
+    const IniLine line = ReadIniLine(text.substr(0, eol));
     text = eol == std::string_view::npos ? std::string_view() : text.substr(eol + 1);
-    if (line.empty() || line.front() == ';' || line.front() == '#') continue;
-    if (line.front() == '[') {
-      const std::size_t close = line.find(']');
-      in_section = close != std::string_view::npos && IsStorableName(Trim(line.substr(1, close - 1)));
-      if (in_section) current = std::string(Trim(line.substr(1, close - 1)));
-      continue;
+    switch (line.kind) {
+      case IniLine::Kind::kSection:
+        in_section = IsStorableName(line.name);
+        if (in_section) current = std::string(line.name);
+        break;
+      case IniLine::Kind::kUnclosedSection:
+        in_section = false;  // its keys belong to no section that can be named
+        break;
+      case IniLine::Kind::kKeyValue:
+        if (in_section && IsStorableName(line.name)) sections[current][std::string(line.name)] = line.value;
+        break;
+      case IniLine::Kind::kNothing:
+      case IniLine::Kind::kNoKeyValue:
+        break;
     }
-    const std::size_t eq = line.find('=');
-    if (!in_section || eq == std::string_view::npos || eq == 0) continue;
-    const std::string_view key = Trim(line.substr(0, eq));
-    if (!IsStorableName(key)) continue;
-    sections[current][std::string(key)] = std::string(Trim(line.substr(eq + 1)));
   }
   return sections;
 }
@@ -102,7 +100,7 @@ bool IniSettingsStore::Set(std::string_view app, std::string_view section, std::
   std::string contents;
   IniSections sections;
   if (ReadFile(path, contents)) sections = ParseIni(contents);
-  sections[std::string(section)][std::string(key)] = std::string(Trim(value));
+  sections[std::string(section)][std::string(key)] = std::string(TrimBlanks(value));
   if (!os::MakePrivateFolders(config_dir_ + "/" + std::string(app))) return false;
   return writer_(path, FormatIni(sections));
 }

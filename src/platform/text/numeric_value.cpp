@@ -89,6 +89,10 @@ std::optional<double> ParseNumberText(std::string_view text) {
   return ToDouble(text);
 }
 
+bool FitsSinglePrecision(double x) {
+  return std::isfinite(x) && std::fabs(x) <= static_cast<double>(std::numeric_limits<float>::max());
+}
+
 RoundedDecimal RoundLeadingNumber(std::string_view text, int decimals) {
   RoundedDecimal rounded;
   rounded.fraction.assign(static_cast<std::size_t>(decimals), '0');

@@ -25,6 +25,10 @@ std::optional<int> NumericIndex(std::string_view text);
 // Anything else — empty, letters, a second sign or point — gives nullopt.
 std::optional<double> ParseNumberText(std::string_view text);
 
+// True when a single-precision value (what a transmitter keeps) can carry `x`: a finite
+// number no larger than the largest float. Its last digits may still be rounded away.
+bool FitsSinglePrecision(double x);
+
 // A number rounded on its decimal digits as written, not on the nearest binary double,
 // so a technician sees the rounding of the text he reads: "0.35" to one place is 0.4
 // and "1.005" to two places is 1.01.
