@@ -6,9 +6,10 @@ PortTracing::PortTracing(platform::SerialPort& port, const platform::Clock& cloc
                          platform::DeviceNames device_names)
     : port_(port), recorder_(clock, std::move(device_names)) {}
 
-bool PortTracing::TraceTo(const std::string& path, std::string& error) {
+bool PortTracing::TraceTo(const std::string& path, std::string& error,
+                          platform::TraceFile::FailureReport on_failure) {
   if (path.empty()) return true;
-  file_ = platform::TraceFile::Open(path, error);
+  file_ = platform::TraceFile::Open(path, error, std::move(on_failure));
   if (!file_) return false;
   recorder_.AddSink(*file_);
   port_.set_recorder(&recorder_);

@@ -22,8 +22,9 @@ class PortTracing {
   PortTracing& operator=(const PortTracing&) = delete;
 
   // --trace FILE; an empty path traces nothing. False, with `error`, when FILE cannot be
-  // opened for appending.
-  bool TraceTo(const std::string& path, std::string& error);
+  // opened for appending or refuses to be written. `on_failure` is told once when a
+  // record cannot be written later.
+  bool TraceTo(const std::string& path, std::string& error, platform::TraceFile::FailureReport on_failure);
 
   // The monitor's list; the port records into it from the first call on.
   platform::TrafficLog& WindowLog();

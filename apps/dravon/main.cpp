@@ -40,7 +40,10 @@ int main(int argc, char** argv) {
   app::PortWiring wiring(options, store, std::string(shell::kAppTitle), clock);
   platform::SerialPort port(wiring.Factory(), "MSCommBsq");
   app::PortTracing tracing(port, clock, [&wiring](int n) { return wiring.DeviceFor(n); });
-  if (std::string error; !tracing.TraceTo(options.trace, error)) {
+  const auto trace_failed = [](const std::string& error) {
+    std::cerr << "dravon: the trace file stopped taking records: " << error << "\n";
+  };
+  if (std::string error; !tracing.TraceTo(options.trace, error, trace_failed)) {
     std::cerr << "dravon: " << error << "\n";
     return 2;
   }

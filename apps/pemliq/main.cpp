@@ -43,7 +43,10 @@ int main(int argc, char** argv) {
   app::PortWiring wiring(options, store, std::string(kAppName), clock);
   platform::SerialPort port(wiring.Factory(), "MSComm1");
   app::PortTracing tracing(port, clock, [&wiring](int n) { return wiring.DeviceFor(n); });
-  if (std::string error; !tracing.TraceTo(options.trace, error)) {
+  const auto trace_failed = [](const std::string& error) {
+    std::cerr << "pemliq: the trace file stopped taking records: " << error << "\n";
+  };
+  if (std::string error; !tracing.TraceTo(options.trace, error, trace_failed)) {
     std::cerr << "pemliq: " << error << "\n";
     return 2;
   }

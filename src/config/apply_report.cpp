@@ -1,7 +1,6 @@
 #include "config/apply_report.h"
 
-#include <cstdio>
-
+#include "platform/appending_file.h"
 #include "platform/text/csv_field.h"
 
 namespace config {
@@ -49,17 +48,13 @@ std::string FormatReportRow(const ReportRow& r) {
 }
 
 bool ReportWritable(const std::string& path) {
-  std::FILE* f = std::fopen(path.c_str(), "ab");
-  return f != nullptr && std::fclose(f) == 0;
+  std::string error;
+  return platform::AppendingFile::Open(path, "", error) != nullptr;
 }
 
 bool AppendReportRow(const std::string& path, const ReportRow& row) {
-  std::FILE* f = std::fopen(path.c_str(), "ab");
-  if (f == nullptr) return false;
-  std::string text = FormatReportRow(row);
-  if (std::fseek(f, 0, SEEK_END) == 0 && std::ftell(f) == 0) text = ReportHeader() + text;
-  const bool written = std::fwrite(text.data(), 1, text.size(), f) == text.size() && std::fflush(f) == 0;
-  return std::fclose(f) == 0 && written;
+  std::string error;
+  return platform::AppendToFile(path, ReportHeader(), FormatReportRow(row), error);
 }
 
 }  // namespace config

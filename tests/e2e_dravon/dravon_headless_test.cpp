@@ -119,6 +119,8 @@ TEST(DravonHeadless, UnusableOptionsExitWithStatus2) {
       {{"--headless", "--port", "x"}, "--port"},
       {{"--headless", "--trace"}, "--trace"},
       {{"--headless", "--trace", "/nonexistent/dir/t.jsonl"}, "/nonexistent/dir/t.jsonl"},
+      {{"--headless", "--trace", "/dev/full"}, "/dev/full"},  // opens, but takes nothing
+      {{"--headless", "--simulate", "--log", "/dev/full"}, "/dev/full"},
   };
   for (const auto& [args, named] : cases) {
     const auto run = RunProgram(DRAVON_BINARY, args, "", std::chrono::seconds(20));
