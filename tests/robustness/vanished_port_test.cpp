@@ -22,7 +22,7 @@ TEST_F(VanishedPortTest, ASearchRunsToItsEndAndKeepsWhatItFound) {
   EXPECT_EQ((*this)["cmdSEARCH"].caption(), "搜索变送器");
   ASSERT_EQ((*this)["CMB_ADDR"].item_count(), 1);
   EXPECT_EQ((*this)["CMB_ADDR"].item_text(0), "03");
-  EXPECT_EQ((*this)["TXT_VER"].text(), " 0") << "the read of the found transmitter failed cleanly";
+  EXPECT_EQ((*this)["TXT_VER"].text(), "ERR 0\r") << "the read of the found transmitter failed cleanly";
   EXPECT_LT(now_ms(), 3000u) << "no probe waited on the missing device";
 }
 
@@ -63,7 +63,7 @@ TEST_F(VanishedPortTest, TheConsoleAndTheButtonsShowTheFailureResult) {
   user.Click({"Cmd_INS", -1});
   EXPECT_EQ((*this)["txtReturn"].text(), "ERR 0\r");
   user.Click({"cmdSCALE_Read", -1});
-  EXPECT_EQ((*this)["TXT_DPL"].text(), " 0");
+  EXPECT_EQ((*this)["TXT_DPL"].text(), "ERR 0\r");
   user.Click({"CMD_USER", -1});
   ASSERT_FALSE(services.boxes.empty());
   EXPECT_EQ(services.boxes.back().text, "写入用户数据区出错")
