@@ -453,6 +453,10 @@
         <translation>Searching address %1</translation>
     </message>
     <message>
+        <source>正在搜索变送器：%1（搜索时不能关闭窗口，请先停止搜索）</source>
+        <translation>Searching address %1 (the window cannot close during a search: stop the search first)</translation>
+    </message>
+    <message>
         <source>在线变送器 %1个</source>
         <translation>Online: %1</translation>
     </message>
@@ -471,6 +475,14 @@
     <message>
         <source>变送器搜索完毕</source>
         <translation>Search finished</translation>
+    </message>
+    <message>
+        <source>读取失败 %1 项</source>
+        <translation>%1 reads failed</translation>
+    </message>
+    <message>
+        <source>参数读取完毕</source>
+        <translation>All parameters read</translation>
     </message>
     <message>
         <source>端口未选择或未打开！</source>
@@ -597,6 +609,10 @@
     <message>
         <source>读取变送器参数失败，未保存：%1</source>
         <translation>Reading the transmitter failed; nothing saved: %1</translation>
+    </message>
+    <message>
+        <source>读取变送器参数失败，未写入变送器：%1</source>
+        <translation>Reading the transmitter failed; nothing written to it: %1</translation>
     </message>
     <message>
         <source>无法写入文件：%1</source>

@@ -29,17 +29,15 @@ class CountWhile {
 }  // namespace
 
 void cmdSCALE_Read_Click(MainWindow& m) {
-  shell::ListFill(m["cmbUnit"], m.SendToSelected(cmd::kUnit));
-  shell::ListFill(m["Cmb_DP"], m.SendToSelected(cmd::kDecimalPoint));
+  shell::ListFill(m, "cmbUnit", m.SendToSelected(cmd::kUnit));
+  shell::ListFill(m, "Cmb_DP", m.SendToSelected(cmd::kDecimalPoint));
   shell::BoxFill(m["TXT_DPL"], m.SendToSelected(cmd::kRangeLow));
   shell::BoxFill(m["TXT_DPH"], m.SendToSelected(cmd::kRangeHigh));
 }
 
 void cmdSCALE_Write_Click(MainWindow& m) {
-  ui::Control& unit = m["cmbUnit"];
-  shell::ListFill(unit, m.SendToSelected(cmd::kUnit, shell::IndexArgument(unit)));
-  ui::Control& decimal_point = m["Cmb_DP"];
-  shell::ListFill(decimal_point, m.SendToSelected(cmd::kDecimalPoint, shell::IndexArgument(decimal_point)));
+  shell::ListFill(m, "cmbUnit", m.SendToSelected(cmd::kUnit, shell::IndexArgument(m["cmbUnit"])));
+  shell::ListFill(m, "Cmb_DP", m.SendToSelected(cmd::kDecimalPoint, shell::IndexArgument(m["Cmb_DP"])));
   ui::Control& low = m["TXT_DPL"];
   shell::BoxFill(low, m.SendToSelected(cmd::kRangeLow, low.text()));
   ui::Control& high = m["TXT_DPH"];

@@ -1,9 +1,13 @@
 #include "config/settings_apply.h"
 
+#include <initializer_list>
+#include <span>
+
 #include "config/data_areas.h"
 #include "discovery/device_read.h"
 #include "platform/ui/user_actions.h"
 #include "protocol/commands.h"
+#include "shell/reply_fill.h"
 
 namespace config {
 
@@ -36,6 +40,62 @@ bool Store(MainWindow& m, StoreArea area) {
   return true;
 }
 
+bool Done(const ui::ActionResult& action) { return action.status == ui::ActionStatus::kDone; }
+
+// One value a write will send: the file's when the apply could put it into its control,
+// else what the control shows, which must then be what the transmitter answered.
+struct Outgoing {
+  const char* name;
+  bool from_file;
+  std::string wanted;  // the file's value; empty for one that only goes back as read
+  std::string shown;
+  bool answered;
+};
+
+Outgoing Code(MainWindow& m, const char* name, const char* list, bool chosen, int wanted) {
+  const int shown = AnsweredCode(m, list);
+  return {name, chosen, std::to_string(wanted), CodeText(shown), shown != kNoCode};
+}
+
+Outgoing Box(MainWindow& m, const char* name, const char* box, bool pasted, std::string wanted) {
+  const std::string shown = m[box].text();
+  return {name, pasted, std::move(wanted), shown, ShowsNumberRead(shown)};
+}
+
+// The values that would be sent without coming from the file or from an answer.
+std::vector<SettingDifference> Unread(std::initializer_list<Outgoing> values) {
+  std::vector<SettingDifference> unread;
+  for (const Outgoing& v : values)
+    if (!v.from_file && !v.answered) unread.push_back({v.name, v.wanted, v.shown, true});
+  return unread;
+}
+
+struct IdentityPart {
+  const char* name;
+  const char* box;
+};
+constexpr IdentityPart kVersion{"Version", "TXT_VER"};
+constexpr IdentityPart kIdentity[] = {{"Type", "TXT_TYPE"}, {"Serial", "TXT_ID"}, kVersion};
+
+// The parts of the transmitter's identity that were not read: the version decides which
+// controls take the file's values, and the read-back names the transmitter in the report.
+std::vector<SettingDifference> UnreadIdentity(MainWindow& m, std::span<const IdentityPart> parts) {
+  std::vector<SettingDifference> unread;
+  for (const IdentityPart& part : parts) {
+    const std::string& text = m[part.box].text();
+    if (text.empty() || !shell::ShowsAnswer(m[part.box])) unread.push_back({part.name, "", text, true});
+  }
+  return unread;
+}
+
+ApplyResult NotWritten(MainWindow& m, std::vector<SettingDifference> unread) {
+  ApplyResult result;
+  result.differences = std::move(unread);
+  result.read_back = SettingsShown(m);
+  result.written = false;
+  return result;
+}
+
 }  // namespace
 
 bool FactoryStoreOpen(MainWindow& m) { return m.window().IsUsable(m["CMD_FACT"]); }
@@ -44,17 +104,32 @@ ApplyResult ApplySettings(MainWindow& m, const TransmitterSettings& file) {
   // Each step is a user's action: one the window refuses (a disabled control) is left
   // out, exactly as the user could not do it, and the comparison decides.
   ui::UserActions user(m.window());
-  user.Choose({"cmbUnit", -1}, file.unit);  // sends the unit, then reads everything again
-  user.Choose({"Cmb_DP", -1}, file.decimal_point);
+  const bool unit_chosen = Done(user.Choose({"cmbUnit", -1}, file.unit));  // writes it, reads everything
+  const discovery::UnitListHeld held(m);
+  const bool dp_chosen = Done(user.Choose({"Cmb_DP", -1}, file.decimal_point));
   // The pressures go in with the transmitter's decimal places, whatever its version.
   const std::string pattern = m["Cmb_DP"].text();
-  user.Paste({"TXT_DPL", -1}, InPattern(file.range_low, pattern));
-  user.Paste({"TXT_DPH", -1}, InPattern(file.range_high, pattern));
+  const std::string low = InPattern(file.range_low, pattern);
+  const std::string high = InPattern(file.range_high, pattern);
+  const bool low_pasted = Done(user.Paste({"TXT_DPL", -1}, low));
+  const bool high_pasted = Done(user.Paste({"TXT_DPH", -1}, high));
+  std::vector<SettingDifference> unread = UnreadIdentity(m, {&kVersion, 1});
+  for (SettingDifference& d :
+       Unread({Code(m, "Unit", "cmbUnit", unit_chosen, file.unit),
+               Code(m, "DecimalPoint", "Cmb_DP", dp_chosen, file.decimal_point),
+               Box(m, "RangeLow", "TXT_DPL", low_pasted, file.range_low),
+               Box(m, "RangeHigh", "TXT_DPH", high_pasted, file.range_high),
+               Box(m, "Trim4mA", "TXT_DAZF", false, ""), Box(m, "Trim20mA", "TXT_DAFF", false, "")}))
+    unread.push_back(std::move(d));
+  if (!unread.empty()) return NotWritten(m, std::move(unread));
   user.Click({"cmdSCALE_Write", -1});
   ShownSettings echo = SettingsShown(m);
 
-  user.Paste({"TXT_DAL", -1}, InPattern(file.output_4ma, pattern));
-  user.Paste({"TXT_DAH", -1}, InPattern(file.output_20ma, pattern));
+  const bool out_low_pasted = Done(user.Paste({"TXT_DAL", -1}, InPattern(file.output_4ma, pattern)));
+  const bool out_high_pasted = Done(user.Paste({"TXT_DAH", -1}, InPattern(file.output_20ma, pattern)));
+  unread = Unread({Box(m, "Output4mA", "TXT_DAL", out_low_pasted, file.output_4ma),
+                   Box(m, "Output20mA", "TXT_DAH", out_high_pasted, file.output_20ma)});
+  if (!unread.empty()) return NotWritten(m, std::move(unread));
   const ShownSettings before_output_write = SettingsShown(m);
   user.Click({"cmdDA_Write", -1});
   const ShownSettings output_echo = SettingsShown(m);
@@ -78,6 +153,7 @@ ApplyResult ApplySettings(MainWindow& m, const TransmitterSettings& file) {
   result.read_back = SettingsShown(m);
   result.differences = Merged(CompareSettings(wanted, result.read_back, wanted_pattern),
                               CompareSettings(wanted, echo, wanted_pattern));
+  for (SettingDifference& d : UnreadIdentity(m, kIdentity)) result.differences.push_back(std::move(d));
   if (!result.differences.empty()) return result;
   if (Store(m, file.store)) {
     result.stored = file.store;

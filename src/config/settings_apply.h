@@ -8,6 +8,13 @@
 //
 // A control the window keeps disabled (the range and decimal point of version "2.00")
 // takes nothing: its setting agrees only when the transmitter already holds it.
+//
+// Every value written comes from the file or from a reply the transmitter gave: when a
+// value that goes back as it was read (a trim, a disabled control) was not answered, the
+// apply ends before its first write after the unit. From the unit choice on, cmbUnit is
+// held disabled, so an echo or read that shows another unit only writes it back and
+// starts no read of its own. The read-back also gives the report's identity (type,
+// serial, version): one of them not read fails the apply.
 
 #include <vector>
 
@@ -19,10 +26,12 @@ namespace config {
 
 struct ApplyResult {
   // Empty when every setting agreed and the store was confirmed; a store that was not
-  // confirmed is the difference "Store" (wanted "user", got "none").
+  // confirmed is the difference "Store" (wanted "user", got "none"). A value that was not
+  // read is a difference too, its `got` the failed result or "none".
   std::vector<SettingDifference> differences;
   StoreArea stored = StoreArea::kNone;  // what was actually stored
   ShownSettings read_back;              // the settings as the last read left them
+  bool written = true;                  // false: ended before the writes (a value unread)
 
   bool passed() const { return differences.empty(); }
 };

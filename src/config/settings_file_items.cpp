@@ -1,5 +1,6 @@
 #include "config/settings_file_items.h"
 
+#include <algorithm>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -39,6 +40,7 @@ constexpr std::string_view kFailedText = "校验未通过，未保存到数据�
 // holding the next line.
 constexpr std::string_view kDifferenceText = "%1：期望 %2，实际 %3";
 constexpr std::string_view kReadFailedText = "读取变送器参数失败，未保存：%1";
+constexpr std::string_view kNotWrittenText = "读取变送器参数失败，未写入变送器：%1";
 constexpr std::string_view kUnwritableText = "无法写入文件：%1";
 constexpr std::string_view kSavedText = "参数已保存到 %1";
 constexpr std::string_view kFactoryClosedText =
@@ -109,6 +111,13 @@ std::string StoredText(StoreArea area) {
 
 std::string ResultText(const ApplyResult& result) {
   if (result.passed()) return ui::FillPattern(kPassedText, {StoredText(result.stored)});
+  if (std::all_of(result.differences.begin(), result.differences.end(),
+                  [](const SettingDifference& d) { return d.unread; })) {
+    std::string names;
+    for (const SettingDifference& d : result.differences) names += (names.empty() ? "" : "、") + d.name;
+    return ui::FillPattern(result.written ? kReadFailedText : kNotWrittenText,
+                           {ui::FillPattern(kNoValidValueText, {names})});
+  }
   std::string differences;
   for (const SettingDifference& d : result.differences)
     differences += "\n" + ui::FillPattern(kDifferenceText, {d.name, d.wanted, d.got});
@@ -132,11 +141,11 @@ ReportRow RowFor(MainWindow& m, const ApplyResult& result) {
 
 std::vector<std::string_view> SettingsFileTexts() {
   std::vector<std::string_view> texts{
-      kSaveTitle,       kApplyTitle,     kReportTitle,       kSettingsFilter,       kReportFilter,
-      kSelectFirstText, kUnreadableText, kRefusedText,       kStoredUserText,       kStoredFactoryText,
-      kStoredNoneText,  kPassedText,     kFailedText,        kDifferenceText,       kReadFailedText,
-      kUnwritableText,  kSavedText,      kFactoryClosedText, kReportUnwritableText, kReportFailedText,
-      kNoValidValueText};
+      kSaveTitle,        kApplyTitle,     kReportTitle,       kSettingsFilter,       kReportFilter,
+      kSelectFirstText,  kUnreadableText, kRefusedText,       kStoredUserText,       kStoredFactoryText,
+      kStoredNoneText,   kPassedText,     kFailedText,        kDifferenceText,       kReadFailedText,
+      kUnwritableText,   kSavedText,      kFactoryClosedText, kReportUnwritableText, kReportFailedText,
+      kNoValidValueText, kNotWrittenText};
   for (std::string_view text : SettingsFileFaultTexts()) texts.push_back(text);
   return texts;
 }
@@ -146,7 +155,12 @@ void mnuSaveProfile_Click(MainWindow& m) {
   const std::optional<std::string> path =
       AskForFile(m, ui::FilePurpose::kSave, kSettingsKey, kSaveTitle, kSettingsFilter);
   if (!path) return;
-  discovery::ReadAllParameters(m);  // what the transmitter holds, not what was typed since
+  {
+    // What the transmitter holds, not what was typed since; a unit read that differs is
+    // only written back.
+    const discovery::UnitListHeld held(m);
+    discovery::ReadAllParameters(m);
+  }
   std::string why;
   const std::optional<TransmitterSettings> settings = FileSettings(SettingsShown(m), StoreArea::kUser, why);
   if (!settings) {

@@ -3,13 +3,14 @@
 #include "config/value_normalisation.h"
 #include "platform/text/numeric_value.h"
 #include "platform/ui/text_pattern.h"
+#include "shell/reply_fill.h"
 
 namespace config {
 
 namespace {
 
-// A number the transmitter sent. The value of a failed exchange (" 0", " 3") starts
-// with a blank and a reply without a value keeps its carriage return: neither counts.
+// A number the transmitter sent. A failed exchange shows its result ("ERR 0" and a
+// carriage return), and a reply without a value keeps its carriage return: neither counts.
 std::optional<double> AnsweredNumber(std::string_view text) {
   if (text.empty() || text.front() == ' ') return std::nullopt;
   return platform::ParseNumberText(text);
@@ -31,9 +32,17 @@ bool SameWholeNumber(std::string_view wanted, std::string_view got) {
 
 }  // namespace
 
+bool ShowsNumberRead(std::string_view text) { return AnsweredNumber(text).has_value(); }
+
+int AnsweredCode(shell::MainWindow& m, std::string_view list) {
+  return shell::ListAnswered(m, list) ? m[list].list_index() : kNoCode;
+}
+
+std::string CodeText(int code) { return code == kNoCode ? "none" : std::to_string(code); }
+
 ShownSettings SettingsShown(shell::MainWindow& m) {
-  return {m["cmbUnit"].list_index(), m["Cmb_DP"].list_index(), m["TXT_DPL"].text(),  m["TXT_DPH"].text(),
-          m["TXT_DAL"].text(),       m["TXT_DAH"].text(),      m["TXT_DAZF"].text(), m["TXT_DAFF"].text()};
+  return {AnsweredCode(m, "cmbUnit"), AnsweredCode(m, "Cmb_DP"), m["TXT_DPL"].text(),  m["TXT_DPH"].text(),
+          m["TXT_DAL"].text(),        m["TXT_DAH"].text(),       m["TXT_DAZF"].text(), m["TXT_DAFF"].text()};
 }
 
 std::string InPattern(std::string_view text, std::string_view pattern) {
@@ -46,13 +55,13 @@ std::vector<SettingDifference> CompareSettings(const ShownSettings& wanted, cons
                                                std::string_view pattern) {
   std::vector<SettingDifference> differences;
   const auto code = [&](const char* name, int w, int g) {
-    if (w != g) differences.push_back({name, std::to_string(w), std::to_string(g)});
+    if (w != g || g == kNoCode) differences.push_back({name, CodeText(w), CodeText(g), g == kNoCode});
   };
   const auto pressure = [&](const char* name, const std::string& w, const std::string& g) {
-    if (!SamePressure(w, g, pattern)) differences.push_back({name, w, g});
+    if (!SamePressure(w, g, pattern)) differences.push_back({name, w, g, !ShowsNumberRead(g)});
   };
   const auto trim = [&](const char* name, const std::string& w, const std::string& g) {
-    if (!SameWholeNumber(w, g)) differences.push_back({name, w, g});
+    if (!SameWholeNumber(w, g)) differences.push_back({name, w, g, !ShowsNumberRead(g)});
   };
   code("Unit", wanted.unit, got.unit);
   code("DecimalPoint", wanted.decimal_point, got.decimal_point);

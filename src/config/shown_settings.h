@@ -2,7 +2,8 @@
 // The settings of the selected transmitter as the window shows them: the unit and
 // decimal point by their list positions, the pressures and trims as their boxes hold
 // them after the last read or write. The apply compares what it wanted with this, and
-// the save writes a settings file from it.
+// the save writes a settings file from it. A list whose last reply carried no code has
+// kNoCode, as a box whose last exchange failed shows the failure: neither is a value.
 
 #include <optional>
 #include <string>
@@ -13,6 +14,8 @@
 #include "shell/main_window.h"
 
 namespace config {
+
+inline constexpr int kNoCode = -1;
 
 struct ShownSettings {
   int unit = -1;
@@ -27,6 +30,15 @@ struct ShownSettings {
 
 ShownSettings SettingsShown(shell::MainWindow& main);
 
+// A list's code when its last fill took it from a reply (or it was never filled), else
+// kNoCode; and a code as the comparison writes it ("none" for kNoCode).
+int AnsweredCode(shell::MainWindow& main, std::string_view list);
+std::string CodeText(int code);
+
+// A box text that is a number as the transmitter sent it: not a failed exchange's result,
+// not a reply without a value.
+bool ShowsNumberRead(std::string_view text);
+
 // One setting that is not what was wanted: its name as the file and the report write it
 // ("RangeHigh", or "Trim4mA" for a trim that did not come back as it was written), the
 // value wanted and the value the transmitter gave back.
@@ -34,13 +46,15 @@ struct SettingDifference {
   std::string name;
   std::string wanted;
   std::string got;
+  bool unread = false;  // `got` is no value the transmitter gave (a failed exchange, no code)
   bool operator==(const SettingDifference&) const = default;
 };
 
 // The settings of `got` that differ from `wanted`, in file order. Codes compare as
 // codes; pressures as numbers written with the decimal places of `pattern` (a Cmb_DP
 // item, "000.0"), so "12.3" equals "+012.3"; trims as whole numbers. A value that is
-// not a number the transmitter sent (the " 0" of an exchange that failed) differs.
+// not one the transmitter sent (a failed exchange's result, kNoCode, shown as "none")
+// differs, whatever was wanted.
 std::vector<SettingDifference> CompareSettings(const ShownSettings& wanted, const ShownSettings& got,
                                                std::string_view pattern);
 

@@ -74,9 +74,9 @@ void COM_ADDR_Click(MainWindow& m) {
   ChangeAddress(m);
   ChangeBaud(m);
   ui::Control& type = m["txtType"];
-  type.set_text(protocol::ValueCut(m.SendToSelected(std::string(cmd::kType) + type.text())));
+  shell::CutFill(type, m.SendToSelected(cmd::kType, type.text()));
   ui::Control& serial = m["txtID"];
-  serial.set_text(protocol::ValueCut(m.SendToSelected(std::string(cmd::kSerial) + serial.text())));
+  shell::CutFill(serial, m.SendToSelected(cmd::kSerial, serial.text()));
 }
 
 }  // namespace discovery

@@ -35,7 +35,8 @@ bool KeepSearching(MainWindow& m) { return shell::SearchIsRunning(m) && m.MSComm
 
 void WriteProgress(MainWindow& m, const std::string& address) {
   ui::Control& status = m["StatusBar1"];
-  status.set_panel_text(1, ui::FillPattern(kProbingText, {address}));
+  status.set_panel_text(
+      1, ui::FillPattern(m.close_refused_in_search ? kProbingCloseRefusedText : kProbingText, {address}));
   status.set_panel_text(2, FoundText(m["CMB_ADDR"].item_count()));
   status.set_panel_text(3, ui::FillPattern(kPortText, {std::to_string(m.MSCommBsq.comm_port())}));
   status.set_panel_text(4, BaudText(m));
@@ -59,7 +60,9 @@ void Finish(MainWindow& m) {
     m.OnlineTable.pop_back();
     status.set_panel_text(2, FoundText(found.item_count()));
     status.set_panel_text(4, BaudText(m));
-    found.set_list_index(0);  // reads the first transmitter
+    // Reads the first transmitter; on a port closed during the search that read would
+    // only fill every box with failures, so the list keeps nothing selected.
+    if (m.MSCommBsq.port_open()) found.set_list_index(0);
   } else {
     status.set_panel_text(2, std::string(kNoneFoundText));
     status.set_panel_text(4, ui::FillPattern(kBaudText, {""}));
@@ -82,6 +85,7 @@ void cmdSEARCH_Click(MainWindow& m) {
     return;
   }
   button.set_caption(std::string(kSearchRunningCaption));
+  m.close_refused_in_search = false;
 
   m.OnlineTable.assign(1, shell::OnlineEntry{});
   ui::Control& found = m["CMB_ADDR"];

@@ -9,6 +9,9 @@ namespace discovery {
 // What the search shows: the status bar's panels while it runs and when it ends
 // (patterns, see ui::FillPattern), and the box for a port that is not open.
 inline constexpr std::string_view kProbingText = "正在搜索变送器：%1";  // the address
+// The same, once a close of the window was refused during this search: it says why.
+inline constexpr std::string_view kProbingCloseRefusedText =
+    "正在搜索变送器：%1（搜索时不能关闭窗口，请先停止搜索）";
 // The count, after the blank that a positive number's sign leaves ("在线变送器 2个").
 inline constexpr std::string_view kFoundText = "在线变送器 %1个";
 inline constexpr std::string_view kNoneFoundText = "在线变送器0个";
@@ -19,7 +22,9 @@ inline constexpr std::string_view kPortClosedText = "端口未选择或未打开
 inline constexpr std::string_view kErrorTitle = "错误";
 
 // The search button: every address 01..99 at 9600, 4800, 2400 and 1200 baud; a second
-// press stops it. Window events run once before each probed address.
+// press stops it, and so does closing its port (退出). Window events run once before each
+// probed address. The first transmitter found is selected (and read) only while the
+// port is still open.
 void cmdSEARCH_Click(shell::MainWindow& main);
 
 }  // namespace discovery

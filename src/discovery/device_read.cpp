@@ -1,6 +1,7 @@
 #include "discovery/device_read.h"
 
 #include "platform/text/numeric_value.h"
+#include "platform/ui/text_pattern.h"
 #include "protocol/commands.h"
 #include "protocol/frame.h"
 #include "shell/reply_fill.h"
@@ -19,14 +20,48 @@ void SelectEntryBaud(MainWindow& m) {
   m.MSCommBsq.set_settings(bands.text() + ",N,8,1");
 }
 
-// A unit code as its text; a code outside the table is shown as it came.
-std::string UnitText(MainWindow& m, const std::string& value) {
+// A unit code as its text; a code outside the table is shown as it came, and a failed
+// exchange as its result.
+std::string UnitText(MainWindow& m, const std::string& result) {
+  if (!shell::Answered(result)) return result;
+  const std::string value = protocol::ValueCut(result);
   const std::optional<int> code = platform::NumericIndex(value);
   if (code && *code >= 0 && *code < shell::kUnitCount) return m.UnitNames[static_cast<std::size_t>(*code)];
   return value;
 }
 
+// The reads of one full read, counting those that failed.
+class Reads {
+ public:
+  explicit Reads(MainWindow& m) : m_(m) {}
+  std::string operator()(std::string_view mnemonic) {
+    std::string result = m_.SendToSelected(mnemonic);
+    if (!shell::Answered(result)) ++failed_;
+    return result;
+  }
+  int failed() const { return failed_; }
+
+ private:
+  MainWindow& m_;
+  int failed_ = 0;
+};
+
+void ReportFailures(MainWindow& m, int failed) {
+  ui::Control& status = m["StatusBar1"];
+  if (failed > 0) {
+    status.set_panel_text(1, ui::FillPattern(kReadFailuresText, {std::to_string(failed)}));
+  } else if (ui::MatchPattern(kReadFailuresText, status.panel_text(1))) {
+    status.set_panel_text(1, std::string(kReadCompleteText));
+  }
+}
+
 }  // namespace
+
+UnitListHeld::UnitListHeld(MainWindow& m) : main_(m), was_enabled_(m["cmbUnit"].enabled()) {
+  main_["cmbUnit"].set_enabled(false);
+}
+
+UnitListHeld::~UnitListHeld() { main_["cmbUnit"].set_enabled(was_enabled_); }
 
 bool HasSelectedEntry(MainWindow& m) {
   const int k = m["CMB_ADDR"].list_index();
@@ -36,56 +71,54 @@ bool HasSelectedEntry(MainWindow& m) {
 void CMB_ADDR_Click(MainWindow& m) {
   if (!HasSelectedEntry(m)) return;
   SelectEntryBaud(m);
-  m["cmbUnit"].set_enabled(false);
+  UnitListHeld held(m);
   ReadAllParameters(m);
-  m["cmbUnit"].set_enabled(true);
 }
 
 void ReadAllParameters(MainWindow& m) {
   if (!HasSelectedEntry(m)) return;
-  using protocol::ValueCut;
+  Reads read(m);
 
   SelectEntryBaud(m);  // 1
   m["TXT_ADDR"].set_text(m["CMB_ADDR"].text());
   m["TXT_BAND"].set_text(m["CMB_BAND"].text());
 
-  m["TXT_TYPE"].set_text(ValueCut(m.SendToSelected(cmd::kType)));    // 2
-  m["TXT_VER"].set_text(ValueCut(m.SendToSelected(cmd::kVersion)));  // 3
-  shell::BoxFill(m["TXT_DAL"], m.SendToSelected(cmd::kOutputLow));   // 4
-  shell::BoxFill(m["TXT_DAH"], m.SendToSelected(cmd::kOutputHigh));  // 5
+  shell::CutFill(m["TXT_TYPE"], read(cmd::kType));       // 2
+  shell::CutFill(m["TXT_VER"], read(cmd::kVersion));     // 3
+  shell::BoxFill(m["TXT_DAL"], read(cmd::kOutputLow));   // 4
+  shell::BoxFill(m["TXT_DAH"], read(cmd::kOutputHigh));  // 5
 
   const bool fixed_range = m["TXT_VER"].text() == kFixedRangeVersion;
-  m["TXT_SCZ"].set_text(ValueCut(m.SendToSelected(fixed_range ? cmd::kLimitLow : cmd::kRangeLow)));    // 6
-  m["TXT_SCF"].set_text(ValueCut(m.SendToSelected(fixed_range ? cmd::kLimitHigh : cmd::kRangeHigh)));  // 7
-  m["TXT_FUNIT"].set_text(
-      UnitText(m, ValueCut(m.SendToSelected(fixed_range ? cmd::kLimitUnit : cmd::kUnit))));  // 8
+  shell::CutFill(m["TXT_SCZ"], read(fixed_range ? cmd::kLimitLow : cmd::kRangeLow));       // 6
+  shell::CutFill(m["TXT_SCF"], read(fixed_range ? cmd::kLimitHigh : cmd::kRangeHigh));     // 7
+  m["TXT_FUNIT"].set_text(UnitText(m, read(fixed_range ? cmd::kLimitUnit : cmd::kUnit)));  // 8
   m["TXT_DPL"].set_enabled(!fixed_range);
   m["TXT_DPH"].set_enabled(!fixed_range);
 
-  m["TXT_DPL"].set_text(ValueCut(m.SendToSelected(cmd::kRangeLow)));   // 9
-  m["TXT_DPH"].set_text(ValueCut(m.SendToSelected(cmd::kRangeHigh)));  // 10
+  shell::CutFill(m["TXT_DPL"], read(cmd::kRangeLow));   // 9
+  shell::CutFill(m["TXT_DPH"], read(cmd::kRangeHigh));  // 10
 
-  // 11: a changed selection runs the unit handler (which writes the unit back).
-  ui::Control& unit = m["cmbUnit"];
-  const std::optional<int> unit_code = platform::NumericIndex(ValueCut(m.SendToSelected(cmd::kUnit)));
-  if (unit_code && *unit_code >= 0 && *unit_code < unit.item_count()) unit.set_list_index(*unit_code);
-  m["Label3"].set_caption(unit.text());
+  // 11: a changed selection runs the unit handler (which writes the unit back); a reply
+  // without a code changes nothing.
+  shell::ListFill(m, "cmbUnit", read(cmd::kUnit));
+  m["Label3"].set_caption(m["cmbUnit"].text());
 
-  m["txtType"].set_text(ValueCut(m.SendToSelected(cmd::kType)));   // 12
-  m["TXT_ID"].set_text(ValueCut(m.SendToSelected(cmd::kSerial)));  // 13
+  shell::CutFill(m["txtType"], read(cmd::kType));   // 12
+  shell::CutFill(m["TXT_ID"], read(cmd::kSerial));  // 13
   m["txtID"].set_text(m["TXT_ID"].text());
-  shell::ListFill(m["Cmb_DP"], m.SendToSelected(cmd::kDecimalPoint));  // 14
-  shell::BoxFill(m["TXT_DAZF"], m.SendToSelected(cmd::kTrimLow));      // 15
-  shell::BoxFill(m["TXT_DAFF"], m.SendToSelected(cmd::kTrimHigh));     // 16
+  shell::ListFill(m, "Cmb_DP", read(cmd::kDecimalPoint));  // 14
+  shell::BoxFill(m["TXT_DAZF"], read(cmd::kTrimLow));      // 15
+  shell::BoxFill(m["TXT_DAFF"], read(cmd::kTrimHigh));     // 16
 
   ui::Control& pressure = m["TXT_PRESSURE"];  // 17: minimum and maximum restart here
-  shell::BoxFill(pressure, m.SendToSelected(cmd::kReadPressure));
+  shell::BoxFill(pressure, read(cmd::kReadPressure));
   m["txtMAX"].set_text(pressure.text());
   m["txtMIN"].set_text(pressure.text());
 
-  shell::TemperatureFill(m["TXT_TEMPERATURE"], m.SendToSelected(cmd::kReadTemperature));  // 18
+  shell::TemperatureFill(m["TXT_TEMPERATURE"], read(cmd::kReadTemperature));  // 18
 
   m["Cmb_DP"].set_enabled(m["TXT_VER"].text() != kFixedRangeVersion);  // 19
+  ReportFailures(m, read.failed());
 }
 
 }  // namespace discovery

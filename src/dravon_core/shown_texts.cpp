@@ -4,6 +4,7 @@
 #include "config/settings_file_items.h"
 #include "discovery/address_change.h"
 #include "discovery/bus_search.h"
+#include "discovery/device_read.h"
 #include "measure/polling.h"
 #include "platform/serial/port_failure_text.h"
 #include "shell/search_state.h"
@@ -17,6 +18,7 @@ std::vector<std::string_view> ShownTexts() {
       shell::kSearchIdleCaption,
       shell::kSearchRunningCaption,
       discovery::kProbingText,
+      discovery::kProbingCloseRefusedText,
       discovery::kFoundText,
       discovery::kNoneFoundText,
       discovery::kPortText,
@@ -26,6 +28,8 @@ std::vector<std::string_view> ShownTexts() {
       discovery::kErrorTitle,
       discovery::kAddressTakenText,
       discovery::kAddressInvalidText,
+      discovery::kReadFailuresText,
+      discovery::kReadCompleteText,
       measure::kPollStartCaption,
       measure::kPollStopCaption,
   };

@@ -5,6 +5,8 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -68,6 +70,10 @@ class MainWindow {
   bool TempTurn = false;
   std::vector<OnlineEntry> OnlineTable;
   ui::TimeOfDay PollStartTime{};
+  // The lists whose last fill from a reply took no code from it (shell::ListFill).
+  std::set<std::string, std::less<>> unanswered_lists;
+  // A close was refused during the running search: its progress says why until it ends.
+  bool close_refused_in_search = false;
 
  private:
   ui::Window window_;

@@ -35,18 +35,20 @@ void Form_Click(MainWindow& m) {
   pass.set_text("");
 }
 
-// The close is refused while a bus search runs; otherwise the port is closed.
+// The close is refused while a bus search runs (whose progress then says why);
+// otherwise the port is closed.
 void Form_QueryUnload(MainWindow& m, bool& cancel) {
   if (SearchIsRunning(m)) {
     cancel = true;
+    m.close_refused_in_search = true;
     return;
   }
   if (m.MSCommBsq.port_open()) m.MSCommBsq.set_port_open(false);
 }
 
 // Closes the port first, then asks the window to close. During a search the close is
-// refused, but the port is closed all the same: the search then ends on its own, every
-// probe on the closed port failing at once.
+// refused, but the port is closed all the same: the search then ends at its next check,
+// keeping what it found.
 void COM_QUIT_Click(MainWindow& m) {
   if (m.MSCommBsq.port_open()) m.MSCommBsq.set_port_open(false);
   m.window().Close();

@@ -8,7 +8,8 @@ namespace simbus {
 
 bool NextReplyFaulted(const Faults& faults, FaultCounters& counters) {
   ++counters.replies;
-  const bool due = faults.every == 0 ? faults.AnyKind() : counters.replies % faults.every == 0;
+  bool due = faults.every == 0 ? faults.AnyKind() : counters.replies % faults.every == 0;
+  if (faults.only_reply != 0) due = counters.replies == faults.only_reply;
   if (due) ++counters.faulted;
   return due;
 }

@@ -8,7 +8,9 @@
 // Every reply (never a broadcast, which is not answered) counts in `replies`. With
 // `every` = 0 each reply gets the faults that are set; with `every` = N only replies
 // N, 2N, 3N, ... do (for soak tests), and when no fault kind is set those replies are
-// silent. FaultCounters says what was actually injected.
+// lost: {.every = 3} drops one reply in three. With `only_reply` = N just reply N (counted
+// since the counters were last reset) does, `every` aside: {.only_reply = 15} loses the
+// 15th reply alone. FaultCounters says what was actually injected.
 
 #include <cstdint>
 #include <optional>
@@ -32,6 +34,7 @@ struct Faults {
   Overflow overflow = Overflow::kNone;  // the "RP0" value becomes "-@OVER" / "+@OVER"
   bool no_temperature = false;          // the "RT0" reply has no value: "*" + address + checksum + CR
   std::uint32_t every = 0;              // 0: every reply faulted; N: only every Nth reply
+  std::uint64_t only_reply = 0;         // N: reply N alone is faulted (over `every`)
   // A mnemonic ("DH") whose writes are applied but answered with the value held before,
   // as firmware that echoes too early does; independent of `every`.
   std::string stale_echo_of{};

@@ -110,6 +110,10 @@ std::optional<std::string> ApplyFaultKinds(std::string_view kinds, Faults& f) {
       const auto n = number(1000000);
       if (!n || *n < 1) return bad;
       f.every = *n;
+    } else if (kind == "once") {
+      const auto n = number(1000000);
+      if (!n || *n < 1) return bad;
+      f.only_reply = *n;
     } else {
       return bad;
     }
@@ -174,7 +178,8 @@ std::string ServerUsage() {
          "  --fault ADDR[@BAUD]:KIND[,KIND...] inject faults into the replies of ADDR:\n"
          "        silent  late=MS  badsum  lowercase  noise[=TEXT]  trailing[=TEXT]\n"
          "        split=N  gap=MS  overflow=+|-  notemp (RT0 answered without a value)\n"
-         "        every=N (only every Nth reply)\n"
+         "        every=N (only every Nth reply; alone: every Nth reply is lost)\n"
+         "        once=N (only the Nth reply; alone: that reply is lost)\n"
          "  --turnaround MS     delay from request end to reply (default 3)\n"
          "  --link PATH         also make PATH a symlink to the slave\n"
          "  --device PATH       serve on a real serial port instead of a pty ...\n"

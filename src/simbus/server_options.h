@@ -6,7 +6,7 @@
 //          [--turnaround MS] [--link PATH] [--device PATH [--baud N]] [--verbose] [--help] [--version]
 //
 // Fault kinds: silent, late=MS, badsum, lowercase, noise[=TEXT], trailing[=TEXT],
-// split=N, gap=MS, overflow=+|-, notemp, every=N (see faults.h).
+// split=N, gap=MS, overflow=+|-, notemp, every=N, once=N (see faults.h).
 
 #include <cstdint>
 #include <memory>

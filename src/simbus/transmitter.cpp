@@ -60,7 +60,14 @@ Outcome Transmitter::Handle(std::string_view command, std::uint64_t now_us, bool
   const std::string& stale = faults_.stale_echo_of;
   const bool stale_echo = !stale.empty() && command.size() > stale.size() && command.starts_with(stale);
   const std::optional<std::string> before = stale_echo ? Execute(stale, now_us, nullptr) : std::nullopt;
+  const Settings present_before = present_, user_before = user_area_, factory_before = factory_area_;
+  const std::string address_before = address_;
   std::optional<std::string> value = Execute(command, now_us, &outcome.baud_after);
+  const bool changed = present_ != present_before || user_area_ != user_before ||
+                       factory_area_ != factory_before || address_ != address_before ||
+                       (outcome.baud_after && *outcome.baud_after != baud_);
+  if (heard_.size() == kHeardLimit) heard_.pop_front();
+  heard_.push_back({std::string(command), broadcast, changed});
   if (!value || broadcast) return outcome;
   if (before) value = before;
 

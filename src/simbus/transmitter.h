@@ -5,6 +5,7 @@
 // the wire.
 
 #include <cstdint>
+#include <deque>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -59,6 +60,15 @@ struct TransmitterConfig {
   Faults faults;
 };
 
+// One command as the transmitter heard it, and whether it changed the transmitter: its
+// present settings, a data area, its address or its baud rate.
+struct HeardCommand {
+  std::string command;  // mnemonic and argument, "UT4"
+  bool broadcast = false;
+  bool changed = false;
+  friend bool operator==(const HeardCommand&, const HeardCommand&) = default;
+};
+
 // What handling one command produces.
 struct Outcome {
   std::optional<Transmission> reply;  // nothing: no answer
@@ -98,6 +108,11 @@ class Transmitter {
   void set_pressure_text(std::string text) { pressure_text_ = std::move(text); }
   double TemperatureAt(std::uint64_t now_us) const;
 
+  // The commands heard, oldest first; only the latest kHeardLimit are kept.
+  static constexpr std::size_t kHeardLimit = 10000;
+  const std::deque<HeardCommand>& heard() const { return heard_; }
+  void clear_heard() { heard_.clear(); }
+
   Faults& faults() { return faults_; }
   const FaultCounters& fault_counters() const { return counters_; }
   void reset_fault_counters() { counters_ = {}; }
@@ -114,6 +129,7 @@ class Transmitter {
   Faults faults_;
   FaultCounters counters_;
   std::string pressure_text_;
+  std::deque<HeardCommand> heard_;
 };
 
 }  // namespace simbus

@@ -22,7 +22,8 @@ TEST_F(AnalogOutputTest, RightAfterStartUpTheInitialTextsAndTheFirstStepsGoOut) 
   Start(1);
   user.Click({"cmdDA_Write", -1});
   EXPECT_EQ(TakeCommands(), (Commands{"OLDAL", "OHDAH", "ZFDAZF", "FFDAFF"})) << "to the empty address";
-  for (const char* box : {"TXT_DAL", "TXT_DAH", "TXT_DAZF", "TXT_DAFF"}) EXPECT_EQ(Text(box), " 0") << box;
+  for (const char* box : {"TXT_DAL", "TXT_DAH", "TXT_DAZF", "TXT_DAFF"})
+    EXPECT_EQ(Text(box), "ERR 0\r") << box;
   EXPECT_EQ(Step("VScroll1", 1), "ZF+0001");
   EXPECT_EQ(Step("VScroll2", -1), "FF-0001");
 }
@@ -67,7 +68,7 @@ TEST_F(AnalogOutputTest, EachBarStepSendsTheBarsOwnValueWhateverTheBoxShows) {
   }
   t.faults() = {.bad_checksum = true};
   EXPECT_EQ(Step("VScroll2", 7), "01FF+0007");
-  EXPECT_EQ(Text("TXT_DAFF"), " 3") << "the box shows the answer, here a damaged one, not the text sent";
+  EXPECT_EQ(Text("TXT_DAFF"), "EER 3\r") << "the box shows the answer, here a damaged one, not the text sent";
 }
 
 }  // namespace

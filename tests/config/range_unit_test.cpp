@@ -36,15 +36,19 @@ TEST_F(RangeUnitTest, AReadUnitThatDiffersFromTheListIsWrittenBackAndEverythingI
   EXPECT_EQ(Text("TXT_FUNIT"), "mBar");
 }
 
-TEST_F(RangeUnitTest, AnAbsentTransmitterLeavesKpaTheWholeNumberPatternAndTheErrorValue) {
+TEST_F(RangeUnitTest, AnAbsentTransmitterLeavesTheListsAsTheyWereAndShowsTheFailure) {
   Start(1);
   Found({{"09", 3}});
+  user.Choose({"cmbUnit", -1}, 3);
+  user.Choose({"Cmb_DP", -1}, 1);
+  TakeCommands();
   user.Click({"cmdSCALE_Read", -1});
-  EXPECT_EQ(Text("cmbUnit"), "kPa");
-  EXPECT_EQ(Text("Cmb_DP"), "0000.");
-  EXPECT_EQ(Text("TXT_DPL"), " 0");
-  EXPECT_EQ(Text("TXT_DPH"), " 0");
-  EXPECT_EQ(TakeCommands()[1], "09UT0") << "the time-out's code 0 is a new unit: written and read again";
+  EXPECT_EQ(Text("cmbUnit"), "Bar");
+  EXPECT_EQ(Text("Cmb_DP"), "000.0");
+  EXPECT_EQ(Text("TXT_DPL"), "ERR 0\r");
+  EXPECT_EQ(Text("TXT_DPH"), "ERR 0\r");
+  EXPECT_EQ(TakeCommands(), (Commands{"09UT", "09DP", "09DL", "09DH"}))
+      << "the time-out is no unit: nothing is written back";
   EXPECT_TRUE(services.boxes.empty());
 }
 

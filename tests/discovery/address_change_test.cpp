@@ -77,7 +77,7 @@ TEST_F(AddressChangeTest, ATransmitterThatIgnoresTheBaudChangeKeepsTheOldRate) {
   user.Choose({"CMB_BAND", -1}, 3);
   t03->faults() = {.silent = true};
   user.Click({"COM_ADDR", -1});
-  EXPECT_EQ((*this)["CMB_ADDR"].text(), " 0") << "the failed address echo is what the entry shows";
+  EXPECT_EQ((*this)["CMB_ADDR"].text(), "ERR 0\r") << "the failed address echo is what the entry shows";
   EXPECT_EQ(port.settings(), "2400,n,8,1");
   EXPECT_EQ((*this)["TXT_BAND"].text(), "2400");
   EXPECT_EQ((*this)["CMB_BAND"].text(), "9600") << "the list keeps the user's choice";

@@ -50,7 +50,8 @@ TEST_F(BusSearchTest, FoundTransmittersAreListedByBaudThenAddressAndTheFirstIsRe
   user.Click({"cmdSEARCH", -1});
 
   EXPECT_EQ(Found(), (std::vector<std::string>{"03", "07", "05", "05", "12"}));
-  EXPECT_EQ(main.OnlineTable, (std::vector<OnlineEntry>{{"03", 3}, {"07", 3}, {"05", 2}, {"05", 0}, {"12", 0}}));
+  EXPECT_EQ(main.OnlineTable,
+            (std::vector<OnlineEntry>{{"03", 3}, {"07", 3}, {"05", 2}, {"05", 0}, {"12", 0}}));
   ASSERT_GT(progress.size(), 2u);
   EXPECT_EQ(progress[1], "在线变送器 0个") << "during the scan the count keeps its blank";
   EXPECT_EQ(Panel(1), "变送器搜索完毕");
@@ -108,5 +109,59 @@ TEST_F(BusSearchTest, FaultyRepliesAreNoTransmitter) {
   user.Click({"cmdSEARCH", -1});
   EXPECT_EQ(Found(), (std::vector<std::string>{"04", "06"}));
 }
+
+// A close asked for during a search: the title bar's is refused and the search goes on,
+// saying why; 退出 closes the port first, which ends the search with what it found and
+// without reading on the closed port.
+struct CloseDuringSearch {
+  const char* how;
+  bool port_open_after;
+  int selected_after;
+  const char* type_after;  // TXT_TYPE: read, or untouched
+};
+void PrintTo(const CloseDuringSearch& c, std::ostream* os) { *os << c.how; }
+
+class CloseDuringSearchTest : public BusSearchTest,
+                              public ::testing::WithParamInterface<CloseDuringSearch> {};
+
+TEST_P(CloseDuringSearchTest, IsExplainedOrEndsTheSearchOnTheClosedPort) {
+  const CloseDuringSearch& c = GetParam();
+  AddTransmitter("03", 9600);
+  Start(1);
+  std::vector<std::string> progress;
+  bool asked = false;
+  services.on_do_events = [&] {
+    progress.push_back(Panel(1));
+    if (asked || Panel(1) != "正在搜索变送器：05") return;
+    asked = true;
+    if (c.port_open_after) {
+      EXPECT_EQ(user.Close().status, ui::ActionStatus::kRefused);
+    } else {
+      user.Click({"COM_QUIT", -1});
+    }
+  };
+  user.Click({"cmdSEARCH", -1});
+  services.on_do_events = nullptr;
+
+  EXPECT_FALSE(main.window().closed());
+  EXPECT_EQ(port.port_open(), c.port_open_after);
+  EXPECT_EQ(Found(), std::vector<std::string>{"03"}) << "what was found stays";
+  EXPECT_EQ((*this)["CMB_ADDR"].list_index(), c.selected_after);
+  EXPECT_EQ((*this)["TXT_TYPE"].text(), c.type_after);
+  EXPECT_EQ(Panel(1), "变送器搜索完毕");
+  const std::vector<std::string> commands = TakeCommands();
+  if (c.port_open_after) {
+    ASSERT_GT(progress.size(), 6u);
+    EXPECT_EQ(progress[6], "正在搜索变送器：06（搜索时不能关闭窗口，请先停止搜索）")
+        << "the next probe says why";
+    EXPECT_EQ(commands.back(), "03RT0") << "the whole scan, then the first transmitter read";
+  } else {
+    EXPECT_EQ(commands.size(), 5u) << "nothing after the port closed: no probe, no read";
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(HowItIsAsked, CloseDuringSearchTest,
+                         ::testing::Values(CloseDuringSearch{"title bar", true, 0, "86000000"},
+                                           CloseDuringSearch{"quit", false, -1, "TYPE"}));
 
 }  // namespace

@@ -26,9 +26,9 @@ TEST_F(DeviceReadTest, AVersion200TransmitterShowsItsLimitsAndFixesTheRange) {
 
   user.Choose({"CMB_ADDR", -1}, 0);
 
-  EXPECT_EQ(TakeCommands(), (std::vector<std::string>{"01TY", "01VR", "01OL", "01OH", "01SL", "01SH", "01FU", "01DL",
-                                                      "01DH", "01UT", "01UT4", "01TY", "01ID", "01DP", "01ZF",
-                                                      "01FF", "01RP0", "01RT0"}))
+  EXPECT_EQ(TakeCommands(), (std::vector<std::string>{"01TY", "01VR", "01OL", "01OH", "01SL", "01SH", "01FU",
+                                                      "01DL", "01DH", "01UT", "01UT4", "01TY", "01ID", "01DP",
+                                                      "01ZF", "01FF", "01RP0", "01RT0"}))
       << "17 reads in order; the unit just read differs from the empty list and is written back once";
   EXPECT_EQ(port.settings(), "9600,n,8,1");
   EXPECT_EQ(Text("TXT_ADDR"), "01");
@@ -73,20 +73,20 @@ TEST_F(DeviceReadTest, AnOlderTransmitterShowsItsRangeAndUnitAndKeepsTheBoxesEdi
   EXPECT_EQ(port.settings(), "4800,n,8,1");
 }
 
-TEST_F(DeviceReadTest, AnAbsentTransmitterLeavesTheErrorValueInEveryField) {
+TEST_F(DeviceReadTest, AnAbsentTransmitterShowsTheFailureInEveryFieldAndWritesNothing) {
   Start(1);
   Found({{"09", 3}});
   user.Choose({"CMB_ADDR", -1}, 0);
-  for (const char* box :
-       {"TXT_TYPE", "TXT_VER", "TXT_DAL", "TXT_DAH", "TXT_SCZ", "TXT_SCF", "TXT_DPL", "TXT_DPH", "txtType",
-        "TXT_ID", "txtID", "TXT_DAZF", "TXT_DAFF", "TXT_PRESSURE", "txtMIN", "txtMAX"})
-    EXPECT_EQ(Text(box), " 0") << box;
-  EXPECT_EQ(Text("TXT_FUNIT"), "kPa");
-  EXPECT_EQ((*this)["cmbUnit"].text(), "kPa");
-  EXPECT_EQ((*this)["Cmb_DP"].text(), "0000.");
-  EXPECT_EQ(Text("TXT_TEMPERATURE"), "ERR 0\r") << "a failed read is no temperature of 0 °C";
+  for (const char* box : {"TXT_TYPE", "TXT_VER", "TXT_DAL", "TXT_DAH", "TXT_SCZ", "TXT_SCF", "TXT_FUNIT",
+                          "TXT_DPL", "TXT_DPH", "txtType", "TXT_ID", "txtID", "TXT_DAZF", "TXT_DAFF",
+                          "TXT_PRESSURE", "txtMIN", "txtMAX", "TXT_TEMPERATURE"})
+    EXPECT_EQ(Text(box), "ERR 0\r") << box << ": a failed read is no value of 0";
+  EXPECT_EQ((*this)["cmbUnit"].list_index(), -1) << "no code came, so none is chosen";
+  EXPECT_EQ((*this)["Cmb_DP"].list_index(), -1);
+  EXPECT_EQ((*this)["StatusBar1"].panel_text(1), "读取失败 17 项");
   EXPECT_TRUE((*this)["TXT_DPL"].enabled());
-  EXPECT_EQ(now_ms(), 18u * 100u) << "17 reads and the unit written back, each waiting out its time-out";
+  EXPECT_EQ(TakeCommands().size(), 17u) << "no unit written back";
+  EXPECT_EQ(now_ms(), 17u * 100u) << "17 reads, each waiting out its time-out";
 }
 
 TEST_F(DeviceReadTest, AnEntryFoundAtAnotherRateSwitchesThePortFirst) {

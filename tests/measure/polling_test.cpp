@@ -161,7 +161,7 @@ TEST_F(PollingTest, ZeroingShowsTheNewPressureAndLeavesPollingAlone) {
   EXPECT_TRUE((*this)["Timer1"].enabled());
   t.faults() = {.silent = true};
   user.Click({"COM_SC", -1});
-  EXPECT_EQ(Text("TXT_PRESSURE"), " 0") << "the value cut of \"ERR 0\"";
+  EXPECT_EQ(Text("TXT_PRESSURE"), "ERR 0\r") << "the failure, never a pressure of 0";
 }
 
 }  // namespace

@@ -18,11 +18,11 @@ TEST_F(VanishedPortTest, ASearchRunsToItsEndAndKeepsWhatItFound) {
   Start(1);
   vanish_at_us = 20 * 100'000;  // during the 9600 pass, after address 03 answered
   user.Click({"cmdSEARCH", -1});
-  EXPECT_EQ((*this)["StatusBar1"].panel_text(1), "变送器搜索完毕");
+  EXPECT_EQ((*this)["StatusBar1"].panel_text(1), "读取失败 17 项") << "the search ended, and its read failed whole";
   EXPECT_EQ((*this)["cmdSEARCH"].caption(), "搜索变送器");
   ASSERT_EQ((*this)["CMB_ADDR"].item_count(), 1);
   EXPECT_EQ((*this)["CMB_ADDR"].item_text(0), "03");
-  EXPECT_EQ((*this)["TXT_VER"].text(), " 0") << "the read of the found transmitter failed cleanly";
+  EXPECT_EQ((*this)["TXT_VER"].text(), "ERR 0\r") << "the read of the found transmitter failed cleanly";
   EXPECT_LT(now_ms(), 3000u) << "no probe waited on the missing device";
 }
 
@@ -63,7 +63,7 @@ TEST_F(VanishedPortTest, TheConsoleAndTheButtonsShowTheFailureResult) {
   user.Click({"Cmd_INS", -1});
   EXPECT_EQ((*this)["txtReturn"].text(), "ERR 0\r");
   user.Click({"cmdSCALE_Read", -1});
-  EXPECT_EQ((*this)["TXT_DPL"].text(), " 0");
+  EXPECT_EQ((*this)["TXT_DPL"].text(), "ERR 0\r");
   user.Click({"CMD_USER", -1});
   ASSERT_FALSE(services.boxes.empty());
   EXPECT_EQ(services.boxes.back().text, "写入用户数据区出错")

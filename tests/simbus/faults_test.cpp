@@ -76,4 +76,20 @@ TEST_F(Faults, EveryNthReplyFailsForSoakTests) {
   EXPECT_EQ(silent, 3);
 }
 
+TEST_F(Faults, OneChosenReplyIsLostAndTheTransmitterRecordsWhatChangedIt) {
+  t.faults() = {.only_reply = 2};
+  const std::string none(protocol::kResultNoReply);
+  EXPECT_EQ(Send("01", "UT4"), "*014\r");
+  EXPECT_EQ(Send("01", "UT"), none) << "the second reply alone is lost";
+  EXPECT_EQ(Send("01", "UT4"), "*014\r") << "the same unit again: no change";
+  Send("AA", "DP3");
+  EXPECT_EQ(Send("01", "AD07"), "*0707\r");
+  EXPECT_EQ(t.heard(), (std::deque<simbus::HeardCommand>{{"UT4", false, true},
+                                                         {"UT", false, false},
+                                                         {"UT4", false, false},
+                                                         {"DP3", true, true},
+                                                         {"AD07", false, true}}));
+  EXPECT_EQ(t.fault_counters().silent, 1u);
+}
+
 }  // namespace

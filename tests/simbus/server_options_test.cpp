@@ -14,7 +14,7 @@ using simbus::ParseServerOptions;
 TEST(ServerOptions, BuildsTheGivenPopulationWithItsFaults) {
   const auto parsed = ParseServerOptions(
       {"--transmitter", "03:2400", "--transmitter", "07:9600:1.50", "--fault", "03:badsum,every=10",
-       "--fault", "07@9600:late=200,notemp", "--turnaround", "5", "--link", "/tmp/ttyBUS", "-v"});
+       "--fault", "07@9600:late=200,notemp,once=7", "--turnaround", "5", "--link", "/tmp/ttyBUS", "-v"});
   ASSERT_TRUE(parsed.options) << parsed.error;
   EXPECT_EQ(parsed.options->link, "/tmp/ttyBUS");
   EXPECT_TRUE(parsed.options->verbose);
@@ -29,6 +29,7 @@ TEST(ServerOptions, BuildsTheGivenPopulationWithItsFaults) {
   EXPECT_EQ(bus->Find("03", 2400)->version(), "2.00");
   EXPECT_EQ(bus->Find("07", 9600)->faults().late_ms, 200u);
   EXPECT_TRUE(bus->Find("07", 9600)->faults().no_temperature);
+  EXPECT_EQ(bus->Find("07", 9600)->faults().only_reply, 7u);
   EXPECT_EQ(bus->Find("07", 9600)->version(), "1.50");
 }
 
@@ -43,6 +44,7 @@ TEST(ServerOptions, RefusesWhatItCannotServe) {
                                              {"--fault", "01:late=x"},
                                              {"--fault", "01:split=1"},
                                              {"--fault", "01:every=0"},
+                                             {"--fault", "01:once=0"},
                                              {"--fault", "01:overflow=?"},
                                              {"--fault", "01@300:silent"},
                                              {"--fault", "silent"},

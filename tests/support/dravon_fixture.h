@@ -58,6 +58,15 @@ class RecordingDevice final : public platform::SerialDevice {
   const std::uint64_t& vanish_at_us_;
 };
 
+// The commands that changed the transmitter (its settings, a data area, its address or
+// rate), in the order it heard them: by its own record, whatever the window sent.
+inline std::vector<std::string> ChangesHeard(const simbus::Transmitter& t) {
+  std::vector<std::string> changes;
+  for (const simbus::HeardCommand& h : t.heard())
+    if (h.changed) changes.push_back(h.command);
+  return changes;
+}
+
 class RecordingServices final : public ui::UiServices {
  public:
   RecordingServices(ui::Window& window, platform::Clock& clock) : loop(window, clock), clock_(clock) {}
