@@ -21,7 +21,7 @@ std::string_view Trim(std::string_view s) {
 }
 
 bool ReadFile(const std::string& path, std::string& contents) {
-  return ReadSmallFile(path, kMaxFileBytes, contents);
+  return ReadSmallFile(path, kMaxFileBytes, contents) == SmallFileRead::kRead;
 }
 
 bool MakeDirs(const std::string& dir) {
