@@ -13,6 +13,7 @@ packages=(
   xvfb xauth
   clang libclang-rt-14-dev
   desktop-file-utils appstream dpkg-dev file
+  locales  # localedef and de_DE: tests write numbers under a comma-decimal locale
 )
 
 missing=()

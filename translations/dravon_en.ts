@@ -573,6 +573,10 @@
         <translation>Cannot read the settings file: %1</translation>
     </message>
     <message>
+        <source>文件太大，不是参数文件（最大 64 KiB）：%1</source>
+        <translation>The file is too large to be a settings file (at most 64 KiB): %1</translation>
+    </message>
+    <message>
         <source>参数文件有误，未写入变送器：
 %1
 %2</source>
@@ -665,6 +669,10 @@ Writing the report file failed: %2</translation>
     <message>
         <source>%1 超出范围：%2</source>
         <translation>%1 is out of range: %2</translation>
+    </message>
+    <message>
+        <source>%1 超出变送器能保存的范围：%2（%3 位小数时最大为 %4）</source>
+        <translation>%1 is beyond what the transmitter can hold: %2 (at most %4 with %3 decimal places)</translation>
     </message>
     <message>
         <source>节名缺少“]”：%1</source>

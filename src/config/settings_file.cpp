@@ -3,6 +3,7 @@
 #include <array>
 
 #include "platform/text/ini_line.h"
+#include "config/value_normalisation.h"
 #include "platform/text/numeric_value.h"
 #include "platform/text/utf8_text.h"
 #include "platform/ui/text_pattern.h"
@@ -41,6 +42,8 @@ constexpr std::string_view kCodeText = "%1 应为 0 到 %2 的整数，而不是
 constexpr std::string_view kStoreText = "Store 应为 user、factory 或 none，而不是%1";
 constexpr std::string_view kNotNumberText = "%1 不是数字：%2";
 constexpr std::string_view kOutOfRangeText = "%1 超出范围：%2";
+// %3 the decimal places of the file's DecimalPoint, %4 the largest value with them.
+constexpr std::string_view kBeyondFieldText = "%1 超出变送器能保存的范围：%2（%3 位小数时最大为 %4）";
 constexpr std::string_view kUnclosedSectionText = "节名缺少“]”：%1";
 constexpr std::string_view kUnknownSectionText = "未知的节%1，参数文件只有 [Transmitter] 一节";
 constexpr std::string_view kSectionAgainText = "[Transmitter] 节重复（第 %1 行已有）";
@@ -123,13 +126,29 @@ std::optional<Key> KeyNamed(std::string_view name) {
 
 SettingsFileRead Refused(std::string why) { return {std::nullopt, std::move(why)}; }
 
+// The first pressure the transmitter's field cannot hold with the file's decimal places,
+// as the reason naming its line; empty when all fit.
+std::string BeyondField(const TransmitterSettings& s, const std::array<int, kKeyCount>& given_at) {
+  const int decimals = s.decimal_point;  // DecimalPoint n has n places
+  const std::string* const fields[] = {&s.range_low, &s.range_high, &s.output_4ma, &s.output_20ma};
+  for (std::size_t k = kRangeLow; k <= kOutput20mA; ++k) {
+    const std::string& value = *fields[k - kRangeLow];
+    if (FitsPressureField(value, decimals)) continue;
+    std::string largest(static_cast<std::size_t>(kMostPressureDigits - decimals), '9');
+    if (decimals > 0) largest += "." + std::string(static_cast<std::size_t>(decimals), '9');
+    return AtLine(given_at[k], ui::FillPattern(kBeyondFieldText, {kKeyNames[k], Quoted(value),
+                                                                  std::to_string(decimals), largest}));
+  }
+  return "";
+}
+
 }  // namespace
 
 std::vector<std::string_view> SettingsFileFaultTexts() {
-  return {
-      kAtLineText,           kUnreadableQuoteText, kCodeText,           kStoreText,        kNotNumberText,
-      kOutOfRangeText,       kUnclosedSectionText, kUnknownSectionText, kSectionAgainText, kNoKeyValueText,
-      kKeyBeforeSectionText, kUnknownKeyText,      kKeyAgainText,       kNoSectionText,    kMissingKeyText};
+  return {kAtLineText,         kUnreadableQuoteText, kCodeText,        kStoreText,
+          kNotNumberText,      kOutOfRangeText,      kBeyondFieldText, kUnclosedSectionText,
+          kUnknownSectionText, kSectionAgainText,    kNoKeyValueText,  kKeyBeforeSectionText,
+          kUnknownKeyText,     kKeyAgainText,        kNoSectionText,   kMissingKeyText};
 }
 
 std::string_view StoreAreaName(StoreArea area) {
@@ -189,6 +208,7 @@ SettingsFileRead ReadSettingsFile(std::string_view text) {
   for (std::size_t k = 0; k < kKeyCount; ++k)
     if (given_at[k] == 0)
       return Refused(AtLine(section_at, ui::FillPattern(kMissingKeyText, {kKeyNames[k]})));
+  if (std::string why = BeyondField(settings, given_at); !why.empty()) return Refused(std::move(why));
   return {settings, ""};
 }
 

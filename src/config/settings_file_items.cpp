@@ -30,6 +30,7 @@ constexpr std::string_view kReportFilter = "报告文件 (*.csv)";
 // The message boxes' texts; a %N is a file path, a reason or a value (ui::FillPattern).
 constexpr std::string_view kSelectFirstText = "请先搜索并选择一台变送器。";
 constexpr std::string_view kUnreadableText = "无法读取参数文件：%1";
+constexpr std::string_view kTooLargeText = "文件太大，不是参数文件（最大 64 KiB）：%1";
 constexpr std::string_view kRefusedText = "参数文件有误，未写入变送器：\n%1\n%2";
 constexpr std::string_view kStoredUserText = "已保存到用户数据区。";
 constexpr std::string_view kStoredFactoryText = "已保存到工厂数据区。";
@@ -87,8 +88,10 @@ std::string Origin(MainWindow& m) {
 
 std::optional<TransmitterSettings> LoadSettingsFile(MainWindow& m, const std::string& path) {
   std::string text;
-  if (!platform::ReadSmallFile(path, kLargestSettingsFile, text)) {
-    Tell(m, kApplyTitle, ui::FillPattern(kUnreadableText, {path}), ui::MessageBoxIcon::kExclamation);
+  const platform::SmallFileRead got = platform::ReadSmallFile(path, kLargestSettingsFile, text);
+  if (got != platform::SmallFileRead::kRead) {
+    const std::string_view why = got == platform::SmallFileRead::kTooLarge ? kTooLargeText : kUnreadableText;
+    Tell(m, kApplyTitle, ui::FillPattern(why, {path}), ui::MessageBoxIcon::kExclamation);
     return std::nullopt;
   }
   SettingsFileRead read = ReadSettingsFile(text);
@@ -141,11 +144,11 @@ ReportRow RowFor(MainWindow& m, const ApplyResult& result) {
 
 std::vector<std::string_view> SettingsFileTexts() {
   std::vector<std::string_view> texts{
-      kSaveTitle,        kApplyTitle,     kReportTitle,       kSettingsFilter,       kReportFilter,
-      kSelectFirstText,  kUnreadableText, kRefusedText,       kStoredUserText,       kStoredFactoryText,
-      kStoredNoneText,   kPassedText,     kFailedText,        kDifferenceText,       kReadFailedText,
-      kUnwritableText,   kSavedText,      kFactoryClosedText, kReportUnwritableText, kReportFailedText,
-      kNoValidValueText, kNotWrittenText};
+      kSaveTitle,         kApplyTitle,       kReportTitle,   kSettingsFilter,    kReportFilter,
+      kSelectFirstText,   kUnreadableText,   kTooLargeText,  kRefusedText,       kStoredUserText,
+      kStoredFactoryText, kStoredNoneText,   kPassedText,    kFailedText,        kDifferenceText,
+      kReadFailedText,    kUnwritableText,   kSavedText,     kFactoryClosedText, kReportUnwritableText,
+      kReportFailedText,  kNoValidValueText, kNotWrittenText};
   for (std::string_view text : SettingsFileFaultTexts()) texts.push_back(text);
   return texts;
 }
@@ -197,10 +200,11 @@ void mnuApplyProfile_Click(MainWindow& m) {
   }
   const ApplyResult result = ApplySettings(m, *settings);
   std::string text = ResultText(result);
-  if (!AppendReportRow(*report, RowFor(m, result)))
-    text = ui::FillPattern(kReportFailedText, {text, *report});
+  const bool reported = AppendReportRow(*report, RowFor(m, result));
+  if (!reported) text = ui::FillPattern(kReportFailedText, {text, *report});
+  // A passed apply without its report row is no success to be filed away.
   Tell(m, kApplyTitle, text,
-       result.passed() ? ui::MessageBoxIcon::kInformation : ui::MessageBoxIcon::kExclamation);
+       result.passed() && reported ? ui::MessageBoxIcon::kInformation : ui::MessageBoxIcon::kExclamation);
 }
 
 }  // namespace config

@@ -27,6 +27,11 @@ std::string Padded(std::string digits, int width) {
 
 }  // namespace
 
+bool FitsPressureField(std::string_view typed, int decimals) {
+  return static_cast<int>(platform::RoundLeadingNumber(typed, decimals).whole.size()) + decimals <=
+         kMostPressureDigits;
+}
+
 std::optional<NumberPattern> ParseNumberPattern(std::string_view pattern) {
   const std::size_t point = pattern.find('.');
   if (point == std::string_view::npos || pattern.find_first_not_of("0.") != std::string_view::npos)

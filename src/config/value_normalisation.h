@@ -19,6 +19,15 @@ struct NumberPattern {
   int decimals = 0;
 };
 
+// A transmitter's pressure field: a sign, digits and a point. It holds the four digit
+// positions of its decimal-point pattern and one more for an integer part that outgrows
+// them ("+1234.6" in "000.0", "+100.00" in "00.00"), and no more.
+inline constexpr int kMostPressureDigits = 5;
+
+// Whether the number `typed` (a plain number, see NormalisedValueText), written with
+// `decimals` places, fits the field; rounding counts ("9999.96" needs six digits at one place).
+bool FitsPressureField(std::string_view typed, int decimals);
+
 // Nothing for a text that is not zeros around exactly one point (an empty selection).
 std::optional<NumberPattern> ParseNumberPattern(std::string_view pattern);
 

@@ -1,10 +1,10 @@
 #include "measure/polling.h"
 
-#include <cstdio>
 #include <string>
 
 #include "measure/elapsed_time.h"
 #include "measure/min_max.h"
+#include "platform/text/decimal_text.h"
 #include "platform/text/numeric_value.h"
 #include "platform/text/utf8_text.h"
 #include "protocol/commands.h"
@@ -28,9 +28,7 @@ std::size_t Length(const std::string& text) { return platform::utf8::CountCharac
 
 // One more failed poll; the caption is its own count, as the label shows it.
 void CountFailedPoll(ui::Control& counter) {
-  char text[32];
-  std::snprintf(text, sizeof text, "%.0f", platform::NumericValue(counter.caption()) + 1);
-  counter.set_caption(text);
+  counter.set_caption(platform::DecimalText(platform::NumericValue(counter.caption()) + 1, 0));
 }
 
 // A reply without a value and a failed transaction alike count as failed polls: a pulled

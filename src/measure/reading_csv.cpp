@@ -1,11 +1,10 @@
 #include "measure/reading_csv.h"
 
-#include <charconv>
 #include <cmath>
-#include <cstdio>
 
 #include "platform/clock.h"
 #include "platform/text/csv_field.h"
+#include "platform/text/decimal_text.h"
 
 namespace measure {
 
@@ -13,11 +12,7 @@ std::string_view QuantityName(Quantity quantity) {
   return quantity == Quantity::kPressure ? "pressure" : "temperature";
 }
 
-std::string ValueText(double value) {
-  char text[64];
-  const auto [end, ec] = std::to_chars(text, text + sizeof text, value);
-  return ec == std::errc() ? std::string(text, end) : std::string();
-}
+std::string ValueText(double value) { return platform::ShortestDecimalText(value); }
 
 std::string ReadingCsvRow(const Reading& r) {
   std::string row = platform::LocalIsoTime(r.time_ms);

@@ -8,8 +8,10 @@
 
 namespace platform {
 
-// False when the file cannot be read or holds more than `max_bytes`.
-bool ReadSmallFile(const std::string& path, std::size_t max_bytes, std::string& contents);
+enum class SmallFileRead { kRead, kUnreadable, kTooLarge };
+
+// The file into `contents`; kTooLarge when it holds more than `max_bytes`.
+SmallFileRead ReadSmallFile(const std::string& path, std::size_t max_bytes, std::string& contents);
 
 // A temporary file beside `path`, flushed to disk, then renamed over it: a reader sees
 // the old file or the new one, never half of one. False (and the old file kept) on failure.

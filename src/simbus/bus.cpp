@@ -3,12 +3,16 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "platform/text/decimal_text.h"
 #include "protocol/commands.h"
 #include "protocol/frame.h"
 #include "simbus/request_frame.h"
 
 namespace simbus {
 namespace {
+
+// The milliseconds of a trace line, right-aligned so that the texts line up.
+constexpr std::size_t kStampWidth = 10;
 
 constexpr std::size_t kMaxFrame = 512;             // a longer run without CR is line noise
 constexpr std::size_t kMaxPendingWrite = 1 << 16;  // bytes the host may have queued for the wire
@@ -239,9 +243,9 @@ void Bus::ReplyByteArrives(const Event& e) {
 
 void Bus::Trace(std::uint64_t t_us, const std::string& text) {
   if (!trace_) return;
-  char stamp[32];
-  std::snprintf(stamp, sizeof stamp, "%10.3f ms  ", static_cast<double>(t_us) / 1000.0);
-  trace_(std::string(stamp) + text);
+  std::string stamp = platform::DecimalText(static_cast<double>(t_us) / 1000.0, 3);
+  if (stamp.size() < kStampWidth) stamp.insert(0, kStampWidth - stamp.size(), ' ');
+  trace_(stamp + " ms  " + text);
 }
 
 }  // namespace simbus

@@ -3,15 +3,15 @@
 #include <cmath>
 #include <cstdio>
 
+#include "platform/text/decimal_text.h"
+
 namespace simbus {
 namespace {
 
 // x written as sign + at least `int_digits` integer digits + "." + `decimals` decimals;
 // with int_digits 0 a zero integer part is written as no digit at all.
 std::string FormatSignedFixed(double x, int int_digits, int decimals) {
-  char buf[64];
-  std::snprintf(buf, sizeof buf, "%.*f", decimals, std::fabs(x));
-  std::string digits(buf);
+  std::string digits = platform::DecimalText(std::fabs(x), decimals);
   const auto point = digits.find('.');
   std::string integer = digits.substr(0, point);
   const std::string fraction = point == std::string::npos ? "" : digits.substr(point + 1);
@@ -46,9 +46,7 @@ std::string FormatPressure(double x, int dp) {
 }
 
 std::string FormatTemperature(double celsius) {
-  char buf[32];
-  std::snprintf(buf, sizeof buf, "%.1f", celsius);
-  std::string text(buf);
+  std::string text = platform::DecimalText(celsius, 1);
   if (text == "-0.0") text = "0.0";
   return text;
 }

@@ -211,6 +211,38 @@ TEST_F(SettingsApplyTest, ARefusedFileOrAMissingChoiceWritesNothing) {
   EXPECT_TRUE(TakeCommands().empty());
 }
 
+// Where a file lets the apply down, the box says which and shows no information icon.
+TEST_F(SettingsApplyTest, AFileThatLetsTheApplyDownIsNamedWithAWarning) {
+  StartWithSelected("07");
+  WriteProfile("none");
+  const std::string good_profile = services.files["profile"];
+  const std::string huge = dir_ + "/huge.ini";
+  std::ofstream(huge) << std::ifstream(good_profile).rdbuf() << std::string(64 * 1024, ';') << "\n";
+  const struct {
+    std::string profile, report;
+    std::string text;  // how the box's text ends
+    bool written;      // whether the transmitter was written
+  } cases[] = {
+      {huge, dir_ + "/r.csv", "文件太大，不是参数文件（最大 64 KiB）：" + huge, false},
+      {dir_ + "/missing.ini", dir_ + "/r.csv", "无法读取参数文件：" + dir_ + "/missing.ini", false},
+      {good_profile, "/dev/full",
+       "参数已写入，读回校验通过。\n参数文件要求不保存到数据区（Store=none）。\n\n"
+       "报告文件写入失败：/dev/full",
+       true},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.profile + " " + c.report);
+    services.files["profile"] = c.profile;
+    services.files["report"] = c.report;
+    Apply();
+    ASSERT_EQ(services.boxes.size(), 1u);
+    EXPECT_EQ(services.boxes.back().text, c.text);
+    EXPECT_EQ(services.boxes.back().icon, ui::MessageBoxIcon::kExclamation);
+    services.boxes.clear();
+    EXPECT_EQ(TakeCommands().empty(), !c.written);
+  }
+}
+
 TEST_F(SettingsApplyTest, ABoxThatKeepsTheFocusStopsTheApplyBeforeAnyFileIsAskedFor) {
   StartWithSelected("07");
   WriteProfile("user");

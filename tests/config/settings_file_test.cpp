@@ -38,7 +38,7 @@ TEST(SettingsFile, AFileAPersonWroteReadsAsWrittenAndTheWriterGivesItBack) {
     ASSERT_TRUE(read.settings) << read.error;
     EXPECT_EQ(*read.settings, expected);
   }
-  const TransmitterSettings other{12, 4, "-5", "12.3456", ".5", "99999", StoreArea::kNone};
+  const TransmitterSettings other{12, 0, "-5", "12.3456", ".5", "99999", StoreArea::kNone};
   const std::string written = config::WriteSettingsFile(other, "地址 01\n型号 86000000");
   EXPECT_EQ(written.rfind("; 地址 01 型号 86000000\n", 0), 0u) << written;
   const auto again = ReadSettingsFile(written);
@@ -59,6 +59,16 @@ TEST(SettingsFile, AnyFaultRefusesTheWholeFileNamingItsLine) {
       {With("RangeHigh=+100.0", "RangeHigh="), "第 5 行：RangeHigh 不是数字"},
       {With("Output4mA=+000.0", "Output4mA=1e3"), "第 6 行：Output4mA 不是数字"},
       {With("Output20mA=+100.0", "Output20mA=123456789012345678"), "第 7 行：Output20mA 超出范围"},
+      {With("Output20mA=+100.0", "Output20mA=+00000000009999.9"), "第 7 行：Output20mA 超出范围"},
+      // The transmitter's field: five digits with the file's decimal places.
+      {With("RangeLow=+000.0", "RangeLow=99999999999"),
+       "第 4 行：RangeLow 超出变送器能保存的范围：“99999999999”（1 位小数时最大为 9999.9）"},
+      {With("Output4mA=+000.0", "Output4mA=-9999.96"), "第 6 行：Output4mA 超出变送器能保存的范围"},
+      {With("DecimalPoint=1", "DecimalPoint=4"),
+       "第 5 行：RangeHigh 超出变送器能保存的范围：“+100.0”（4 位小数时最大为 9.9999）"},
+      {"[Transmitter]\nRangeHigh=123456\nUnit=4\nDecimalPoint=0\nRangeLow=0\nOutput4mA=0\nOutput20mA=0\n"
+       "Store=none\n",
+       "第 2 行：RangeHigh 超出变送器能保存的范围：“123456”（0 位小数时最大为 99999）"},
       {With("Store=user", "Store=User"), "第 8 行：Store 应为 user、factory 或 none"},
       {With("Store=user", "Store=user\nColour=blue"), "第 9 行：未知的键“Colour”"},
       {With("Store=user", "Store=none\nUnit=3"), "第 9 行：键 Unit 重复（第 2 行已给出）"},
@@ -76,6 +86,21 @@ TEST(SettingsFile, AnyFaultRefusesTheWholeFileNamingItsLine) {
     const auto read = ReadSettingsFile(c.text);
     EXPECT_FALSE(read.settings) << c.text;
     EXPECT_EQ(read.error.rfind(c.message, 0), 0u) << read.error << "\nexpected: " << c.message;
+  }
+}
+
+TEST(SettingsFile, PressuresUpToTheLongestTextAndTheFieldsLargestValueAreTaken) {
+  const struct {
+    std::string from, to, kept;
+  } cases[] = {
+      {"RangeHigh=+100.0", "RangeHigh=+0000000009999.9", "+0000000009999.9"},  // the longest text taken
+      {"RangeLow=+000.0", "RangeLow=-9999.94", "-9999.94"},                    // rounds to -9999.9
+      {"DecimalPoint=1", "DecimalPoint=2", "+100.0"},                          // +100.00: five digits
+  };
+  for (const auto& c : cases) {
+    const auto read = ReadSettingsFile(With(c.from, c.to));
+    ASSERT_TRUE(read.settings) << c.to << ": " << read.error;
+    EXPECT_TRUE(read.settings->range_low == c.kept || read.settings->range_high == c.kept) << c.to;
   }
 }
 

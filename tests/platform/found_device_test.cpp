@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <vector>
 
 namespace {
 
@@ -33,6 +34,23 @@ TEST_F(FakeDev, EachAdapterFindsItsOwnLinkAndOtherDevicesNone) {
   EXPECT_EQ(platform::StableLinkFor(Path("ttyS0"), folder), "");
   EXPECT_EQ(platform::StableLinkFor(Path("ttyUSB9"), folder), "") << "a device that is not there";
   EXPECT_EQ(platform::StableLinkFor(Path("ttyUSB0"), Path("no-such-folder")), "") << "no udev";
+}
+
+TEST_F(FakeDev, OfSeveralLinksToOneDeviceTheFirstByNameIsChosenWhateverTheFolderLists) {
+  const struct {
+    std::vector<std::string> links;  // all to ttyUSB0, made in this order
+    std::string chosen;
+  } cases[] = {
+      {{"usb-Z-if00", "usb-A-if00", "usb-M-if00", "usb-Q-if00", "usb-C-if00"}, "usb-A-if00"},
+      {{"usb-A-if01", "usb-A-if00"}, "usb-A-if00"},
+      {{"usb-A-if00", "usb-B-if00"}, "usb-A-if00"},
+  };
+  for (std::size_t i = 0; i < std::size(cases); ++i) {
+    const fs::path folder = root / ("links" + std::to_string(i));
+    fs::create_directories(folder);
+    for (const std::string& link : cases[i].links) fs::create_symlink("../ttyUSB0", folder / link);
+    EXPECT_EQ(platform::StableLinkFor(Path("ttyUSB0"), folder.string()), (folder / cases[i].chosen).string());
+  }
 }
 
 TEST_F(FakeDev, AMappingIsAFoundDeviceAFileOfItsOwnOrNothing) {

@@ -119,6 +119,32 @@ TEST_F(TraceFixture, RecordsCarryTheClockAndAnExchangeWithoutAWriteShowsNoOldByt
   EXPECT_TRUE(sink.records[2].failed());
 }
 
+TEST_F(TraceFixture, AReopenedPortIsNamedByTheDeviceItOpensNowAndAnExchangeKeepsItsBound) {
+  std::string device = "/dev/ttyUSB0";
+  platform::TrafficRecorder usb{clock, [&device](int) { return device; }};
+  usb.AddSink(sink);
+  const std::string stream(platform::kMostExchangeBytes + 100, 'x');
+  usb.Event(1, platform::PortEvent::kOpen, "9600,n,8,1");
+  usb.Bytes(1, platform::Direction::kTx, stream, "9600,n,8,1");
+  usb.Bytes(1, platform::Direction::kRx, "*" + stream, "9600,n,8,1");
+  usb.Bytes(1, platform::Direction::kRx, "more", "9600,n,8,1");
+  usb.Exchange(1, "01", "RP0", "EER 3\r", false);
+  usb.Event(1, platform::PortEvent::kClose, "9600,n,8,1");
+  device = "/dev/ttyUSB1";  // the mapping changed while the port was closed
+  usb.Event(1, platform::PortEvent::kOpen, "9600,n,8,1");
+  usb.Bytes(1, platform::Direction::kTx, "$01RP033\r", "9600,n,8,1");
+
+  std::vector<std::string> devices;
+  for (const TrafficRecord& r : sink.records) devices.push_back(r.device);
+  const std::vector<std::string> expected{"/dev/ttyUSB0", "/dev/ttyUSB0", "/dev/ttyUSB0", "/dev/ttyUSB0",
+                                          "/dev/ttyUSB0", "/dev/ttyUSB0", "/dev/ttyUSB1", "/dev/ttyUSB1"};
+  EXPECT_EQ(devices, expected);
+  const platform::ExchangeSummary& e = sink.records[4].exchange;
+  EXPECT_EQ(e.sent, stream.substr(0, platform::kMostExchangeBytes));
+  EXPECT_EQ(e.received, ("*" + stream).substr(0, platform::kMostExchangeBytes));
+  EXPECT_EQ(sink.records[2].bytes.size(), stream.size() + 1) << "the bytes themselves are all recorded";
+}
+
 TEST(TrafficLog, KeepsTheNewestRecordsUpToItsBoundAndNumbersThem) {
   platform::TrafficLog log(3);
   int told = 0;

@@ -5,10 +5,12 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <regex>
 
 #include "platform/text/ansi_codepage.h"
 #include "simbus/value_format.h"
 #include "tests/simbus/sim_fixture.h"
+#include "tests/support/comma_decimal_locale.h"
 
 namespace {
 
@@ -51,6 +53,26 @@ TEST_F(Commands, EveryCommandIsAnsweredWithItsReplyFrameInOrder) {
   RawHost host(bus);
   host.Send("01", "VR");
   EXPECT_EQ(host.Collect(100), "*012.001D\r") << "the checksum on the raw line";
+}
+
+// Qt puts a German desktop's locale into the C library, where printf writes "40,4".
+TEST_F(Commands, RepliesAndTheBusTraceKeepTheirDecimalPointUnderACommaDecimalLocale) {
+  const testing_support::CommaDecimalLocale german;
+  if (!german.active()) GTEST_SKIP() << "no comma-decimal locale: " << german.why_not();
+  std::string trace;
+  bus.set_trace([&trace](std::string_view line) { trace += std::string(line) + "\n"; });
+  const struct {
+    std::string command;
+    std::string reply;  // a pattern of the whole reply after "*01"
+  } steps[] = {{"DH12.3", R"(\+012\.3)"},  {"OL-5", R"(-005\.0)"},        {"DP2", "2"},
+               {"OH20.25", R"(\+20\.25)"}, {"RP0", R"([+-]\d{3}\.\d\d)"}, {"RT0", R"(-?\d+\.\d)"}};
+  for (const auto& step : steps) {
+    const std::string got = Send("01", step.command);
+    EXPECT_TRUE(std::regex_match(got, std::regex(R"(\*01)" + step.reply + "\r")))
+        << step.command << ": " << got;
+  }
+  EXPECT_TRUE(std::regex_search(trace, std::regex(R"(^ +\d+\.\d{3} ms  )"))) << trace;
+  EXPECT_EQ(trace.find(','), std::string::npos) << trace;
 }
 
 TEST_F(Commands, LiveReadingsDependOnTheClockAndZeroingOffsetsThem) {

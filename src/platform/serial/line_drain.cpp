@@ -21,8 +21,13 @@ std::chrono::microseconds DrainBudget(std::size_t pending, const LineSettings& l
 }
 
 bool WaitForLineToDrain(int fd, const LineSettings& line, std::chrono::steady_clock::time_point deadline) {
+  return WaitForQueueToEmpty([fd] { return os::QueuedOutputBytes(fd); }, line, deadline);
+}
+
+bool WaitForQueueToEmpty(const QueuedBytes& look, const LineSettings& line,
+                         std::chrono::steady_clock::time_point deadline) {
   for (;;) {
-    const std::optional<std::size_t> queued = os::QueuedOutputBytes(fd);
+    const std::optional<std::size_t> queued = look();
     if (!queued || *queued == 0) return true;  // nothing more to wait for
     const auto now = std::chrono::steady_clock::now();
     if (now >= deadline) return false;

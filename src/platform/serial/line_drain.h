@@ -7,6 +7,7 @@
 
 #include <chrono>
 #include <cstddef>
+#include <functional>
 #include <optional>
 
 #include "platform/serial/line_settings.h"
@@ -23,5 +24,11 @@ std::chrono::microseconds DrainBudget(std::size_t pending, const LineSettings& l
 // Waits until the driver's output queue of `fd` is empty or `deadline` has passed,
 // sleeping about the wire time of what is left between looks. True when it drained.
 bool WaitForLineToDrain(int fd, const LineSettings& line, std::chrono::steady_clock::time_point deadline);
+
+// The same wait on a queue that `queued` looks at (nothing: it cannot tell, so there is
+// nothing to wait for). False when the deadline passed with bytes still queued.
+using QueuedBytes = std::function<std::optional<std::size_t>()>;
+bool WaitForQueueToEmpty(const QueuedBytes& queued, const LineSettings& line,
+                         std::chrono::steady_clock::time_point deadline);
 
 }  // namespace platform

@@ -4,12 +4,8 @@ namespace platform {
 
 namespace {
 
-// An exchange's reply is a few dozen bytes; a device that streams without end must not
-// grow the summary.
-constexpr std::size_t kMaxExchangeBytes = 4096;
-
 void AppendBounded(std::string& to, std::string_view bytes) {
-  if (to.size() < kMaxExchangeBytes) to.append(bytes.substr(0, kMaxExchangeBytes - to.size()));
+  if (to.size() < kMostExchangeBytes) to.append(bytes.substr(0, kMostExchangeBytes - to.size()));
 }
 
 }  // namespace

@@ -22,6 +22,10 @@ class TrafficSink {
   virtual void Take(const TrafficRecord& record) = 0;
 };
 
+// An exchange's reply is a few dozen bytes; a device that streams without end must not
+// grow the summary: of what was sent and what came back, the first this many bytes are kept.
+inline constexpr std::size_t kMostExchangeBytes = 4096;
+
 // The device a port number stands for ("/dev/ttyUSB0", "sim"), for the open records.
 using DeviceNames = std::function<std::string(int port_number)>;
 

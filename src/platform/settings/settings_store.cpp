@@ -14,7 +14,7 @@ namespace {
 constexpr std::size_t kMaxFileBytes = 1 << 20;  // a settings file is tiny; anything larger is not ours
 
 bool ReadFile(const std::string& path, std::string& contents) {
-  return ReadSmallFile(path, kMaxFileBytes, contents);
+  return ReadSmallFile(path, kMaxFileBytes, contents) == SmallFileRead::kRead;
 }
 
 // A section or key name that the file can hold and give back unchanged: no control

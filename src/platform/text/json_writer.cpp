@@ -1,8 +1,8 @@
 #include "platform/text/json_writer.h"
 
 #include <cmath>
-#include <cstdio>
 
+#include "platform/text/decimal_text.h"
 #include "platform/text/utf8_text.h"
 
 namespace platform {
@@ -86,9 +86,7 @@ JsonObject& JsonObject::AddNumber(std::string_view key, long long number) {
 
 JsonObject& JsonObject::AddDecimal(std::string_view key, double number, int decimals) {
   AddKey(key);
-  char text[64];
-  std::snprintf(text, sizeof text, "%.*f", decimals, std::isfinite(number) ? number : 0.0);
-  members_ += text;
+  members_ += DecimalText(std::isfinite(number) ? number : 0.0, decimals);
   return *this;
 }
 
