@@ -100,7 +100,8 @@ deb=$(echo "$work"/package/dravon_*.deb)
 [ -f "$deb" ] || fail "cpack made no dravon_*.deb"
 dpkg-deb -c "$deb" | awk '{print $6}' | grep -v '/$'
 depends=$(dpkg-deb -f "$deb" Depends)
-for needed in fonts-wqy-microhei fonts-dejavu-core qt6-qpa-plugins libqt6widgets6 libqt6serialport6; do
+for needed in fonts-wqy-microhei fonts-dejavu-core qt6-qpa-plugins qt6-translations-l10n libqt6widgets6 \
+  libqt6serialport6; do
   grep -q "$needed" <<<"$depends" || fail "the package does not depend on $needed: $depends"
 done
 dpkg-deb -x "$deb" "$work/deb-root"

@@ -9,6 +9,7 @@ packages=(
   qt6-base-dev qt6-serialport-dev qt6-charts-dev libgl-dev
   libqt6opengl6-dev  # Qt Charts' CMake package needs it; qt6-charts-dev does not bring it
   qt6-l10n-tools
+  qt6-translations-l10n  # Qt's own dialogs (buttons, file dialogs) in Chinese
   fonts-wqy-microhei fonts-dejavu-core
   xvfb xauth
   clang libclang-rt-14-dev

@@ -809,7 +809,7 @@ Writing the report file failed: %2</translation>
         <translation>Port &amp;mapping...</translation>
     </message>
     <message>
-        <source>通讯监视器(&amp;M)</source>
+        <source>通讯监视器(&amp;R)</source>
         <translation>T&amp;raffic monitor</translation>
     </message>
     <message>

@@ -483,7 +483,7 @@
         <translation>Port &amp;mapping...</translation>
     </message>
     <message>
-        <source>通讯监视器(&amp;M)</source>
+        <source>通讯监视器(&amp;R)</source>
         <translation>T&amp;raffic monitor</translation>
     </message>
 </context>

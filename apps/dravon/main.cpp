@@ -14,6 +14,7 @@
 #include "dravon_core/dravon_handlers.h"
 #include "dravon_core/shown_texts.h"
 #include "gui/language.h"
+#include "gui/last_folder.h"
 #include "gui/qt_window.h"
 #include "gui/traffic_monitor.h"
 #include "measure/reading_feed.h"
@@ -88,6 +89,7 @@ int main(int argc, char** argv) {
   QGuiApplication::setDesktopFileName(QStringLiteral(TT_APP_ID));  // its desktop entry and icon
   const std::string_view language = gui::UseLanguage(
       options.language, {store, std::string(shell::kAppTitle), "dravon", dravon::ShownTexts()});
+  gui::KeepLastFolderIn(store, std::string(shell::kAppTitle));
   measure::ReadingHistory history;
   readings.Listen([&history](const measure::Reading& r) { history.Add(r); });
   shell::MainWindow main_window(port, clock, store);

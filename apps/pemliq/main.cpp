@@ -11,6 +11,7 @@
 #include "apps/common/port_tracing.h"
 #include "apps/common/port_wiring.h"
 #include "gui/language.h"
+#include "gui/last_folder.h"
 #include "gui/qt_window.h"
 #include "gui/traffic_monitor.h"
 #include "platform/clock.h"
@@ -70,6 +71,7 @@ int main(int argc, char** argv) {
   QGuiApplication::setDesktopFileName(QStringLiteral(TT_APP_ID));  // its desktop entry and icon
   const std::string_view language =
       gui::UseLanguage(options.language, {store, std::string(kAppName), "pemliq", terminal::ShownTexts()});
+  gui::KeepLastFolderIn(store, std::string(kAppName));
   terminal::TerminalWindow form(port, clock);
   app::ShowDevicesInToolTips(form["Cbo_com"], wiring.map());
   // The window has no menu of its own: the tool windows' entries get one (工具).

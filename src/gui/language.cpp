@@ -3,8 +3,10 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QInputDialog>
+#include <QLibraryInfo>
 #include <QLocale>
 #include <QMessageBox>
+#include <QTranslator>
 #include <QWidget>
 #include <iostream>
 
@@ -43,16 +45,34 @@ std::string TranslationFile(std::string_view program, std::string_view language)
 std::string_view UseLanguage(std::string_view option, const LanguageSetting& setting) {
   const std::string stored = setting.store.Get(setting.app, kLanguageSection, kLanguageKey, "");
   const std::string_view language = ChooseLanguage(option, stored, QLocale::system().name().toStdString());
-  if (language == kChinese) return kChinese;  // the program's own texts need no translation
+  if (language == kChinese) {
+    UseQtOwnTranslation(kChinese);
+    return kChinese;  // the program's own texts need no translation
+  }
   const std::string file = TranslationFile(setting.program, language);
   auto* translator = new WindowTranslator(setting.patterns, QCoreApplication::instance());
   if (file.empty() || !translator->load(QString::fromStdString(file))) {
     std::cerr << setting.program << ": no translation into \"" << language << "\" found; showing Chinese\n";
     delete translator;
+    UseQtOwnTranslation(kChinese);
     return kChinese;
   }
   QCoreApplication::installTranslator(translator);
   return language;
+}
+
+QTranslator* UseQtOwnTranslation(std::string_view language) {
+  if (language != kChinese) return nullptr;  // Qt's own texts are English
+  const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+  auto* translator = new QTranslator(QCoreApplication::instance());
+  if (!translator->load(QLocale(QLocale::Chinese, QLocale::China), "qtbase", "_", folder)) {
+    std::cerr << "Qt's own Chinese texts (qtbase_zh_CN.qm) are not in " << folder.toStdString()
+              << "; its dialogs show English\n";
+    delete translator;
+    return nullptr;
+  }
+  QCoreApplication::installTranslator(translator);
+  return translator;
 }
 
 ToolItem LanguageMenuItem(platform::SettingsStore& store, std::string app, std::string_view shown) {

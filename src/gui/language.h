@@ -10,6 +10,8 @@
 #include <vector>
 
 #include "gui/tool_menu.h"
+
+class QTranslator;
 #include "platform/settings/settings_store.h"
 
 namespace gui {
@@ -42,6 +44,12 @@ struct LanguageSetting {
 // QApplication. Returns the language shown; Chinese when the translation is missing
 // (said on standard error).
 std::string_view UseLanguage(std::string_view option, const LanguageSetting& setting);
+
+// Installs Qt's own translation of its dialogs (the message box buttons, the file
+// dialogs) into `language`, from Qt's translations folder (Debian's qt6-translations-l10n).
+// Returns the installed translator, owned by the QApplication; null when the language
+// needs none (English) or Qt's translation is not installed (said on standard error).
+QTranslator* UseQtOwnTranslation(std::string_view language);
 
 // The menu entry "语言..." that lets the user pick the window's language, offering first
 // the one `shown` now; the choice is stored and shows from the next start.

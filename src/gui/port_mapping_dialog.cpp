@@ -11,11 +11,12 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
-#include <QScreen>
 #include <QStandardItemModel>
 #include <QTreeView>
 #include <QVBoxLayout>
 #include <memory>
+
+#include "gui/tool_window_place.h"
 
 namespace gui {
 
@@ -175,21 +176,6 @@ class PortMappingDialog final : public QDialog {
   std::vector<Row> rows_;
   platform::FoundDevices devices_;
 };
-
-// Beside the window whose ports it maps, to the right or else below, where the screen has
-// room; otherwise where the window system puts it.
-void PlaceBeside(QWidget& dialog, const QWidget& main_window) {
-  if (main_window.screen() == nullptr) return;
-  const QRect screen = main_window.screen()->availableGeometry();
-  const QRect main = main_window.frameGeometry();
-  const QSize size = dialog.size();
-  for (const QPoint at : {QPoint(main.right() + 8, main.top()), QPoint(main.left(), main.bottom() + 8)}) {
-    if (screen.contains(QRect(at, size))) {
-      dialog.move(at);
-      return;
-    }
-  }
-}
 
 }  // namespace
 

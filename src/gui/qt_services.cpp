@@ -6,18 +6,70 @@
 #include <QTimer>
 #include <QWidget>
 
+#include "gui/last_folder.h"
 #include "gui/qt_message_box.h"
 #include "gui/shown_text.h"
 #include "platform/ui/window.h"
 
 namespace gui {
 
-QtServices::QtServices(ui::Window& window) : window_(window) {}
+namespace {
 
-QtServices::~QtServices() = default;
+// How soon a held close is looked at again while the handler still runs a nested loop
+// (a message box it shows after the wait): often enough to feel immediate, rarely
+// enough to cost nothing.
+constexpr int kHeldCloseRetryMs = 50;
+
+}  // namespace
+
+// Keeps the user's close of the window from reaching it while a wait runs: Qt would
+// otherwise drop it for good once a message box opens after the wait.
+class QtServices::CloseHolder final : public QObject {
+ public:
+  explicit CloseHolder(QtServices& services) : services_(services) {}
+
+  bool eventFilter(QObject* /*object*/, QEvent* event) override {
+    if (event->type() != QEvent::Close || !services_.in_wait_step_) return false;
+    services_.close_held_ = true;
+    event->ignore();
+    return true;
+  }
+
+ private:
+  QtServices& services_;
+};
+
+class QtServices::InHandlerLoop {
+ public:
+  explicit InHandlerLoop(QtServices& services) : services_(services) { ++services_.handler_loops_; }
+  ~InHandlerLoop() { --services_.handler_loops_; }
+  InHandlerLoop(const InHandlerLoop&) = delete;
+  InHandlerLoop& operator=(const InHandlerLoop&) = delete;
+
+ private:
+  QtServices& services_;
+};
+
+QtServices::QtServices(ui::Window& window)
+    : window_(window), close_holder_(std::make_unique<CloseHolder>(*this)) {
+  after_wait_.setSingleShot(true);
+  QObject::connect(&after_wait_, &QTimer::timeout, &after_wait_, [this] { AfterWait(); });
+}
+
+QtServices::~QtServices() {
+  if (busy_cursor_) QApplication::restoreOverrideCursor();
+  if (dialog_parent_ != nullptr) dialog_parent_->removeEventFilter(close_holder_.get());
+}
+
+void QtServices::set_dialog_parent(QWidget* parent) {
+  if (dialog_parent_ != nullptr) dialog_parent_->removeEventFilter(close_holder_.get());
+  dialog_parent_ = parent;
+  if (parent != nullptr) parent->installEventFilter(close_holder_.get());
+}
 
 ui::MessageBoxAnswer QtServices::ShowMessageBox(const ui::MessageBoxRequest& request) {
   if (hook_) return hook_(request);
+  const InHandlerLoop in_loop(*this);
   return AskWithQMessageBox(request, DialogParent());
 }
 
@@ -25,13 +77,41 @@ QWidget* QtServices::DialogParent() const {
   return dialog_parent_ != nullptr && dialog_parent_->isVisible() ? dialog_parent_.data() : nullptr;
 }
 
-void QtServices::DoEvents() { QCoreApplication::processEvents(); }
+void QtServices::DoEvents() {
+  const InHandlerLoop in_loop(*this);
+  QCoreApplication::processEvents();
+}
 
 void QtServices::Repaint() {
-  QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
-  for (QWidget* window : QApplication::topLevelWidgets()) {
-    if (window->isVisible()) window->repaint();
+  if (in_wait_step_) return;
+  if (!busy_cursor_) {
+    busy_cursor_ = true;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
   }
+  in_wait_step_ = true;
+  QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+  in_wait_step_ = false;
+  // Fires at the next event processing outside a wait step: the handler is over, or it
+  // shows a message box, lets events run, or waits again (which starts this anew).
+  after_wait_.start(0);
+}
+
+void QtServices::AfterWait() {
+  if (in_wait_step_) {
+    after_wait_.start(0);
+    return;
+  }
+  if (busy_cursor_) {
+    busy_cursor_ = false;
+    QApplication::restoreOverrideCursor();
+  }
+  if (!close_held_) return;
+  if (handler_loops_ > 0) {  // the handler goes on after its wait: the close waits for its end
+    after_wait_.start(kHeldCloseRetryMs);
+    return;
+  }
+  close_held_ = false;
+  if (!window_.closed()) window_.Close();
 }
 
 void QtServices::TimerChanged(ui::Control& timer) {
@@ -40,8 +120,10 @@ void QtServices::TimerChanged(ui::Control& timer) {
     qt_timer = std::make_unique<QTimer>();
     ui::Window* window = &window_;
     ui::Control* control = &timer;
-    QObject::connect(qt_timer.get(), &QTimer::timeout, qt_timer.get(),
-                     [window, control] { window->RunTimerTick(*control); });
+    // A tick falling due during a wait is skipped: no handler runs then.
+    QObject::connect(qt_timer.get(), &QTimer::timeout, qt_timer.get(), [this, window, control] {
+      if (!in_wait_step_) window->RunTimerTick(*control);
+    });
   }
   if (timer.enabled() && timer.interval() > 0) {
     qt_timer->start(timer.interval());
@@ -57,9 +139,10 @@ ui::TimeOfDay QtServices::Now() {
 
 std::optional<std::string> QtServices::ChooseFile(const ui::FileChoiceRequest& request) {
   QWidget* parent = DialogParent();
+  const InHandlerLoop in_loop(*this);
   // The title and the filter's name are the handler's texts, shown in the window's language.
   const QString title = Shown(request.title);
-  const QString start = QString::fromStdString(request.suggested);
+  const QString start = DialogStart(QString::fromStdString(request.suggested));
   const QString filter = Shown(request.filter);
   QString path;
   switch (request.purpose) {
@@ -75,6 +158,7 @@ std::optional<std::string> QtServices::ChooseFile(const ui::FileChoiceRequest& r
       break;
   }
   if (path.isEmpty()) return std::nullopt;
+  NoteChosenFile(path);
   return path.toStdString();
 }
 

@@ -10,7 +10,6 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
-#include <QScreen>
 #include <QScrollBar>
 #include <QTableView>
 #include <QTextStream>
@@ -19,6 +18,8 @@
 #include <algorithm>
 #include <memory>
 
+#include "gui/last_folder.h"
+#include "gui/tool_window_place.h"
 #include "gui/traffic_rows.h"
 #include "gui/traffic_table_model.h"
 #include "platform/serial/trace_json.h"
@@ -28,25 +29,6 @@ namespace gui {
 namespace {
 
 constexpr int kRowHeight = 20;
-constexpr int kMinimumHeight = 240;
-
-// Beside the program's window where the screen has room for it (to the right, else
-// below), so that the monitor does not hide the controls whose traffic it shows.
-void PlaceBeside(QWidget& monitor, const QWidget& main_window) {
-  const QScreen* screen = main_window.screen();
-  if (screen == nullptr) return;
-  const QRect room = screen->availableGeometry();
-  const QRect main = main_window.frameGeometry();
-  if (main.right() + monitor.width() < room.right()) {
-    monitor.move(main.right() + 1, main.top());
-    return;
-  }
-  const int below = room.bottom() - main.bottom();
-  if (below >= kMinimumHeight) {
-    monitor.resize(std::max(monitor.width(), main.width()), std::min(monitor.height(), below - 1));
-    monitor.move(main.left(), main.bottom() + 1);
-  }
-}
 
 }  // namespace
 
@@ -95,6 +77,8 @@ TrafficMonitor::TrafficMonitor(platform::TrafficLog& log, QWidget* parent)
   update_timer_->setSingleShot(true);
   update_timer_->setInterval(kUpdateDelayMs);
   connect(update_timer_, &QTimer::timeout, this, [this] { Update(); });
+  // A reply that comes a byte at a time on a slow line stands on one row.
+  log_.set_gather_received(true);
   log_.set_on_record([this] {
     if (!update_timer_->isActive()) update_timer_->start();
   });
@@ -147,9 +131,10 @@ bool TrafficMonitor::SaveTo(const QString& path) {
 
 void TrafficMonitor::AskAndSave() {
   const QString path = QFileDialog::getSaveFileName(
-      this, QCoreApplication::translate("TrafficMonitor", "保存通讯记录"), QString(),
+      this, QCoreApplication::translate("TrafficMonitor", "保存通讯记录"), DialogStart(),
       QCoreApplication::translate("TrafficMonitor", "文本文件 (*.txt);;JSON Lines (*.jsonl)"));
   if (path.isEmpty()) return;
+  NoteChosenFile(path);
   if (!SaveTo(path))
     QMessageBox::warning(this, QCoreApplication::translate("TrafficMonitor", "通讯监视器"),
                          QCoreApplication::translate("TrafficMonitor", "无法写入文件 %1").arg(path));
@@ -158,7 +143,7 @@ void TrafficMonitor::AskAndSave() {
 ToolItem TrafficMonitorTool(std::function<platform::TrafficLog&()> log) {
   ToolItem item;
   item.name = "mnuTrafficMonitor";
-  item.caption = QT_TRANSLATE_NOOP("gui::ToolMenu", "通讯监视器(&M)");
+  item.caption = QT_TRANSLATE_NOOP("gui::ToolMenu", "通讯监视器(&R)");
   // Shared by every copy of the entry's action: one monitor a program.
   auto monitor = std::make_shared<QPointer<TrafficMonitor>>();
   item.open = [log = std::move(log), monitor](QWidget& main_window) {

@@ -69,7 +69,10 @@ QString VisibleControls(const QString& text) {
 
 TrafficRow RowOf(const platform::TrafficRecord& record) {
   TrafficRow row;
-  row.time = QString::fromStdString(platform::LocalIsoTime(record.wall_ms).substr(11));
+  const QString iso =
+      QString::fromStdString(platform::LocalIsoTime(record.wall_ms));  // "2026-12-09T10:03:04.123"
+  row.date = iso.left(10);
+  row.time = iso.mid(11);
   switch (record.kind) {
     case platform::TrafficKind::kEvent:
       row.direction = QStringLiteral("•");
@@ -91,7 +94,8 @@ TrafficRow RowOf(const platform::TrafficRecord& record) {
 }
 
 QString RowLine(const TrafficRow& row, bool with_hex) {
-  QString line = row.time + QStringLiteral("  ") + row.direction + QStringLiteral("  ") + row.content;
+  QString line = row.date + QLatin1Char(' ') + row.time + QStringLiteral("  ") + row.direction +
+                 QStringLiteral("  ") + row.content;
   if (with_hex && !row.hex.isEmpty()) line += QStringLiteral("  [") + row.hex + QStringLiteral("]");
   return line;
 }

@@ -11,6 +11,7 @@
 namespace gui {
 
 struct TrafficRow {
+  QString date;       // "2026-12-09": the saved text has it, the monitor's rows need not
   QString time;       // "10:03:04.123"
   QString direction;  // → sent, ← received, ⇄ an exchange, • a port event
   QString content;
@@ -24,7 +25,7 @@ TrafficRow RowOf(const platform::TrafficRecord& record);
 QString VisibleText(const std::string& bytes);
 QString VisibleControls(const QString& text);
 
-// The row as one line of a saved text file; with the hex when `with_hex`.
+// The row as one line of a saved text file, dated; with the hex when `with_hex`.
 QString RowLine(const TrafficRow& row, bool with_hex);
 
 }  // namespace gui

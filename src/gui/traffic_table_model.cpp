@@ -94,7 +94,11 @@ void TrafficTableModel::CatchUp(bool append) {
     // Everything shown is gone and more besides (a clear, or a pause longer than the log).
     if (first_ < kept_from) first_ = next_ = kept_from;
   }
-  if (!append || log_.next_number() <= next_) return;
+  if (!append) return;
+  // Only the newest record grows (received bytes gathered into one reply): the row that
+  // showed it shows it again.
+  if (next_ > first_) emit dataChanged(index(rowCount() - 1, 0), index(rowCount() - 1, kColumnCount - 1));
+  if (log_.next_number() <= next_) return;
   beginInsertRows(QModelIndex(), rowCount(), rowCount() + static_cast<int>(log_.next_number() - next_) - 1);
   next_ = log_.next_number();
   endInsertRows();

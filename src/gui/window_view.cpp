@@ -37,6 +37,9 @@ WindowView::WindowView(ui::Window& window)
   // stretch the buttons, and less would cut texts. It follows what it shows (a frame
   // shown, a longer text) and cannot be shrunk or maximised by hand.
   main_->layout()->setSizeConstraint(QLayout::SetFixedSize);
+  // Nothing to maximise, then: the title bar offers no such button.
+  main_->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                        Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
 
   filter_ = std::make_unique<InputFilter>(*this);
   main_->installEventFilter(filter_.get());

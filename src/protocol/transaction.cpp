@@ -1,7 +1,5 @@
 #include "protocol/transaction.h"
 
-#include <algorithm>
-
 #include "platform/text/ansi_codepage.h"
 #include "protocol/frame.h"
 
@@ -37,27 +35,9 @@ std::string Transaction::Exchange(std::string_view send_addr, std::string_view s
   if (port_.Write(frame)) return std::string(kResultNoReply);
 
   std::string received;
-  if (!AwaitReply(start, timeout, received)) return std::string(kResultNoReply);
+  if (platform::AwaitReply(port_, clock_, start, timeout, received, on_waiting_))
+    return std::string(kResultNoReply);
   return platform::AnsiToUtf8(CheckReply(received));
-}
-
-bool Transaction::AwaitReply(std::uint32_t start_tick, std::uint32_t timeout_ms, std::string& received) {
-  std::string chunk;
-  for (;;) {
-    chunk.clear();
-    if (port_.Read(chunk)) return false;
-    // Past the bound the text can no longer be a reply; keep waiting out the time-out
-    // (the result stays the failure) but stop growing.
-    if (received.size() < kMaxReceivedBytes)
-      received.append(chunk, 0, std::min(chunk.size(), kMaxReceivedBytes - received.size()));
-    // Whatever followed the CR in the same read stays: the check then rejects it.
-    if (received.find(kCR) != std::string::npos || chunk.find(kCR) != std::string::npos) return true;
-    const std::uint32_t elapsed = platform::ElapsedMs(start_tick, clock_.tick_ms());
-    if (elapsed >= timeout_ms) return true;
-    // Sleep in the device until bytes arrive or the time-out is reached: the same
-    // stopping points as reading in a loop, without the CPU cost.
-    if (port_.WaitForInput(timeout_ms - elapsed)) return false;
-  }
 }
 
 }  // namespace protocol

@@ -5,10 +5,12 @@
 // "ERR 0" + CR, exactly like silence on the line.
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 
 #include "platform/clock.h"
+#include "platform/serial/reply_wait.h"
 #include "platform/serial/serial_port.h"
 
 namespace protocol {
@@ -20,7 +22,7 @@ std::uint32_t TimeoutForSettings(std::string_view settings_text);
 // The most a transaction keeps of what it receives. A reply frame is a few dozen bytes;
 // a device that streams without a CR cannot make the program grow past this, and the
 // result is still the failure it would have been.
-inline constexpr std::size_t kMaxReceivedBytes = 4096;
+inline constexpr std::size_t kMaxReceivedBytes = platform::kMaxKeptReplyBytes;
 
 class Transaction {
  public:
@@ -31,14 +33,15 @@ class Transaction {
   // summary of the exchange.
   std::string Comm_Send(std::string_view send_addr, std::string_view send_comm);
 
+  // Runs while a reply is awaited, before each sleep: the window repaints there and shows
+  // that it is busy, while the user's input stays held until the exchange is over.
+  void set_on_waiting(std::function<void()> on_waiting) { on_waiting_ = std::move(on_waiting); }
+
  private:
   std::string Exchange(std::string_view send_addr, std::string_view send_comm);
-  // Everything that came back until a CR arrived or the time-out passed; false when
-  // the port failed on the way.
-  bool AwaitReply(std::uint32_t start_tick, std::uint32_t timeout_ms, std::string& received);
-
   platform::SerialPort& port_;
   platform::Clock& clock_;
+  std::function<void()> on_waiting_;
 };
 
 }  // namespace protocol

@@ -9,6 +9,8 @@ MainWindow::MainWindow(platform::SerialPort& port, platform::Clock& clock_, plat
       window_("Dravon", std::string(kWindowCaption)),
       transaction_(port, clock_) {
   AddMainWindowControls(window_);
+  // Without letting events run: the one-thread design holds the user's input meanwhile.
+  transaction_.set_on_waiting([this] { window_.services().Repaint(); });
 }
 
 std::string MainWindow::SendToSelected(std::string_view mnemonic, std::string_view argument) {

@@ -1,10 +1,10 @@
 // Test mode's exchange: frame, send, wait, check, and on failure tell the user and offer
 // to send the same frame again.
 
+#include "platform/serial/reply_wait.h"
 #include "platform/text/ansi_codepage.h"
 #include "platform/text/utf8_text.h"
 #include "platform/ui/text_pattern.h"
-#include "terminal/reply_wait.h"
 #include "terminal/terminal_messages.h"
 #include "terminal/terminal_window.h"
 
@@ -37,7 +37,10 @@ ReplyVerdict TerminalWindow::SendAndCheck(const std::string& framed, std::int32_
   std::string received;
   // The user sees the frame that went out while the reply is awaited.
   const auto repaint = [this] { window_.services().Repaint(); };
-  if (AwaitReply(MSComm1, clock_, start_tick, timeout_ms, received, repaint)) return ReplyVerdict::Refuse("");
+  // A negative time-out acts as 0.
+  const std::uint32_t limit_ms = timeout_ms > 0 ? static_cast<std::uint32_t>(timeout_ms) : 0;
+  if (platform::AwaitReply(MSComm1, clock_, start_tick, limit_ms, received, repaint))
+    return ReplyVerdict::Refuse("");
   window_.At("Txt_receiveall").set_text(platform::AnsiToUtf8(received));
   return CheckReply(received, kind);
 }

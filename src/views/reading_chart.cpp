@@ -21,6 +21,9 @@
 #include <string>
 #include <utility>
 
+#include "gui/last_folder.h"
+#include "views/round_axis.h"
+#include "gui/tool_window_place.h"
 #include "measure/reading_log.h"
 
 namespace views {
@@ -115,13 +118,17 @@ ReadingChart::ReadingChart(const measure::ReadingHistory& history, measure::Read
   });
   connect(scroll_, &QScrollBar::valueChanged, this, [this] { ShowTimeSpan(); });
   connect(save_csv, &QPushButton::clicked, this, [this] {
-    const QString path = QFileDialog::getSaveFileName(
-        this, QCoreApplication::translate("ReadingChart", "保存测量数据"), "readings.csv", "CSV (*.csv)");
+    const QString path =
+        QFileDialog::getSaveFileName(this, QCoreApplication::translate("ReadingChart", "保存测量数据"),
+                                     DialogStart("readings.csv"), "CSV (*.csv)");
+    NoteChosenFile(path);
     if (!path.isEmpty()) SaveCsv(path);
   });
   connect(save_png, &QPushButton::clicked, this, [this] {
-    const QString path = QFileDialog::getSaveFileName(
-        this, QCoreApplication::translate("ReadingChart", "保存曲线图片"), "chart.png", "PNG (*.png)");
+    const QString path =
+        QFileDialog::getSaveFileName(this, QCoreApplication::translate("ReadingChart", "保存曲线图片"),
+                                     DialogStart("chart.png"), "PNG (*.png)");
+    NoteChosenFile(path);
     if (!path.isEmpty()) SavePng(path);
   });
 
@@ -142,6 +149,7 @@ ReadingChart& ReadingChart::ShowFor(QWidget& main_window, const measure::Reading
     chart = new ReadingChart(history, feed, &main_window);
     chart->setWindowFlag(Qt::Window);
     chart->resize(900, 560);
+    PlaceBeside(*chart, main_window);
   }
   chart->show();
   chart->raise();
@@ -222,7 +230,7 @@ void ReadingChart::Draw() {
     const Range& range = RangeOf(q);
     if (range.empty) continue;
     const double margin = std::max((range.high - range.low) * 0.05, 0.5);
-    AxisFor(q)->setRange(range.low - margin, range.high + margin);
+    ShowRoundTicks(*AxisFor(q), range.low - margin, range.high + margin);
   }
   if (!pressure_unit_.isEmpty())
     pressure_axis_->setTitleText(QCoreApplication::translate("ReadingChart", "压力") + " (" + pressure_unit_ +

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "platform/text/ansi_codepage.h"
 #include "tests/support/dravon_fixture.h"
 
@@ -53,6 +55,33 @@ TEST_F(DeviceReadTest, AVersion200TransmitterShowsItsLimitsAndFixesTheRange) {
   EXPECT_EQ(Text("txtMIN"), Text("TXT_PRESSURE"));
   EXPECT_GT(Text("TXT_PRESSURE").size(), 5u);
   EXPECT_EQ(Text("TXT_TEMPERATURE").find('.'), Text("TXT_TEMPERATURE").size() - 2) << "one decimal";
+}
+
+// The window repaints in every wait of the read: nobody looks at a frozen window for the
+// seconds seventeen exchanges take at 1200 baud, and the boxes fill as the replies come.
+TEST_F(DeviceReadTest, TheWindowRepaintsInEveryWaitOfTheReadShowingTheValuesSoFar) {
+  AddTransmitter("01", 1200, "2.00");
+  Start(1);
+  Found({{"01", 0}});
+  TakeCommands();
+  std::vector<std::size_t> frames_at_repaint;
+  std::vector<std::string> version_at_repaint;
+  services.on_repaint = [&] {
+    frames_at_repaint.push_back(frames.size());
+    version_at_repaint.push_back(Text("TXT_VER"));
+  };
+  const std::uint64_t start_ms = now_ms();
+  user.Choose({"CMB_ADDR", -1}, 0);
+  const std::size_t exchanges = TakeCommands().size();
+  ASSERT_GE(exchanges, 17u);
+  EXPECT_GT(now_ms() - start_ms, 1000u) << "the read takes a while at 1200 baud";
+  // Every exchange waited at least once with the window repainting.
+  for (std::size_t n = 1; n <= exchanges; ++n) {
+    EXPECT_NE(std::find(frames_at_repaint.begin(), frames_at_repaint.end(), n), frames_at_repaint.end())
+        << "no repaint while exchange " << n << " waited";
+  }
+  EXPECT_NE(version_at_repaint.front(), "2.00") << "nothing read yet at the first wait";
+  EXPECT_EQ(version_at_repaint.back(), "2.00") << "the version shows while later exchanges wait";
 }
 
 TEST_F(DeviceReadTest, AnOlderTransmitterShowsItsRangeAndUnitAndKeepsTheBoxesEditable) {

@@ -11,13 +11,23 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
 #include <QStatusBar>
 #include <QTest>
 #include <QToolBar>
+#include <QTranslator>
+#include <map>
 
+#include "gui/language.h"
+#include "gui/port_mapping_dialog.h"
+#include "gui/tool_menu.h"
+#include "gui/traffic_monitor.h"
 #include "gui/window_view.h"
 #include "platform/clock.h"
+#include "platform/serial/port_map.h"
 #include "platform/serial/serial_port.h"
+#include "platform/serial/traffic_log.h"
 #include "platform/settings/settings_store.h"
 #include "shell/main_window.h"
 #include "tests/gui/probe_window.h"
@@ -107,6 +117,57 @@ TEST_F(DravonWindowTest, TheWindowKeepsItsDesignedSizeAndNoBoxCutsItsText) {
     if (!edit->isVisible()) continue;
     SCOPED_TRACE(edit->objectName().toStdString());
     EXPECT_GE(edit->contentsRect().width(), edit->fontMetrics().horizontalAdvance(edit->text()));
+  }
+}
+
+TEST_F(DravonWindowTest, TheFixedSizeWindowOffersNoMaximiseButton) {
+  const Qt::WindowFlags flags = view.main_window().windowFlags();
+  EXPECT_FALSE(flags.testFlag(Qt::WindowMaximizeButtonHint));
+  EXPECT_TRUE(flags.testFlag(Qt::WindowMinimizeButtonHint));
+  EXPECT_TRUE(flags.testFlag(Qt::WindowCloseButtonHint));
+  EXPECT_TRUE(flags.testFlag(Qt::WindowTitleHint));
+}
+
+// Within one menu each entry has its own accelerator letter (the "M" of "(&M)"), with the
+// front-end's tool entries the program adds to its 选项 menu, in Chinese and in English.
+TEST_F(DravonWindowTest, EveryEntryOfAMenuHasItsOwnAccelerator) {
+  platform::PortMap map{&store, "Halvora"};
+  ToolMenu tools;
+  tools.menu = "Option";
+  tools.before = "space1";
+  tools.items = {LanguageMenuItem(store, "Halvora", kChinese),
+                 TrafficMonitorTool([]() -> platform::TrafficLog& {
+                   static platform::TrafficLog log;
+                   return log;
+                 }),
+                 PortMappingTool({.map = &map, .port_names = {}, .find_devices = {}, .on_remapped = {}}),
+                 {"mnuChart", QT_TRANSLATE_NOOP("gui::ToolMenu", "测量曲线(&C)"), nullptr}};
+  AddToolMenu(view, tools);
+  QTranslator english;
+  ASSERT_TRUE(english.load(QString::fromStdString(TranslationFile("dravon", kEnglish))));
+  for (const bool in_english : {false, true}) {
+    SCOPED_TRACE(in_english ? "English" : "Chinese");
+    int entries = 0;
+    for (const QMenu* menu : view.main_window().menuBar()->findChildren<QMenu*>()) {
+      std::map<QChar, QString> taken;
+      for (const QAction* action : menu->actions()) {
+        if (action->isSeparator()) continue;
+        QString text = action->text();
+        if (in_english) {
+          const QString translated = english.translate("gui::ToolMenu", text.toUtf8().constData());
+          const QString of_window = english.translate("Window", text.toUtf8().constData());
+          text = !translated.isEmpty() ? translated : !of_window.isEmpty() ? of_window : text;
+        }
+        const qsizetype amp = text.indexOf('&');
+        ASSERT_GE(amp, 0) << text.toStdString() << " has no accelerator";
+        const QChar letter = text.at(amp + 1).toUpper();
+        ++entries;
+        EXPECT_TRUE(taken.emplace(letter, text).second)
+            << text.toStdString() << " and " << taken[letter].toStdString() << " share "
+            << QString(letter).toStdString();
+      }
+    }
+    EXPECT_GE(entries, 7) << "the 选项 menu's own three entries and the four tool entries";
   }
 }
 

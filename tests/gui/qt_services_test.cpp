@@ -3,9 +3,13 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QCloseEvent>
+#include <QCursor>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QTest>
+#include <QThread>
 #include <QWidget>
 #include <optional>
 
@@ -77,19 +81,64 @@ struct CountingWidget final : QWidget {
   int paints = 0, keys = 0;
 };
 
-// Paints only: input and queued calls wait for the event loop.
-TEST_F(QtServicesTest, RepaintPaintsTheShownWindowsAndRunsNothingElse) {
+// A wait paints and shows the busy cursor; the user's input and the window's ticks wait
+// for the event loop, and the cursor is back once events run outside the wait.
+TEST_F(QtServicesTest, AWaitPaintsAndShowsItIsBusyWhileInputAndTicksWait) {
   CountingWidget shown;
   shown.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&shown));
   shown.paints = 0;
-  int queued = 0;
+  shown.update();
+  int ticks = 0;
+  window.At("tmr").on_timer([&](ui::UiServices&) { ++ticks; });
+  window.At("tmr").set_enabled(true);
+  QThread::msleep(5);  // the 1 ms timer falls due, without letting it tick here
   QCoreApplication::postEvent(&shown, new QKeyEvent(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, "a"));
-  QTimer::singleShot(0, &shown, [&] { ++queued; });
   services.Repaint();
   EXPECT_GT(shown.paints, 0);
   EXPECT_EQ(shown.keys, 0);
-  EXPECT_EQ(queued, 0);
+  EXPECT_EQ(ticks, 0) << "no handler runs during a wait";
+  EXPECT_TRUE(services.waiting());
+  ASSERT_NE(QApplication::overrideCursor(), nullptr);
+  EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+  window.At("tmr").set_enabled(false);
+  EXPECT_TRUE(gui_test::ProcessEventsUntil([&] { return shown.keys > 0 && !services.waiting(); }));
+  EXPECT_EQ(QApplication::overrideCursor(), nullptr) << "the cursor is back once the wait is over";
+}
+
+// The user closes the window while a handler waits: the close is carried out once the
+// handler is over, even when the handler shows a message box or lets events run after
+// its wait (Qt would drop a close that reaches a window under a modal box).
+TEST_F(QtServicesTest, ACloseDuringAWaitIsCarriedOutOnceTheHandlerIsOver) {
+  struct Case {
+    const char* what;
+    bool events_after_wait;
+  };
+  for (const Case c :
+       {Case{"the handler ends with its wait", false}, Case{"events run after the wait", true}}) {
+    SCOPED_TRACE(c.what);
+    ui::Window closing{"Closing", "Closing"};
+    closing.Add({.kind = ui::ControlKind::kButton, .name = "btn", .text = "读取"});
+    QtServices waits(closing);
+    closing.AttachServices(waits);
+    QWidget main;
+    waits.set_dialog_parent(&main);
+    main.show();
+    bool closed_in_handler = false;
+    closing.At("btn").on_click([&](ui::UiServices& s) {
+      QCoreApplication::postEvent(&main, new QCloseEvent);
+      s.Repaint();  // one step of a wait for the line
+      if (c.events_after_wait) s.DoEvents();
+      closed_in_handler = closing.closed();
+    });
+    closing.At("btn").RaiseClick();
+    EXPECT_FALSE(closed_in_handler);
+    EXPECT_TRUE(waits.close_held());
+    EXPECT_TRUE(main.isVisible()) << "Qt's own close did not go through";
+    EXPECT_TRUE(gui_test::ProcessEventsUntil([&] { return closing.closed(); }));
+    EXPECT_FALSE(waits.close_held());
+    closing.DetachServices();
+  }
 }
 
 TEST_F(QtServicesTest, ATimerTicksThroughTheWindowOnlyWhileEnabled) {

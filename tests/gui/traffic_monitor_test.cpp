@@ -80,6 +80,7 @@ TEST(TrafficRows, EachKindOfRecordReadsAsATechnicianExpects) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.content);
     const TrafficRow row = RowOf(c.record);
+    EXPECT_EQ(row.date, "2026-12-08");
     EXPECT_EQ(row.time, "10:03:04.123");
     EXPECT_EQ(row.direction, QString::fromUtf8(c.direction));
     EXPECT_EQ(row.content, QString::fromUtf8(c.content));
@@ -88,7 +89,8 @@ TEST(TrafficRows, EachKindOfRecordReadsAsATechnicianExpects) {
     }
     EXPECT_EQ(c.record.failed(), c.failed);
   }
-  EXPECT_EQ(RowLine(RowOf(cases[1].record), true), "10:03:04.123  ←  *  [2A]");
+  EXPECT_EQ(RowLine(RowOf(cases[1].record), true), "2026-12-08 10:03:04.123  ←  *  [2A]")
+      << "a saved text names the day as well";
 }
 
 TEST(TrafficMonitorTest, RowsFollowTheBoundedLogThroughPauseAndClear) {

@@ -17,7 +17,9 @@
 #include <QInputDialog>
 #include <QLabel>
 #include <QMainWindow>
+#include <QPushButton>
 #include <QStatusBar>
+#include <QTranslator>
 #include <QXmlStreamReader>
 #include <functional>
 #include <memory>
@@ -254,6 +256,37 @@ TEST(Translation, AFileDialogShowsTheHandlersTitleAndFilterInEnglish) {
       services.ChooseFile({ui::FilePurpose::kOpen, "profile", "应用参数文件", "参数文件 (*.ini)", ""}));
   EXPECT_EQ(title, "Apply settings file");
   EXPECT_EQ(filters, QStringList{"Settings files (*.ini)"});
+}
+
+// Qt's own buttons and file dialogs speak the window's language: a Chinese window's boxes
+// say 确定, not OK.
+TEST(Translation, QtsOwnDialogsShowTheWindowsLanguage) {
+  struct Case {
+    std::string_view language;
+    const char* ok;
+    const char* retry;
+    const char* cancel;
+    bool look_in_translated;
+  };
+  const Case cases[] = {{kChinese, "确定", "重试", "取消", true}, {kEnglish, "OK", "Retry", "Cancel", false}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.language));
+    QTranslator* installed = UseQtOwnTranslation(c.language);
+    EXPECT_EQ(installed != nullptr, c.language == kChinese);
+    QMessageBox box;
+    box.setStandardButtons(QMessageBox::Ok | QMessageBox::Retry | QMessageBox::Cancel);
+    EXPECT_EQ(box.button(QMessageBox::Ok)->text().remove('&'), QString::fromUtf8(c.ok));
+    EXPECT_EQ(box.button(QMessageBox::Retry)->text().remove('&'), QString::fromUtf8(c.retry));
+    EXPECT_EQ(box.button(QMessageBox::Cancel)->text().remove('&'), QString::fromUtf8(c.cancel));
+    QFileDialog dialog;
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    EXPECT_EQ(dialog.labelText(QFileDialog::LookIn) != "Look in:", c.look_in_translated)
+        << dialog.labelText(QFileDialog::LookIn).toStdString();
+    if (installed != nullptr) {
+      QCoreApplication::removeTranslator(installed);
+      delete installed;
+    }
+  }
 }
 
 TEST(Translation, TheLanguageEntryOffersTheShownLanguageAndStoresTheChoiceForTheNextStart) {

@@ -166,6 +166,79 @@ TEST(TrafficLog, KeepsTheNewestRecordsUpToItsBoundAndNumbersThem) {
   EXPECT_EQ(platform::TrafficLog().size(), 0u);
 }
 
+// A reply that a slow line hands on a byte or two at a time becomes one record in a
+// gathering log: up to its CR, or until the line was quiet for five character times
+// (41.7 ms at 1200 baud), never less than 20 ms.
+TEST(TrafficLog, GathersTheBytesOfOneReplyIntoOneRecord) {
+  struct Chunk {
+    std::uint64_t after_ms;  // since the chunk before
+    platform::Direction dir;
+    const char* bytes;
+    int port = 1;
+    const char* settings = "1200,n,8,1";
+  };
+  struct Case {
+    const char* what;
+    std::vector<Chunk> chunks;
+    std::vector<std::string> records;
+    bool gather = true;
+  };
+  using platform::Direction;
+  const Case cases[] = {
+      {"byte by byte at 1200 baud, up to the CR",
+       {{0, Direction::kRx, "*"},
+        {8, Direction::kRx, "01"},
+        {17, Direction::kRx, "+12.5"},
+        {8, Direction::kRx, "\r"}},
+       {"*01+12.5\r"}},
+      {"the CR ends the reply: what follows is the next",
+       {{0, Direction::kRx, "*01\r"}, {1, Direction::kRx, "*"}, {8, Direction::kRx, "02\r"}},
+       {"*01\r", "*02\r"}},
+      {"a quiet line ends the reply",
+       {{0, Direction::kRx, "*0"}, {41, Direction::kRx, "1"}, {42, Direction::kRx, "+"}},
+       {"*01", "+"}},
+      {"at 9600 baud a gap of 20 ms still gathers, 21 ms does not",
+       {{0, Direction::kRx, "a", 1, "9600,n,8,1"},
+        {20, Direction::kRx, "b", 1, "9600,n,8,1"},
+        {21, Direction::kRx, "c", 1, "9600,n,8,1"}},
+       {"ab", "c"}},
+      {"sent bytes and another port stand on their own rows",
+       {{0, Direction::kRx, "*0"},
+        {1, Direction::kTx, "$0"},
+        {1, Direction::kTx, "1"},
+        {1, Direction::kRx, "1"},
+        {1, Direction::kRx, "2", 2}},
+       {"*0", "$0", "1", "1", "2"}},
+      {"a log that does not gather keeps every chunk",
+       {{0, Direction::kRx, "*"}, {8, Direction::kRx, "01"}},
+       {"*", "01"},
+       false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    platform::TrafficLog log(10);
+    log.set_gather_received(c.gather);
+    int told = 0;
+    log.set_on_record([&told] { ++told; });
+    std::uint64_t t_us = 1'000'000;
+    for (const Chunk& chunk : c.chunks) {
+      t_us += chunk.after_ms * 1000;
+      TrafficRecord r;
+      r.kind = platform::TrafficKind::kBytes;
+      r.t_us = t_us;
+      r.port = chunk.port;
+      r.settings = chunk.settings;
+      r.dir = chunk.dir;
+      r.bytes = chunk.bytes;
+      log.Take(r);
+    }
+    std::vector<std::string> records;
+    for (std::uint64_t n = log.first_number(); n < log.next_number(); ++n) records.push_back(log.At(n).bytes);
+    EXPECT_EQ(records, c.records);
+    EXPECT_EQ(told, static_cast<int>(c.chunks.size())) << "a view hears of every chunk, gathered or not";
+  }
+}
+
 TEST(TraceFile, AppendsOneFlushedLinePerRecordAndReportsAnUnwritablePath) {
   const std::filesystem::path path =
       std::filesystem::temp_directory_path() / ("trace_test_" + std::to_string(getpid()) + ".jsonl");

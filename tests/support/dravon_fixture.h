@@ -84,6 +84,10 @@ class RecordingServices final : public ui::UiServices {
     loop.RunDueEvents();
   }
   void TimerChanged(ui::Control& timer) override { loop.TimerChanged(timer); }
+  // A step of a handler's wait for the line: nothing runs, the test may look.
+  void Repaint() override {
+    if (on_repaint) on_repaint();
+  }
   // Answers with `files[key]`; a key without an entry is a dialog the user cancelled.
   std::optional<std::string> ChooseFile(const ui::FileChoiceRequest& request) override {
     file_requests.push_back(request);
@@ -104,6 +108,7 @@ class RecordingServices final : public ui::UiServices {
   long long start_of_day_seconds = 12 * 3600;
   int do_events = 0;
   std::function<void()> on_do_events;  // what the user does while a handler lets events run
+  std::function<void()> on_repaint;    // what the window shows while a handler waits
 
  private:
   platform::Clock& clock_;

@@ -3,9 +3,9 @@
 
 #include <gmock/gmock.h>
 
+#include "platform/serial/reply_wait.h"
 #include "platform/serial/traffic_log.h"
 #include "platform/serial/traffic_recorder.h"
-#include "terminal/reply_wait.h"
 #include "tests/terminal/terminal_fixture.h"
 
 namespace terminal_test {
@@ -117,7 +117,7 @@ TEST_F(TerminalTest, TheWindowIsRepaintedWhileTheReplyIsAwaitedShowingTheFrameSe
   Send("$01RP0");
   ASSERT_EQ(repaints.size(), 3u);
   for (std::size_t i = 0; i < repaints.size(); ++i) {
-    EXPECT_EQ(repaints[i].first, i * terminal::kRepaintEveryMs);
+    EXPECT_EQ(repaints[i].first, i * platform::kRepaintEveryMs);
     EXPECT_EQ(repaints[i].second, "$01RP033\r");
   }
 }

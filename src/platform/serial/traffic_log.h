@@ -20,6 +20,17 @@ class TrafficLog final : public TrafficSink {
 
   void Take(const TrafficRecord& record) override;
 
+  // Gathering: received bytes join the newest record while it holds received bytes of the
+  // same port that do not end a reply (no CR at their end) and the line has not been
+  // quiet since for kQuietCharacters character times (at the least kQuietMinUs). A slow
+  // line delivers a reply a byte or two at a time; a reader wants it on one row. Only the
+  // newest record ever grows. Off by
+  // default: each chunk stays its own record, as the trace file has it.
+  void set_gather_received(bool gather) { gather_received_ = gather; }
+  static constexpr int kQuietCharacters = 5;
+  // A USB adapter hands on what it received every few milliseconds, whatever the baud rate.
+  static constexpr std::uint64_t kQuietMinUs = 20000;
+
   // Told after each new record (in the thread that made it).
   void set_on_record(std::function<void()> on_record) { on_record_ = std::move(on_record); }
 
@@ -35,7 +46,11 @@ class TrafficLog final : public TrafficSink {
  private:
   std::size_t capacity_;
   std::deque<TrafficRecord> records_;
+  bool Gathers(const TrafficRecord& record) const;
+
   std::uint64_t next_number_ = 0;
+  std::uint64_t last_rx_us_ = 0;  // when the newest record's last received bytes came
+  bool gather_received_ = false;
   std::function<void()> on_record_;
 };
 

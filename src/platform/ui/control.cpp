@@ -59,6 +59,7 @@ bool Control::set_text(std::string text) {
   }
   if (text == text_) return true;
   undo_.clear();
+  run_ = EditRun::kNone;
   const int end = EndOf(text);
   ReplaceText(std::move(text), end);
   return true;
@@ -68,20 +69,28 @@ void Control::set_selection(TextSelection selection) {
   selection = ClampSelection(text_, selection);
   if (selection == selection_) return;
   selection_ = selection;
+  run_ = EditRun::kNone;  // typing elsewhere starts a run of its own
   Notify(Property::kSelection);
 }
 
-void Control::EditText(EditedText edit) {
+void Control::EditText(EditedText edit, EditRun run) {
   if (edit.text == text_) {
     set_selection({edit.caret, edit.caret});
     return;
   }
-  if (undo_.size() == kUndoDepth) undo_.erase(undo_.begin());
-  undo_.push_back({text_, selection_.caret});
+  // An edit over a selection starts a step of its own, which later keys then go on.
+  const bool goes_on = run != EditRun::kNone && run == run_ && !undo_.empty() && selection_.length() == 0;
+  if (!goes_on) {
+    if (undo_.size() == kUndoDepth) undo_.erase(undo_.begin());
+    undo_.push_back({text_, selection_.caret});
+  }
   ReplaceText(std::move(edit.text), edit.caret);
+  // Set after the change event: a handler that set the text from code ended the run.
+  run_ = undo_.empty() ? EditRun::kNone : run;
 }
 
 bool Control::UndoEdit() {
+  run_ = EditRun::kNone;
   if (undo_.empty()) return false;
   EditedText before = std::move(undo_.back());
   undo_.pop_back();
@@ -230,6 +239,7 @@ void Control::SetListIndexQuietly(int i) {
   text_ = std::move(shown);
   if (text_changed) {
     undo_.clear();
+    run_ = EditRun::kNone;
     selection_ = {EndOf(text_), EndOf(text_)};
   }
   if (index_changed) Notify(Property::kListIndex);

@@ -69,10 +69,12 @@ class Control {
   // Clamped to the text. Raises no event: moving the caret is no change of the text.
   void set_selection(TextSelection selection);
   // An edit by the user: the new text with one change event, as set_text, and the caret
-  // where the edit left it. The text before it is kept for UndoEdit.
-  void EditText(EditedText edit);
-  // Back to the text and caret before the user's last edit; false when there is none.
-  // Text set by code forgets the edits before it.
+  // where the edit left it. The text before it is kept for UndoEdit, once for a whole run
+  // of edits of the same `run` kind that nothing else came between (a caret moved, a text
+  // set by code, an undo).
+  void EditText(EditedText edit, EditRun run = EditRun::kNone);
+  // Back to the text and caret before the user's last edit (or run of edits); false when
+  // there is none. Text set by code forgets the edits before it.
   bool UndoEdit();
 
   // ---- Common properties. A control inside a hidden or disabled frame keeps its own
@@ -177,6 +179,7 @@ class Control {
   std::string text_;
   TextSelection selection_;
   std::vector<EditedText> undo_;  // the user's edits, latest last
+  EditRun run_ = EditRun::kNone;  // the run the latest edit belongs to, while it goes on
   bool visible_;
   bool enabled_;
   std::string tool_tip_;

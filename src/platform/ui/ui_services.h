@@ -24,9 +24,10 @@ class UiServices {
   // Lets pending window events run (clicks, timer ticks), re-entering handlers.
   virtual void DoEvents() = 0;
 
-  // Paints what handlers have changed so far, and nothing else: no input, no tick, no
-  // handler. For a handler that waits without letting events run, so that the window
-  // does not stand frozen meanwhile. Nothing to do without a display.
+  // One step of a wait for the line: a handler waits without letting events run, and
+  // meanwhile the window paints what handlers have changed so far and shows that it is
+  // busy. No input, no tick and no handler runs; a close the user asks for meanwhile is
+  // held and carried out once the handler is over. Nothing to do without a display.
   virtual void Repaint() {}
 
   // The window calls this when a timer is enabled or disabled or its interval changes,

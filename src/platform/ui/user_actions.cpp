@@ -143,7 +143,7 @@ void UserActions::PressKey(Control& control, int key_code, std::string_view type
   const std::string& text = control.text();
   const TextSelection at = where == Where::kAtEnd ? TextSelection{INT_MAX, INT_MAX} : control.selection();
   if (key == kBackspace) {
-    control.EditText(EraseBackward(text, at));
+    control.EditText(EraseBackward(text, at), EditRun::kErasing);
     return;
   }
   if (key < ' ' || key == kDelete || !platform::utf8::IsCodePoint(key)) return;
@@ -156,7 +156,7 @@ void UserActions::PressKey(Control& control, int key_code, std::string_view type
   const std::string typed = key == key_code && !typed_bytes.empty()
                                 ? std::string(typed_bytes)
                                 : platform::utf8::Encode(static_cast<char32_t>(key));
-  control.EditText(ReplaceSelection(text, at, typed));
+  control.EditText(ReplaceSelection(text, at, typed), EditRun::kTyping);
 }
 
 Control* UserActions::ReachForTyping(const ControlId& id, ActionResult& result) {
@@ -225,7 +225,8 @@ ActionResult UserActions::EditBox(const ControlId& id, Edit edit) {
 }
 
 ActionResult UserActions::Delete(const ControlId& id) {
-  return EditBox(id, [](Control& box) { box.EditText(EraseForward(box.text(), box.selection())); });
+  return EditBox(
+      id, [](Control& box) { box.EditText(EraseForward(box.text(), box.selection()), EditRun::kErasing); });
 }
 
 ActionResult UserActions::Cut(const ControlId& id) {

@@ -166,4 +166,71 @@ TEST_F(UserActionsTest, CloseAsksQueryUnloadAndAClosedWindowTakesNoActions) {
 }
 
 }  // namespace
+// Undo takes back a run of typing (or of erasing) at once, as an ordinary text box does;
+// a moved caret, a paste or a key over a selection starts a new step.
+TEST_F(UserActionsTest, UndoTakesBackRunsOfTypingNotSingleCharacters) {
+  struct Step {
+    enum Kind { kType, kBackspace, kDelete, kCaret, kSelectAll, kPaste } kind;
+    std::string text;  // typed or pasted
+    int at = 0;        // kCaret: where the caret goes
+  };
+  struct Case {
+    const char* what;
+    std::vector<Step> steps;
+    std::vector<std::string> after_each_undo;  // from "$" as the box starts
+  };
+  using S = Step;
+  const Case cases[] = {
+      {"one run of typing", {{S::kType, "01RP0"}}, {"$", "$"}},
+      {"typing, then erasing",
+       {{S::kType, "01RP"}, {S::kBackspace, ""}, {S::kBackspace, ""}},
+       {"$01RP", "$"}},
+      {"a moved caret starts a new run",
+       {{S::kType, "01"}, {S::kCaret, "", 1}, {S::kType, "AB"}},
+       {"$01", "$"}},
+      {"a paste is a step of its own between runs",
+       {{S::kType, "01"}, {S::kPaste, "RP"}, {S::kType, "0"}},
+       {"$01RP", "$01", "$"}},
+      {"a key over a selection starts a run the next keys go on",
+       {{S::kType, "01"}, {S::kSelectAll, ""}, {S::kType, "AD"}},
+       {"$01", "$"}},
+      {"the Delete key runs like the backspace",
+       {{S::kType, "0123"}, {S::kCaret, "", 1}, {S::kDelete, ""}, {S::kDelete, ""}},
+       {"$0123", "$"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    const ui::ControlId box{"txtSend", -1};
+    t.window.At("txtSend").set_text("");  // text from code: no edit of the case before to undo
+    t.window.At("txtSend").set_text("$");
+    ASSERT_EQ(user.Select(box, {1, 1}).status, ui::ActionStatus::kDone);
+    for (const Step& step : c.steps) {
+      switch (step.kind) {
+        case S::kType:
+          for (const char ch : step.text) user.TypeAtCaret(box, std::string(1, ch));
+          break;
+        case S::kBackspace:
+          user.KeyAtCaret(box, 8);
+          break;
+        case S::kDelete:
+          user.Delete(box);
+          break;
+        case S::kCaret:
+          user.Select(box, {step.at, step.at});
+          break;
+        case S::kSelectAll:
+          user.Select(box, {0, static_cast<int>(Text("txtSend").size())});
+          break;
+        case S::kPaste:
+          user.Insert(box, step.text);
+          break;
+      }
+    }
+    for (const std::string& expected : c.after_each_undo) {
+      user.Undo(box);
+      EXPECT_EQ(Text("txtSend"), expected);
+    }
+  }
+}
+
 }  // namespace ui_test
