@@ -120,15 +120,15 @@ ReadingChart::ReadingChart(const measure::ReadingHistory& history, measure::Read
   connect(save_csv, &QPushButton::clicked, this, [this] {
     const QString path =
         QFileDialog::getSaveFileName(this, QCoreApplication::translate("ReadingChart", "保存测量数据"),
-                                     DialogStart("readings.csv"), "CSV (*.csv)");
-    NoteChosenFile(path);
+                                     gui::DialogStart("readings.csv"), "CSV (*.csv)");
+    gui::NoteChosenFile(path);
     if (!path.isEmpty()) SaveCsv(path);
   });
   connect(save_png, &QPushButton::clicked, this, [this] {
     const QString path =
         QFileDialog::getSaveFileName(this, QCoreApplication::translate("ReadingChart", "保存曲线图片"),
-                                     DialogStart("chart.png"), "PNG (*.png)");
-    NoteChosenFile(path);
+                                     gui::DialogStart("chart.png"), "PNG (*.png)");
+    gui::NoteChosenFile(path);
     if (!path.isEmpty()) SavePng(path);
   });
 
@@ -149,7 +149,7 @@ ReadingChart& ReadingChart::ShowFor(QWidget& main_window, const measure::Reading
     chart = new ReadingChart(history, feed, &main_window);
     chart->setWindowFlag(Qt::Window);
     chart->resize(900, 560);
-    PlaceBeside(*chart, main_window);
+    gui::PlaceBeside(*chart, main_window);
   }
   chart->show();
   chart->raise();

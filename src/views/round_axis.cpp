@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace gui {
+namespace views {
 
 namespace {
 
@@ -50,4 +50,4 @@ void ShowRoundTicks(QValueAxis& axis, double low, double high) {
   axis.setLabelFormat(QString("%.%1f").arg(ticks.decimals));
 }
 
-}  // namespace gui
+}  // namespace views

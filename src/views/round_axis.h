@@ -5,7 +5,7 @@
 
 class QValueAxis;
 
-namespace gui {
+namespace views {
 
 struct RoundTicks {
   double low = 0;
@@ -22,4 +22,4 @@ RoundTicks RoundAxisTicks(double low, double high, int max_ticks);
 // Sets the axis to the round ticks around `low`..`high`.
 void ShowRoundTicks(QValueAxis& axis, double low, double high);
 
-}  // namespace gui
+}  // namespace views

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/os/tty_control.h"
+
 namespace {
 
 TEST(LineDrain, ADeadlinePassedWithBytesQueuedIsNoDrain) {
@@ -22,7 +24,7 @@ TEST(LineDrain, ADeadlinePassedWithBytesQueuedIsNoDrain) {
         c.drained)
         << c.queued.value_or(99);
   }
-  EXPECT_FALSE(platform::QueuedOutputBytes(-1)) << "no descriptor";
+  EXPECT_FALSE(platform::os::QueuedOutputBytes(-1)) << "no descriptor";
 }
 
 }  // namespace

@@ -5,7 +5,7 @@
 
 #include <cmath>
 
-namespace gui {
+namespace views {
 namespace {
 
 TEST(RoundAxisTicks, TicksAreRoundStepsThatCoverTheValues) {
@@ -43,4 +43,4 @@ TEST(RoundAxisTicks, TicksAreRoundStepsThatCoverTheValues) {
 }
 
 }  // namespace
-}  // namespace gui
+}  // namespace views
