@@ -1,6 +1,8 @@
 #include "platform/serial/port_map.h"
 
+#include "platform/serial/echo_device.h"
 #include "platform/serial/port_failure_text.h"
+#include "platform/ui/text_pattern.h"
 
 namespace platform {
 
@@ -22,11 +24,18 @@ PortMap::PortMap(SettingsStore* store, std::string app) : store_(store), app_(st
 
 PortAssignment PortMap::Resolve(int port_number) const {
   if (const auto it = overrides_.find(port_number); it != overrides_.end())
-    return {it->second, PortSource::kOption};
-  if (!everything_.empty()) return {everything_, PortSource::kSimulate};
-  if (std::string stored = Stored(port_number); !stored.empty())
-    return {std::move(stored), PortSource::kSettings};
-  return {"/dev/ttyS" + std::to_string(port_number - 1), PortSource::kDefault};
+    return {it->second, PortSource::kOption, {}};
+  if (everything_) return {*everything_, PortSource::kSimulate, {}};
+  if (std::string stored = Stored(port_number); !stored.empty()) {
+    PortTargetParse parsed = ParsePortTarget(stored);
+    if (parsed.target) return {std::move(*parsed.target), PortSource::kSettings, {}};
+    PortTarget unreadable;
+    unreadable.device = std::move(stored);
+    return {std::move(unreadable), PortSource::kSettings, std::move(parsed.error)};
+  }
+  PortTarget system_device;
+  system_device.device = "/dev/ttyS" + std::to_string(port_number - 1);
+  return {std::move(system_device), PortSource::kDefault, {}};
 }
 
 std::string PortMap::Stored(int port_number) const {
@@ -38,20 +47,33 @@ std::string PortMap::Stored(int port_number) const {
   return stored.substr(first, stored.find_last_not_of(" \t") - first + 1);
 }
 
-bool PortMap::Store(int port_number, const std::string& device) {
-  return store_ != nullptr && store_->Set(app_, kPortsSection, Key(port_number), device);
+bool PortMap::Store(int port_number, const std::string& target_text) {
+  return store_ != nullptr && store_->Set(app_, kPortsSection, Key(port_number), target_text);
 }
 
-DeviceFactory PortMap::MakeFactory(NamedDeviceOpener tty, NamedDeviceOpener sim) const {
-  return [this, tty = std::move(tty), sim = std::move(sim)](
-             int port_number, PortError& error) -> std::unique_ptr<SerialDevice> {
-    const std::string device = DeviceFor(port_number);
-    const NamedDeviceOpener& opener = device == kSimulatedDevice ? sim : tty;
-    if (!opener) {
-      error = OpenFailure(device, 0);
+DeviceFactory PortMap::MakeFactory(DeviceOpeners openers) const {
+  return [this, openers = std::move(openers)](int port_number,
+                                              PortError& error) -> std::unique_ptr<SerialDevice> {
+    const PortAssignment a = Resolve(port_number);
+    if (!a.error.empty()) {
+      error = {kErrDeviceUnavailable, ui::FillPattern(kUnreadableTargetText, {a.target.device, a.error}), ""};
       return nullptr;
     }
-    return opener(device, error);
+    const PortTarget& target = a.target;
+    const bool network = target.kind == DeviceKind::kTcp || target.kind == DeviceKind::kRfc2217;
+    const NamedDeviceOpener& opener = network                                 ? openers.network
+                                      : target.kind == DeviceKind::kSimulated ? openers.sim
+                                                                              : openers.tty;
+    if (!opener) {
+      error = network ? PortError{kErrDeviceUnavailable,
+                                  ui::FillPattern(kNoNetworkPortsText, {target.device}), ""}
+                      : OpenFailure(target.device, 0);
+      return nullptr;
+    }
+    std::unique_ptr<SerialDevice> device = opener(target, error);
+    const EchoMode echo = target.echo.value_or(default_echo_);
+    if (!device || echo == EchoMode::kOff) return device;
+    return std::make_unique<EchoDevice>(std::move(device), echo, target.device);
   };
 }
 
