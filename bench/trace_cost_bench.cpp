@@ -38,6 +38,24 @@ class IdleDevice final : public platform::SerialDevice {
   platform::PortResult WaitForInput(std::uint32_t) override { return std::nullopt; }
 };
 
+// The measured loop: a request written, what came back read, and with `summarise` the
+// exchange's summary; counts the heap allocations. The last read's bytes.
+std::string WriteAndRead(benchmark::State& state, platform::SerialPort& port, bool summarise) {
+  std::string in;
+  in.reserve(64);
+  const long long before = g_allocations.load();
+  for (auto _ : state) {
+    port.Write("$01RP033\r");
+    in.clear();
+    port.Read(in);
+    if (summarise) port.RecordExchange("01", "RP0", "*01+012.3\r");
+    benchmark::DoNotOptimize(in);
+  }
+  state.counters["allocs_per_op"] =
+      static_cast<double>(g_allocations.load() - before) / static_cast<double>(state.iterations());
+  return in;
+}
+
 // An adapter that hears itself: each read hands back what was last written, then a reply.
 class EchoingDevice final : public platform::SerialDevice {
  public:
@@ -74,18 +92,7 @@ void BM_EchoIo(benchmark::State& state) {
       },
       "bench");
   port.set_port_open(true);
-  std::string in;
-  in.reserve(64);
-  const long long before = g_allocations.load();
-  for (auto _ : state) {
-    port.Write("$01RP033\r");
-    in.clear();
-    port.Read(in);
-    benchmark::DoNotOptimize(in);
-  }
-  state.counters["allocs_per_op"] =
-      static_cast<double>(g_allocations.load() - before) / static_cast<double>(state.iterations());
-  state.counters["bytes_read"] = static_cast<double>(in.size());
+  state.counters["bytes_read"] = static_cast<double>(WriteAndRead(state, port, false).size());
 }
 BENCHMARK(BM_EchoIo)->Arg(0)->Arg(1)->Arg(2);
 
@@ -106,18 +113,7 @@ void BM_PortIo(benchmark::State& state) {
   }
   if (state.range(0) != 0) port.set_recorder(&recorder);
   port.set_port_open(true);
-  std::string in;
-  in.reserve(64);
-  const long long before = g_allocations.load();
-  for (auto _ : state) {
-    port.Write("$01RP033\r");
-    in.clear();
-    port.Read(in);
-    port.RecordExchange("01", "RP0", "*01+012.3\r");
-    benchmark::DoNotOptimize(in);
-  }
-  state.counters["allocs_per_op"] =
-      static_cast<double>(g_allocations.load() - before) / static_cast<double>(state.iterations());
+  WriteAndRead(state, port, true);
   state.counters["records_kept"] = static_cast<double>(log.size());
   port.set_recorder(nullptr);
   std::filesystem::remove(path);

@@ -137,8 +137,9 @@ TEST(DravonHeadless, SearchesAndReadsThroughAnEchoingAdapter) {
     int echoes = 0;
     for (const std::string& line : TraceLines(trace)) {
       if (JsonStringField(line, "dir") == "echo") ++echoes;
-      if (line.find("\"exchange\"") != std::string::npos && found)
+      if (line.find("\"exchange\"") != std::string::npos && found) {
         EXPECT_NE(JsonStringField(line, "received").substr(0, 1), "$") << line;
+      }
     }
     EXPECT_EQ(echoes > 0, found) << "the echo is traced as echo where it is taken out";
   }
