@@ -133,7 +133,7 @@ TEST(DravonHeadless, SearchesAndReadsThroughAnEchoingAdapter) {
                    std::chrono::seconds(60), {config.Env()});
     ASSERT_EQ(run.exit_status, 0) << run.stderr_text;
     EXPECT_EQ(LineForControl(run.stdout_lines, "CMB_ADDR").find("[\"01\"]") != std::string::npos, found);
-    EXPECT_EQ(ControlField(run.stdout_lines, "TXT_VER", "text"), found ? "2.10" : "");
+    EXPECT_EQ(ControlField(run.stdout_lines, "TXT_VER", "text") == "2.10", found) << "read where found";
     int echoes = 0;
     for (const std::string& line : TraceLines(trace)) {
       if (JsonStringField(line, "dir") == "echo") ++echoes;
