@@ -63,6 +63,66 @@
         <source>无法保存串口映射：设置文件不能写入。</source>
         <translation>Cannot save the port mapping: the settings file is not writable.</translation>
     </message>
+    <message>
+        <source>回显</source>
+        <translation>Echo</translation>
+    </message>
+    <message>
+        <source>RS-485</source>
+        <translation>RS-485</translation>
+    </message>
+    <message>
+        <source>波特率</source>
+        <translation>Baud rate</translation>
+    </message>
+    <message>
+        <source>程序默认</source>
+        <translation>Program default</translation>
+    </message>
+    <message>
+        <source>自动识别</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>全部回显</source>
+        <translation>Every byte</translation>
+    </message>
+    <message>
+        <source>无回显</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>转换器是否收回自己发出的字节。自动识别：丢掉与刚发出的请求相同的一帧；全部回显：收回并核对发出的每个字节。</source>
+        <translation>Whether the adapter hears back what it sends. Auto: drop a received frame equal to the request just sent. Every byte: take back and check each byte sent.</translation>
+    </message>
+    <message>
+        <source>关</source>
+        <translation>Off</translation>
+    </message>
+    <message>
+        <source>发送时 RTS 高</source>
+        <translation>RTS high while sending</translation>
+    </message>
+    <message>
+        <source>发送时 RTS 低</source>
+        <translation>RTS low while sending</translation>
+    </message>
+    <message>
+        <source>Linux 内核的 RS-485 模式：由驱动在发送时切换 RTS</source>
+        <translation>Linux kernel RS-485 mode: the driver switches RTS while sending</translation>
+    </message>
+    <message>
+        <source>tcp:// 串口服务器固定的线路速率</source>
+        <translation>The fixed line speed of a tcp:// serial server</translation>
+    </message>
+    <message>
+        <source>网络串口服务器</source>
+        <translation>Network serial server</translation>
+    </message>
+    <message>
+        <source>无法使用：%1</source>
+        <translation>Cannot be used: %1</translation>
+    </message>
 </context>
 <context>
     <name>ReadingChart</name>
@@ -447,6 +507,34 @@
     <message>
         <source>线路设置 %1</source>
         <translation>line settings %1</translation>
+    </message>
+    <message>
+        <source>端口映射“%1”无法使用：%2</source>
+        <translation>The port mapping “%1” cannot be used: %2</translation>
+    </message>
+    <message>
+        <source>此版本不能连接网络端口：%1</source>
+        <translation>This build cannot connect to network ports: %1</translation>
+    </message>
+    <message>
+        <source>端口 %1 不能切换到 RS-485 模式：%2。请去掉 rs485 选项，或换用支持它的串口。</source>
+        <translation>Port %1 cannot be put into RS-485 mode: %2. Remove the rs485 option, or use a serial port that has it.</translation>
+    </message>
+    <message>
+        <source>它的驱动没有这种模式（USB 转换器、伪终端）</source>
+        <translation>its driver has no such mode (a USB adapter, a pseudo-terminal)</translation>
+    </message>
+    <message>
+        <source>系统错误 %1</source>
+        <translation>system error %1</translation>
+    </message>
+    <message>
+        <source>总线冲突：%1 收回的回显与发出的不同（发出“%2”）。</source>
+        <translation>Collision on the bus: the echo %1 heard back differs from what was sent (sent “%2”).</translation>
+    </message>
+    <message>
+        <source>回显不完整：%1 只收回了发出的“%2”的一部分。</source>
+        <translation>Incomplete echo: %1 heard back only part of the “%2” it sent.</translation>
     </message>
 </context>
 <context>

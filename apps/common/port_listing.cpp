@@ -37,7 +37,8 @@ void PrintJson(std::ostream& out, const platform::FoundDevices& devices, const p
     const platform::PortAssignment a = map.Resolve(n);
     platform::WriteJsonLine(out, JsonObject()
                                      .AddNumber("port", n)
-                                     .AddText("device", a.device)
+                                     .AddText("device", a.device())
+                                     .AddText("options", a.target.OptionsText())
                                      .AddText("from", platform::PortSourceName(a.from)));
   }
 }
@@ -55,11 +56,13 @@ void PrintTable(std::ostream& out, const platform::FoundDevices& devices, const 
   out << "Ports:\n";
   for (int n = 1; n <= port_list.item_count(); ++n) {
     const platform::PortAssignment a = map.Resolve(n);
-    out << "  " << port_list.item_text(n - 1) << "  " << a.device << "  (" << platform::PortSourceName(a.from)
-        << ")";
+    out << "  " << port_list.item_text(n - 1) << "  " << a.target.ToText() << "  ("
+        << platform::PortSourceName(a.from) << ")";
     // Which adapter that is, or that there is nothing behind the name (yet).
-    if (a.device != platform::kSimulatedDevice) {
-      const platform::DeviceLookup what = platform::LookUp(devices, a.device);
+    if (!a.error.empty()) {
+      out << "  unusable: " << a.error;
+    } else if (a.target.kind == platform::DeviceKind::kTty) {
+      const platform::DeviceLookup what = platform::LookUp(devices, a.device());
       if (what.found == nullptr) {
         out << "  " << (what.target.empty() ? "not found" : "→ " + what.target);
       } else if (const std::string summary = what.found->Summary(); !summary.empty()) {

@@ -7,17 +7,24 @@
 namespace app {
 
 PortWiring::PortWiring(const platform::ProgramOptions& options, platform::SettingsStore& store,
-                       std::string app, platform::Clock& clock)
+                       std::string app, platform::Clock& clock, platform::EchoMode default_echo)
     : map_(&store, std::move(app)), clock_(clock) {
   options.ApplyTo(map_);
+  map_.set_default_echo(default_echo);
 }
 
-platform::DeviceFactory PortWiring::Factory() {
-  return map_.MakeFactory(platform::OpenQtSerialDevice,
-                          [this](const std::string&, platform::PortError&) -> std::unique_ptr<platform::SerialDevice> {
-                            if (!bus_) bus_ = simbus::MakeDemoBus(clock_);
-                            return std::make_unique<simbus::SimDevice>(*bus_);
-                          });
+platform::DeviceFactory PortWiring::Factory(platform::NamedDeviceOpener network) {
+  platform::DeviceOpeners openers;
+  openers.tty = [](const platform::PortTarget& target, platform::PortError& error) {
+    return platform::OpenQtSerialDevice(target, error);
+  };
+  openers.sim = [this](const platform::PortTarget&,
+                       platform::PortError&) -> std::unique_ptr<platform::SerialDevice> {
+    if (!bus_) bus_ = simbus::MakeDemoBus(clock_);
+    return std::make_unique<simbus::SimDevice>(*bus_);
+  };
+  openers.network = std::move(network);
+  return map_.MakeFactory(std::move(openers));
 }
 
 }  // namespace app

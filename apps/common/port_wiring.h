@@ -18,10 +18,14 @@ namespace app {
 
 class PortWiring {
  public:
+  // `default_echo`: what the program does with an adapter's echo when a target does not
+  // say (Dravon auto, Pemliq off).
   PortWiring(const platform::ProgramOptions& options, platform::SettingsStore& store, std::string app,
-             platform::Clock& clock);
+             platform::Clock& clock, platform::EchoMode default_echo);
 
-  platform::DeviceFactory Factory();
+  // Opens ttys through Qt SerialPort and "sim" on the built-in bus. Network targets go
+  // to `network` when this build has one (null: they fail to open, saying so).
+  platform::DeviceFactory Factory(platform::NamedDeviceOpener network = {});
   // What each port number maps to now; a mapping stored through it holds from the next open.
   platform::PortMap& map() { return map_; }
   // The device that port number N stands for in this run.

@@ -38,7 +38,7 @@ int main(int argc, char** argv) {
 
   platform::SystemClock clock;
   platform::IniSettingsStore store;
-  app::PortWiring wiring(options, store, std::string(shell::kAppTitle), clock);
+  app::PortWiring wiring(options, store, std::string(shell::kAppTitle), clock, platform::EchoMode::kAuto);
   platform::SerialPort port(wiring.Factory(), "MSCommBsq");
   app::PortTracing tracing(port, clock, [&wiring](int n) { return wiring.DeviceFor(n); });
   const auto trace_failed = [](const std::string& error) {

@@ -41,7 +41,7 @@ int main(int argc, char** argv) {
   // Pemliq keeps no transmitter setting: the store only maps port numbers to devices (section
   // Ports) and keeps the window's language.
   platform::IniSettingsStore store;
-  app::PortWiring wiring(options, store, std::string(kAppName), clock);
+  app::PortWiring wiring(options, store, std::string(kAppName), clock, platform::EchoMode::kOff);
   platform::SerialPort port(wiring.Factory(), "MSComm1");
   app::PortTracing tracing(port, clock, [&wiring](int n) { return wiring.DeviceFor(n); });
   const auto trace_failed = [](const std::string& error) {

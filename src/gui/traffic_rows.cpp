@@ -79,7 +79,9 @@ TrafficRow RowOf(const platform::TrafficRecord& record) {
       row.content = EventText(record);
       break;
     case platform::TrafficKind::kBytes:
-      row.direction = record.dir == platform::Direction::kTx ? QStringLiteral("→") : QStringLiteral("←");
+      row.direction = record.dir == platform::Direction::kTx   ? QStringLiteral("→")
+                      : record.dir == platform::Direction::kRx ? QStringLiteral("←")
+                                                               : QStringLiteral("↩");  // the adapter's echo
       row.content = VisibleText(record.bytes);
       row.hex = QString::fromStdString(platform::HexText(record.bytes));
       break;

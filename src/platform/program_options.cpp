@@ -24,15 +24,18 @@ std::string SetText(ProgramOptions& o, const std::string& text) {
   return {};
 }
 
-// "N=DEVICE" with N a whole number from 1 and a non-empty device.
+// "N=TARGET" with N a whole number from 1 and a target that reads (port_target.h).
 std::string AddPortMapping(ProgramOptions& o, const std::string& text) {
-  const std::string bad = "--port needs N=DEVICE with N a port number from 1, got \"" + text + "\"";
+  const std::string bad = "--port needs N=TARGET with N a port number from 1, got \"" + text + "\"";
   const std::size_t eq = text.find('=');
   if (eq == std::string::npos || eq == 0 || eq + 1 == text.size()) return bad;
   int n = 0;
   const auto [end, ec] = std::from_chars(text.data(), text.data() + eq, n);
   if (ec != std::errc() || end != text.data() + eq || n < 1) return bad;
-  o.ports[n] = text.substr(eq + 1);
+  const std::string target = text.substr(eq + 1);
+  if (const PortTargetParse parsed = ParsePortTarget(target); !parsed.target)
+    return "--port " + std::to_string(n) + "=" + target + ": " + parsed.error;
+  o.ports[n] = target;
   return {};
 }
 
@@ -57,7 +60,10 @@ constexpr std::array kOptionTable{
               SetFlag<&ProgramOptions::headless>},
     OptionRow{"--simulate", "", "map every port number to the built-in simulated transmitter bus", kForBoth,
               SetFlag<&ProgramOptions::simulate>},
-    OptionRow{"--port", "N=DEVICE", "port number N is DEVICE (a tty path, or sim) for this run; repeatable",
+    OptionRow{"--port", "N=TARGET",
+              "port number N is TARGET for this run: DEVICE[,OPTION]... with DEVICE a tty path, sim, "
+              "tcp://HOST:PORT or rfc2217://HOST:PORT, OPTION echo=auto|on|off, rs485[=rts-low], baud=N; "
+              "repeatable",
               kForBoth, AddPortMapping},
     OptionRow{"--snapshot", "FILE.png", "save a picture of the window once it is shown, then quit", kForBoth,
               SetText<&ProgramOptions::snapshot>},
@@ -122,8 +128,10 @@ bool OptionRow::AppliesTo(Program program) const {
 std::span<const OptionRow> ProgramOptionTable() { return kOptionTable; }
 
 void ProgramOptions::ApplyTo(PortMap& map) const {
-  if (simulate) map.MapEverythingTo(kSimulatedDevice);
-  for (const auto& [n, device] : ports) map.Map(n, device);
+  if (simulate) map.MapEverythingTo(*ParsePortTarget(kSimulatedDevice).target);
+  // Each was read when it was given, so it reads again.
+  for (const auto& [n, text] : ports)
+    if (std::optional<PortTarget> target = ParsePortTarget(text).target) map.Map(n, std::move(*target));
 }
 
 ProgramOptions ParseProgramOptions(const std::vector<std::string>& args, Program program) {

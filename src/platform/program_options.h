@@ -26,7 +26,7 @@ enum class Program { kDravon, kPemliq };
 struct ProgramOptions {
   bool headless = false;
   bool simulate = false;
-  std::map<int, std::string> ports;  // --port N=DEVICE
+  std::map<int, std::string> ports;  // --port N=TARGET: each a target that reads
   std::string snapshot;              // --snapshot FILE
   std::string open_tool;             // --open NAME
   std::string trace;                 // --trace FILE: every record of the ports' traffic, appended

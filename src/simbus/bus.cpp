@@ -147,7 +147,10 @@ void Bus::AdvanceTo(std::uint64_t now_us) {
 std::optional<std::uint64_t> Bus::NextEventUs() const {
   std::optional<std::uint64_t> next;
   if (!events_.empty()) next = events_.top().t_us;
-  // Of the host's bytes only a carriage return can make something happen.
+  // The adapter's echo brings each byte back as it leaves the line.
+  if (options_.adapter_echo && !host_tx_.empty() && (!next || host_tx_.front().end_us < *next))
+    return host_tx_.front().end_us;
+  // Otherwise of the host's bytes only a carriage return can make something happen.
   for (const TxByte& b : host_tx_) {
     if (b.byte == protocol::kCR) {
       if (!next || b.end_us < *next) next = b.end_us;
@@ -165,6 +168,7 @@ void Bus::Push(Event e) {
 // ---- the transmitters' side -----------------------------------------------------
 
 void Bus::LineByteFromHost(const TxByte& b) {
+  if (options_.adapter_echo) host_rx_ += b.byte;
   if (b.byte == '$') {
     frame_.assign(1, '$');
     frame_baud_ = b.baud;

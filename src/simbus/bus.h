@@ -12,6 +12,8 @@
 // - An addressed transmitter answers after the turnaround (plus any late-reply fault);
 //   each reply byte arrives at the host at its own wire time, and is received only if
 //   the host's line settings match it at that moment (else it is lost as garbled).
+// - With the adapter echo on, every byte the host sends comes back to it as it leaves
+//   the line, before any reply.
 // - Host reads return the bytes that have arrived; discarding input drops only those,
 //   bytes still on the wire arrive later, as on a real line.
 //
@@ -34,6 +36,10 @@ namespace simbus {
 
 struct BusOptions {
   std::uint64_t turnaround_us = 3000;  // end of request to first reply byte
+  // The host's adapter hears its own transmission, as many two-wire adapters do: each
+  // byte the host sends arrives in its receive buffer once it has left the line, so a
+  // request comes back before its reply.
+  bool adapter_echo = false;
 };
 
 struct BusStats {
@@ -63,6 +69,7 @@ class Bus {
   Transmitter* Find(std::string_view address, int baud = 0);
 
   void set_turnaround_ms(std::uint32_t ms) { options_.turnaround_us = std::uint64_t{ms} * 1000; }
+  void set_adapter_echo(bool echo) { options_.adapter_echo = echo; }
   std::uint64_t turnaround_us() const { return options_.turnaround_us; }
 
   // The host's side. Each call first brings the line up to the clock's present time.

@@ -154,6 +154,8 @@ ParsedOptions ParseServerOptions(const std::vector<std::string>& args) {
       o.device_baud = static_cast<int>(*baud);
     } else if (arg == "--verbose" || arg == "-v") {
       o.verbose = true;
+    } else if (arg == "--echo") {
+      o.adapter_echo = true;
     } else if (arg == "--help" || arg == "-h") {
       o.help = true;
     } else if (arg == "--version") {
@@ -184,6 +186,7 @@ std::string ServerUsage() {
          "  --link PATH         also make PATH a symlink to the slave\n"
          "  --device PATH       serve on a real serial port instead of a pty ...\n"
          "  --baud N            ... at this rate (default 9600)\n"
+         "  --echo              the adapter echoes: every request comes back before its reply\n"
          "  --verbose, -v       trace frames and replies on stderr\n"
          "  --help, -h          this text\n"
          "  --version           print the version and exit\n";
@@ -193,6 +196,7 @@ std::unique_ptr<Bus> BuildServerBus(const ServerOptions& options, platform::Cloc
                                     std::string* error) {
   BusOptions bus_options;
   if (options.turnaround_ms) bus_options.turnaround_us = std::uint64_t{*options.turnaround_ms} * 1000;
+  bus_options.adapter_echo = options.adapter_echo;
   std::unique_ptr<Bus> bus;
   if (options.transmitters.empty()) {
     bus = MakeDemoBus(clock, bus_options);

@@ -3,7 +3,8 @@
 // out of main() so it can be tested.
 //
 //   simbus [--transmitter ADDR:BAUD[:VERSION]]... [--fault ADDR[@BAUD]:KIND[,KIND]...]...
-//          [--turnaround MS] [--link PATH] [--device PATH [--baud N]] [--verbose] [--help] [--version]
+//          [--turnaround MS] [--link PATH] [--device PATH [--baud N]] [--echo] [--verbose] [--help]
+//          [--version]
 //
 // Fault kinds: silent, late=MS, badsum, lowercase, noise[=TEXT], trailing[=TEXT],
 // split=N, gap=MS, overflow=+|-, notemp, every=N, once=N (see faults.h).
@@ -37,10 +38,11 @@ struct ServerOptions {
   std::vector<TransmitterSpec> transmitters;  // empty: the demo population
   std::vector<FaultSpec> faults;
   std::optional<std::uint32_t> turnaround_ms;
-  std::string link;        // symlink to the pty's slave
-  std::string device;      // serve on this serial device instead of a pty
-  int device_baud = 9600;  // the device's line rate
-  bool verbose = false;    // trace frames and replies on stderr
+  std::string link;           // symlink to the pty's slave
+  std::string device;         // serve on this serial device instead of a pty
+  int device_baud = 9600;     // the device's line rate
+  bool verbose = false;       // trace frames and replies on stderr
+  bool adapter_echo = false;  // --echo: every request comes back before its reply
   bool help = false;
   bool version = false;
 };

@@ -114,6 +114,37 @@ TEST(DravonHeadless, TraceFileHoldsEveryProbeFrameAndReplyOfASearch) {
   EXPECT_NE(lines.back().find("\"event\": \"close\""), std::string::npos) << "the port closes at the end";
 }
 
+// simbus's adapter echoes every request back before the reply, through a real tty: with
+// echo=auto and echo=on the search finds the transmitter and reads it, the echo shows in
+// the trace as echo and never in an exchange's reply; read as a reply (echo=off) it
+// hides every transmitter.
+TEST(DravonHeadless, SearchesAndReadsThroughAnEchoingAdapter) {
+  SimbusProcess bus(SIMBUS_BINARY, {"--transmitter", "01:9600:2.10", "--echo"});
+  ASSERT_FALSE(bus.tty().empty()) << "the simbus program did not start";
+  const std::pair<const char*, bool> cases[] = {{"echo=auto", true}, {"echo=on", true}, {"echo=off", false}};
+  for (const auto& [option, found] : cases) {
+    SCOPED_TRACE(option);
+    TempConfig config;
+    const std::string trace = config.dir() + "/t.jsonl";
+    const auto run =
+        RunProgram(DRAVON_BINARY, {"--headless", "--port", "1=" + bus.tty() + "," + option, "--trace", trace},
+                   "choose cmbCommPort 0\nafter 1500 click cmdSEARCH\nclick cmdSEARCH\n"
+                   "show CMB_ADDR\nshow TXT_VER\nclose\n",
+                   std::chrono::seconds(60), {config.Env()});
+    ASSERT_EQ(run.exit_status, 0) << run.stderr_text;
+    EXPECT_EQ(LineForControl(run.stdout_lines, "CMB_ADDR").find("[\"01\"]") != std::string::npos, found);
+    EXPECT_EQ(ControlField(run.stdout_lines, "TXT_VER", "text") == "2.10", found) << "read where found";
+    int echoes = 0;
+    for (const std::string& line : TraceLines(trace)) {
+      if (JsonStringField(line, "dir") == "echo") ++echoes;
+      if (line.find("\"exchange\"") != std::string::npos && found) {
+        EXPECT_NE(JsonStringField(line, "received").substr(0, 1), "$") << line;
+      }
+    }
+    EXPECT_EQ(echoes > 0, found) << "the echo is traced as echo where it is taken out";
+  }
+}
+
 TEST(DravonHeadless, UnusableOptionsExitWithStatus2) {
   const std::pair<std::vector<std::string>, std::string> cases[] = {
       {{"--headless", "--port", "x"}, "--port"},
@@ -121,6 +152,8 @@ TEST(DravonHeadless, UnusableOptionsExitWithStatus2) {
       {{"--headless", "--trace", "/nonexistent/dir/t.jsonl"}, "/nonexistent/dir/t.jsonl"},
       {{"--headless", "--trace", "/dev/full"}, "/dev/full"},  // opens, but takes nothing
       {{"--headless", "--simulate", "--log", "/dev/full"}, "/dev/full"},
+      {{"--headless", "--port", "1=/dev/ttyUSB0,echo=maybe"}, "bad option \"echo=maybe\""},
+      {{"--headless", "--port", "2=tcp://10.0.0.5:99999"}, "bad port number \"99999\""},
   };
   for (const auto& [args, named] : cases) {
     const auto run = RunProgram(DRAVON_BINARY, args, "", std::chrono::seconds(20));

@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMainWindow>
 #include <QPushButton>
 
@@ -43,7 +44,7 @@ struct PortMappingDialogTest : ::testing::Test {
 };
 
 TEST_F(PortMappingDialogTest, AChosenAdapterIsStoredByItsStableLinkAndReported) {
-  map.Map(3, "sim");  // --port 3=sim for this run
+  map.Map(3, *platform::ParsePortTarget("sim").target);  // --port 3=sim for this run
   QDialog* dialog = Open();
   ASSERT_NE(dialog, nullptr);
   EXPECT_EQ(tool.name, "portMapping");
@@ -80,6 +81,51 @@ TEST_F(PortMappingDialogTest, CancelStoresNothingAndTheNextOpenShowsWhatIsStored
   EXPECT_EQ(map.Resolve(1).from, platform::PortSource::kDefault) << "an empty entry means the system's port";
   EXPECT_EQ(remapped, (std::vector<std::vector<int>>{{1}}));
   EXPECT_EQ(main.findChildren<QDialog*>().size(), 1) << "one window, raised again";
+}
+
+// Each row's choices become the stored target's options, read back on the next open; a
+// row whose target does not read stores nothing and says why in the window.
+TEST_F(PortMappingDialogTest, TheChosenOptionsAreStoredWithTheDeviceAndAnUnreadableTargetIsRefused) {
+  struct Case {
+    std::string device;
+    int echo, rs485;
+    std::string baud;
+    std::string stored;  // "" when refused
+    std::string said;    // part of the row's text when refused
+  };
+  const Case cases[] = {
+      {"/dev/ttyS4", 2, 1, "", "/dev/ttyS4,echo=on,rs485", ""},
+      {"/dev/ttyS4", 3, 2, "", "/dev/ttyS4,echo=off,rs485=rts-low", ""},
+      {"tcp://10.0.0.5:4001", 1, 1, "4800", "tcp://10.0.0.5:4001,echo=auto,baud=4800", ""},
+      {"rfc2217://10.0.0.5:2217", 0, 1, "4800", "rfc2217://10.0.0.5:2217", ""},
+      {"tcp://10.0.0.5", 0, 0, "", "", "no port number"},
+      {"tcp://10.0.0.5:4001", 0, 0, "fast", "", "baud=N"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.device + " " + c.baud);
+    store.Set("Pemliq", "Ports", "COM1", "/dev/ttyUSB0");
+    QDialog* dialog = Open();
+    Port(1)->setEditText(QString::fromStdString(c.device));
+    main.findChild<QComboBox*>("echo1")->setCurrentIndex(c.echo);
+    main.findChild<QComboBox*>("rs485_1")->setCurrentIndex(c.rs485);
+    main.findChild<QLineEdit*>("baud1")->setText(QString::fromStdString(c.baud));
+    Press("ok");
+    if (c.stored.empty()) {
+      EXPECT_TRUE(dialog->isVisible()) << "the window stays open";
+      EXPECT_EQ(store.Get("Pemliq", "Ports", "COM1"), "/dev/ttyUSB0") << "nothing stored";
+      QString shown;
+      for (QLabel* label : dialog->findChildren<QLabel*>()) shown += label->text() + "\n";
+      EXPECT_TRUE(shown.contains(QString::fromStdString(c.said))) << shown.toStdString();
+      Press("cancel");
+      continue;
+    }
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_EQ(store.Get("Pemliq", "Ports", "COM1"), c.stored);
+    Open();
+    EXPECT_EQ(Port(1)->currentText().toStdString(), c.device) << "the device alone in its field";
+    EXPECT_EQ(main.findChild<QComboBox*>("echo1")->currentIndex(), c.echo);
+    Press("cancel");
+  }
 }
 
 }  // namespace

@@ -18,6 +18,7 @@ enum PortErrorNumber : int {
   kErrPortNotOpen = 8018,        // an I/O operation on a closed port
   kErrReadFailed = 8020,         // the device failed while reading (e.g. unplugged)
   kErrWriteFailed = 8021,        // the device failed while writing
+  kErrEchoMismatch = 8030,       // the adapter's echo differs from what was sent, or stopped short
 };
 
 struct PortError {

@@ -23,6 +23,13 @@ std::vector<std::string_view> PortFailureTexts() {
           kInvalidPortNumberText,
           kInvalidSettingsText,
           kInvalidHandshakeText,
+          kUnreadableTargetText,
+          kNoNetworkPortsText,
+          kRs485RefusedText,
+          kRs485UnsupportedReason,
+          kSystemErrorReason,
+          kEchoCollisionText,
+          kEchoMissingText,
           kDataBitsSetting,
           kStopBitsSetting,
           kLineSetting};
@@ -56,6 +63,15 @@ PortError SettingsNotSupported(std::string_view device, std::string_view setting
 
 PortError DeviceFailed(int number, std::string_view device) {
   return {number, FillPattern(number == kErrWriteFailed ? kWriteFailedText : kReadFailedText, {device}), ""};
+}
+
+PortError Rs485Refused(std::string_view device, int system_error) {
+  // A driver without the mode does not know the request (ENOTTY), or takes it for a
+  // value it cannot do (EINVAL, EOPNOTSUPP).
+  const bool unsupported = system_error == ENOTTY || system_error == EINVAL || system_error == EOPNOTSUPP;
+  const std::string reason = unsupported ? std::string(kRs485UnsupportedReason)
+                                         : FillPattern(kSystemErrorReason, {std::to_string(system_error)});
+  return {kErrDeviceUnavailable, FillPattern(kRs485RefusedText, {device, reason}), ""};
 }
 
 }  // namespace platform

@@ -26,6 +26,15 @@ inline constexpr std::string_view kPortAlreadyOpenText = "端口已经打开";
 inline constexpr std::string_view kInvalidPortNumberText = "端口号无效：%1";
 inline constexpr std::string_view kInvalidSettingsText = "线路设置无效：“%1”";
 inline constexpr std::string_view kInvalidHandshakeText = "握手方式无效：%1";
+// Targets and their options (%1 the target's device, %2 what is wrong or the reason).
+inline constexpr std::string_view kUnreadableTargetText = "端口映射“%1”无法使用：%2";
+inline constexpr std::string_view kNoNetworkPortsText = "此版本不能连接网络端口：%1";
+inline constexpr std::string_view kRs485RefusedText =
+    "端口 %1 不能切换到 RS-485 模式：%2。请去掉 rs485 选项，或换用支持它的串口。";
+inline constexpr std::string_view kRs485UnsupportedReason = "它的驱动没有这种模式（USB 转换器、伪终端）";
+inline constexpr std::string_view kSystemErrorReason = "系统错误 %1";
+inline constexpr std::string_view kEchoCollisionText = "总线冲突：%1 收回的回显与发出的不同（发出“%2”）。";
+inline constexpr std::string_view kEchoMissingText = "回显不完整：%1 只收回了发出的“%2”的一部分。";
 // The settings a device cannot do, for SettingsNotSupported.
 inline constexpr std::string_view kDataBitsSetting = "数据位 %1";
 inline constexpr std::string_view kStopBitsSetting = "停止位 1.5";
@@ -42,6 +51,9 @@ PortError OpenFailure(std::string_view device, int system_error);
 // Line settings the device cannot do, named as the user chose them ("数据位 4"). Numbered
 // like any other unusable settings, so that the programs show the text itself.
 PortError SettingsNotSupported(std::string_view device, std::string_view setting);
+
+// The driver of `device` refused kernel RS-485 mode with the system's error number.
+PortError Rs485Refused(std::string_view device, int system_error);
 
 // The device failed while in use: unplugged, or the other side of a pseudo-terminal gone.
 // `number` is kErrReadFailed or kErrWriteFailed.

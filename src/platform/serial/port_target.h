@@ -48,6 +48,9 @@ struct PortTargetParse {
   std::string error;  // what is wrong, for the user, when `target` is empty
 };
 
+// The kind of device a DEVICE text names, by its scheme alone (a text being typed too).
+DeviceKind KindOfDevice(std::string_view device);
+
 // Reads "DEVICE[,OPTION]...". An empty text, an unknown or repeated option, an option
 // that does not fit the device, a bad port number or a malformed URL is refused with a
 // message naming what is wrong.

@@ -4,6 +4,7 @@
 // state, settings text) itself, so a backend only moves bytes.
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -30,6 +31,11 @@ class SerialDevice {
   // fails. Never spins: a backend blocks in the operating system (or, on the simulated
   // bus, moves its clock to the next arrival).
   virtual PortResult WaitForInput(std::uint32_t max_wait_ms) = 0;
+
+  // Receives the bytes that a device discards as the adapter's echo of what was sent
+  // (EchoDevice); a device that never discards any ignores it.
+  using EchoListener = std::function<void(std::string_view echo)>;
+  virtual void set_echo_listener(EchoListener) {}
 };
 
 }  // namespace platform

@@ -38,6 +38,9 @@ void SerialPort::set_recorder(TrafficRecorder* recorder) {
 void SerialPort::TraceDevice() {
   if (!recorder_ || device_traced_) return;
   device_ = std::make_unique<TracedDevice>(std::move(device_), *this);
+  device_->set_echo_listener([this](std::string_view echo) {
+    if (recorder_) recorder_->Bytes(port_number_, Direction::kEcho, echo, settings());
+  });
   device_traced_ = true;
 }
 

@@ -30,7 +30,7 @@ JsonObject TraceJson(const TrafficRecord& record) {
       if (record.event == PortEvent::kError) line.AddText("error", record.error);
       break;
     case TrafficKind::kBytes:
-      line.AddText("dir", record.dir == Direction::kTx ? "tx" : "rx")
+      line.AddText("dir", DirectionName(record.dir))
           .AddText("text", AnsiToUtf8(record.bytes))
           .AddText("hex", HexText(record.bytes));
       break;

@@ -25,6 +25,7 @@ class TracedDevice final : public SerialDevice {
   PortResult Write(std::string_view bytes) override;
   PortResult Read(std::string& out) override;
   PortResult WaitForInput(std::uint32_t max_wait_ms) override { return device_->WaitForInput(max_wait_ms); }
+  void set_echo_listener(EchoListener listener) override { device_->set_echo_listener(std::move(listener)); }
 
  private:
   std::unique_ptr<SerialDevice> device_;

@@ -40,4 +40,16 @@ const char* PortEventName(PortEvent event) {
   return "error";
 }
 
+const char* DirectionName(Direction dir) {
+  switch (dir) {
+    case Direction::kTx:
+      return "tx";
+    case Direction::kRx:
+      return "rx";
+    case Direction::kEcho:
+      break;
+  }
+  return "echo";
+}
+
 }  // namespace platform

@@ -11,7 +11,8 @@ namespace platform {
 
 enum class TrafficKind { kEvent, kBytes, kExchange };
 enum class PortEvent { kOpen, kClose, kSettings, kDiscardIn, kDiscardOut, kError };
-enum class Direction { kTx, kRx };
+// kEcho: received bytes discarded as the adapter's echo of what was sent.
+enum class Direction { kTx, kRx, kEcho };
 
 // What the program made of one exchange.
 struct ExchangeSummary {
@@ -50,5 +51,7 @@ struct TrafficRecord {
 
 // "open", "close", "settings", "discard_in", "discard_out", "error".
 const char* PortEventName(PortEvent event);
+// "tx", "rx", "echo".
+const char* DirectionName(Direction dir);
 
 }  // namespace platform

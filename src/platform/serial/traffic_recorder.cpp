@@ -49,7 +49,7 @@ void TrafficRecorder::Bytes(int port, Direction dir, std::string_view bytes, std
     pending.received.clear();
     pending.write_us = record.t_us;
     AppendBounded(pending.sent, bytes);
-  } else {
+  } else if (dir == Direction::kRx) {
     AppendBounded(pending.received, bytes);
   }
   Publish(record);

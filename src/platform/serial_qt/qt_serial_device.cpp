@@ -4,6 +4,7 @@
 #include <cerrno>
 
 #include "platform/os/file_system.h"
+#include "platform/os/rs485_mode.h"
 #include "platform/serial/port_failure_text.h"
 #include "platform/serial_qt/output_drain.h"
 #include "platform/ui/text_pattern.h"
@@ -20,6 +21,13 @@ class QtSerialDevice final : public SerialDevice {
   // Every close of the port comes here: the bytes written reach the line first.
   ~QtSerialDevice() override {
     if (!failed_) DrainBeforeClose(port_);
+  }
+
+  // Kernel RS-485 mode, on the tty's own descriptor.
+  PortResult EnterRs485(Rs485Mode mode) {
+    if (const int refused = os::EnableRs485(port_.handle(), mode == Rs485Mode::kRtsHigh))
+      return Rs485Refused(path_, refused);
+    return std::nullopt;
   }
 
   PortResult Open() {
@@ -145,8 +153,16 @@ class QtSerialDevice final : public SerialDevice {
 }  // namespace
 
 std::unique_ptr<SerialDevice> OpenQtSerialDevice(const std::string& path, PortError& error) {
-  auto device = std::make_unique<QtSerialDevice>(path);
-  if (PortResult r = device->Open()) {
+  PortTarget plain;
+  plain.device = path;
+  return OpenQtSerialDevice(plain, error);
+}
+
+std::unique_ptr<SerialDevice> OpenQtSerialDevice(const PortTarget& target, PortError& error) {
+  auto device = std::make_unique<QtSerialDevice>(target.device);
+  PortResult r = device->Open();
+  if (!r && target.rs485 != Rs485Mode::kOff) r = device->EnterRs485(target.rs485);
+  if (r) {
     error = *r;
     return nullptr;
   }

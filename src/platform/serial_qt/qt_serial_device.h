@@ -6,10 +6,14 @@
 #include <memory>
 #include <string>
 
+#include "platform/serial/port_target.h"
 #include "platform/serial/serial_device.h"
 
 namespace platform {
 
 std::unique_ptr<SerialDevice> OpenQtSerialDevice(const std::string& path, PortError& error);
+// The target's tty, put into kernel RS-485 mode when the target asks for it: a driver
+// that refuses leaves the port closed, with nothing sent, and `error` says why.
+std::unique_ptr<SerialDevice> OpenQtSerialDevice(const PortTarget& target, PortError& error);
 
 }  // namespace platform

@@ -42,7 +42,7 @@ struct Listing : ::testing::Test {
     builtin.path = "/dev/ttyS0";
     devices = {usb, builtin};
     store.Set("Halvora", "Ports", "COM1", kLink);
-    map.Map(2, "sim");
+    map.Map(2, *platform::ParsePortTarget("sim").target);
   }
   std::string Print(bool json) {
     std::ostringstream out;
@@ -66,6 +66,9 @@ TEST_F(Listing, PeopleSeeWhichAdapterAPortReachesAndWhatIsMissing) {
                                "  (settings)  FT232R USB UART, FTDI, serial A50285BI, USB 0403:6001"));
   EXPECT_THAT(table, HasSubstr("com3  /dev/ttyS2  (default)  not found"));
   EXPECT_THAT(table, HasSubstr("stable name: " + kLink));
+  store.Set("Halvora", "Ports", "COM3", "/dev/ttyS2,echo=loud");
+  EXPECT_THAT(Print(false),
+              HasSubstr("com3  /dev/ttyS2,echo=loud  (settings)  unusable: bad option \"echo=loud\""));
 }
 
 TEST_F(Listing, EachPortListItemShowsItsDeviceInItsToolTip) {
@@ -88,21 +91,24 @@ TEST(ListPorts, BothProgramsPrintTheContractsLinesAndExitZero) {
   for (const Program& p : {Program{DRAVON_BINARY, "Halvora", 6}, Program{PEMLIQ_BINARY, "Pemliq", 4}}) {
     testing_support::TempConfigHome config;
     std::filesystem::create_directories(config.dir() + "/" + p.app);
-    std::ofstream(config.dir() + "/" + p.app + "/settings.ini") << "[Ports]\nCOM3=" << kLink << "\n";
+    std::ofstream(config.dir() + "/" + p.app + "/settings.ini") << "[Ports]\nCOM3=" << kLink << ",echo=off\n";
 
-    const auto run =
-        testing_support::RunProgram(p.binary, {"--list-ports", "--headless", "--port", "2=/dev/pts/9"}, "",
-                                    std::chrono::seconds(20), {config.Env()});
+    const auto run = testing_support::RunProgram(
+        p.binary, {"--list-ports", "--headless", "--port", "2=/dev/pts/9,echo=on,rs485"}, "",
+        std::chrono::seconds(20), {config.Env()});
     ASSERT_EQ(run.exit_status, 0) << p.binary << run.stderr_text;
     const std::vector<std::string>& out = run.stdout_lines;
     ASSERT_GE(out.size(), static_cast<std::size_t>(p.ports)) << p.binary;
     const std::size_t first_port = out.size() - p.ports;
     for (std::size_t i = 0; i < first_port; ++i) EXPECT_TRUE(std::regex_match(out[i], device_line)) << out[i];
-    EXPECT_EQ(out[first_port], R"({"port": 1, "device": "/dev/ttyS0", "from": "default"})") << p.binary;
-    EXPECT_EQ(out[first_port + 1], R"({"port": 2, "device": "/dev/pts/9", "from": "option"})");
-    EXPECT_EQ(out[first_port + 2], R"({"port": 3, "device": ")" + kLink + R"(", "from": "settings"})");
+    EXPECT_EQ(out[first_port], R"({"port": 1, "device": "/dev/ttyS0", "options": "", "from": "default"})")
+        << p.binary;
+    EXPECT_EQ(out[first_port + 1],
+              R"({"port": 2, "device": "/dev/pts/9", "options": "echo=on,rs485", "from": "option"})");
+    EXPECT_EQ(out[first_port + 2],
+              R"({"port": 3, "device": ")" + kLink + R"(", "options": "echo=off", "from": "settings"})");
     EXPECT_EQ(out.back(), "{\"port\": " + std::to_string(p.ports) + ", \"device\": \"/dev/ttyS" +
-                              std::to_string(p.ports - 1) + "\", \"from\": \"default\"}");
+                              std::to_string(p.ports - 1) + "\", \"options\": \"\", \"from\": \"default\"}");
 
     const auto table =
         testing_support::RunProgram(p.binary, {"--list-ports"}, "", std::chrono::seconds(20), {config.Env()});

@@ -49,6 +49,26 @@ struct PtyFixture : ::testing::Test {
   }
 };
 
+// A pseudo-terminal's driver has no RS-485 mode: a target that asks for it does not open,
+// and the message names the port and why; without the option the same tty opens.
+TEST_F(PtyFixture, RS485ModeRefusedByTheDriverLeavesThePortClosedWithTheReason) {
+  const std::pair<const char*, bool> cases[] = {{",rs485", false}, {",rs485=rts-low", false}, {"", true}};
+  for (const auto& [option, opens] : cases) {
+    SCOPED_TRACE(option);
+    const auto target = platform::ParsePortTarget(slave_path + option).target;
+    ASSERT_TRUE(target);
+    PortError error;
+    auto device = OpenQtSerialDevice(*target, error);
+    EXPECT_EQ(device != nullptr, opens) << error.description;
+    if (opens) continue;
+    EXPECT_EQ(error.number, platform::kErrDeviceUnavailable);
+    EXPECT_NE(error.description.find("端口 " + slave_path + " 不能切换到 RS-485 模式"), std::string::npos)
+        << error.description;
+    EXPECT_NE(error.description.find("驱动没有这种模式"), std::string::npos) << error.description;
+  }
+  EXPECT_EQ(ReadMaster(1), "") << "nothing was sent";
+}
+
 TEST_F(PtyFixture, WritesAndReadsThroughARealTty) {
   PortError error;
   auto device = OpenQtSerialDevice(slave_path, error);
