@@ -13,6 +13,8 @@ packages=(
   xvfb xauth
   clang libclang-rt-14-dev
   desktop-file-utils appstream dpkg-dev file
+  libgensio-dev  # tcp:// and rfc2217:// ports
+  ser2net        # the serial device server the network-port tests run through
 )
 
 missing=()

@@ -26,6 +26,7 @@ std::vector<std::string_view> ShownTexts() {
       discovery::kErrorTitle,
       discovery::kAddressTakenText,
       discovery::kAddressInvalidText,
+      discovery::kServerSpeedText,
       measure::kPollStartCaption,
       measure::kPollStopCaption,
   };

@@ -26,6 +26,12 @@ inline constexpr std::string_view kPortAlreadyOpenText = "端口已经打开";
 inline constexpr std::string_view kInvalidPortNumberText = "端口号无效：%1";
 inline constexpr std::string_view kInvalidSettingsText = "线路设置无效：“%1”";
 inline constexpr std::string_view kInvalidHandshakeText = "握手方式无效：%1";
+// A port behind a serial device server: %1 is the port as written ("rfc2217://host:4001"),
+// %2 the network's reason.
+inline constexpr std::string_view kServerUnreachableText =
+    "无法连接到串口服务器 %1（%2）。请检查地址、端口号和网络。";
+inline constexpr std::string_view kConnectionLostText =
+    "与串口服务器 %1 的连接已断开。请检查网络和服务器，然后重新打开端口。";
 // The settings a device cannot do, for SettingsNotSupported.
 inline constexpr std::string_view kDataBitsSetting = "数据位 %1";
 inline constexpr std::string_view kStopBitsSetting = "停止位 1.5";
@@ -42,6 +48,13 @@ PortError OpenFailure(std::string_view device, int system_error);
 // Line settings the device cannot do, named as the user chose them ("数据位 4"). Numbered
 // like any other unusable settings, so that the programs show the text itself.
 PortError SettingsNotSupported(std::string_view device, std::string_view setting);
+
+// A serial device server that could not be reached, and why (the network's words).
+PortError ServerUnreachable(std::string_view server, std::string_view reason);
+
+// The connection to a serial device server broke while in use: the network's unplugged
+// adapter. `number` is kErrReadFailed or kErrWriteFailed.
+PortError ConnectionLost(int number, std::string_view server);
 
 // The device failed while in use: unplugged, or the other side of a pseudo-terminal gone.
 // `number` is kErrReadFailed or kErrWriteFailed.

@@ -4,6 +4,7 @@
 // state, settings text) itself, so a backend only moves bytes.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -30,6 +31,9 @@ class SerialDevice {
   // fails. Never spins: a backend blocks in the operating system (or, on the simulated
   // bus, moves its clock to the next arrival).
   virtual PortResult WaitForInput(std::uint32_t max_wait_ms) = 0;
+  // The one line speed the device runs at whatever it is asked (a raw stream to a serial
+  // device server); nullopt where Configure sets the speed.
+  virtual std::optional<int> FixedBaud() const { return std::nullopt; }
 };
 
 }  // namespace platform

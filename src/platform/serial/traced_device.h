@@ -25,6 +25,7 @@ class TracedDevice final : public SerialDevice {
   PortResult Write(std::string_view bytes) override;
   PortResult Read(std::string& out) override;
   PortResult WaitForInput(std::uint32_t max_wait_ms) override { return device_->WaitForInput(max_wait_ms); }
+  std::optional<int> FixedBaud() const override { return device_->FixedBaud(); }
 
  private:
   std::unique_ptr<SerialDevice> device_;
