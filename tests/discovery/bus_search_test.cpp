@@ -58,7 +58,9 @@ TEST_F(BusSearchTest, AFixedSpeedServerIsSearchedAtItsSpeedOnly) {
     ASSERT_GE(commands.size(), 99u);
     EXPECT_EQ(commands[0], "01AD");
     EXPECT_EQ(commands[98], "99AD");
-    if (commands.size() > 99) EXPECT_NE(commands[99], "01AD") << "no second speed is probed";
+    if (commands.size() > 99) {
+      EXPECT_NE(commands[99], "01AD") << "no second speed is probed";
+    }
     EXPECT_EQ(Panel(4), "波特率:" + std::to_string(speed));
   }
 }
