@@ -3,7 +3,9 @@
 //  - the search's duration against the sum of its time-outs and of the wire and
 //    turnaround times of the probes that were answered (goal: within 1 %);
 //  - the search's CPU time as a share of its wall time (goal: under 2 %);
-//  - a full read at 9600 baud against the wire time of its exchanges.
+//  - a full read at 9600 baud against the wire time of its exchanges;
+//  - the search again over rfc2217:// through ser2net on the loopback (skipped without
+//    ser2net): the server sets each speed on the pseudo-terminal.
 #include <benchmark/benchmark.h>
 
 #include <chrono>
@@ -12,11 +14,14 @@
 #include "discovery/bus_search.h"
 #include "discovery/device_read.h"
 #include "dravon_core/dravon_handlers.h"
+#include "platform/serial/port_target.h"
+#include "platform/serial_net/network_device.h"
 #include "platform/serial_qt/qt_serial_device.h"
 #include "platform/settings/settings_store.h"
 #include "protocol/transaction.h"
 #include "shell/main_window.h"
 #include "tests/support/child_process.h"
+#include "tests/support/ser2net_process.h"
 
 namespace {
 
@@ -83,18 +88,25 @@ double ExpectedSeconds(const std::vector<LoggingDevice::Exchange>& log) {
 
 struct Rig {
   testing_support::SimbusProcess bus{SIMBUS_BINARY, {}};
+  std::unique_ptr<testing_support::Ser2netProcess> server;  // set: the port is its rfc2217:// target
   std::vector<LoggingDevice::Exchange> log;
   platform::SystemClock clock;
   platform::MemorySettingsStore store;
   platform::SerialPort port{[this](int, platform::PortError& e) -> std::unique_ptr<platform::SerialDevice> {
-                              auto d = platform::OpenQtSerialDevice(bus.tty(), e);
+                              auto d =
+                                  server ? platform::OpenNetworkDevice(
+                                               *platform::ParsePortTarget(server->Rfc2217Target()).target, e)
+                                         : platform::OpenQtSerialDevice(bus.tty(), e);
                               if (!d) return nullptr;
                               return std::make_unique<LoggingDevice>(std::move(d), log);
                             },
                             "MSCommBsq"};
   shell::MainWindow main{port, clock, store};
   QuietServices services;
-  Rig() {
+  // `ser2net`: the program's path, to reach the bus through it; "" for the tty itself.
+  explicit Rig(const std::string& ser2net = "") {
+    if (!ser2net.empty())
+      server = std::make_unique<testing_support::Ser2netProcess>(ser2net, bus.tty(), 9600);
     dravon::AttachDravonHandlers(main);
     main.window().AttachServices(services);
     main.window().Load();
@@ -103,9 +115,7 @@ struct Rig {
   ~Rig() { main.window().DetachServices(); }
 };
 
-void BM_FullSearch(benchmark::State& state) {
-  Rig rig;
-  if (!rig.port.port_open()) return state.SkipWithError("could not open the simbus pty");
+void SearchOnce(benchmark::State& state, Rig& rig) {
   for (auto _ : state) {
     rig.log.clear();
     const double cpu0 = bench::ThreadCpuSeconds();
@@ -122,7 +132,22 @@ void BM_FullSearch(benchmark::State& state) {
     state.counters["cpu_share_pct"] = 100.0 * cpu / wall;
   }
 }
+
+void BM_FullSearch(benchmark::State& state) {
+  Rig rig;
+  if (!rig.port.port_open()) return state.SkipWithError("could not open the simbus pty");
+  SearchOnce(state, rig);
+}
 BENCHMARK(BM_FullSearch)->Iterations(1)->Unit(benchmark::kSecond);
+
+void BM_FullSearchOverRfc2217(benchmark::State& state) {
+  const std::string ser2net = testing_support::Ser2netProcess::Find();
+  if (ser2net.empty()) return state.SkipWithError("ser2net is not installed");
+  Rig rig(ser2net);
+  if (!rig.port.port_open()) return state.SkipWithError("could not reach the bus through ser2net");
+  SearchOnce(state, rig);
+}
+BENCHMARK(BM_FullSearchOverRfc2217)->Iterations(1)->Unit(benchmark::kSecond);
 
 void BM_FullReadAt9600(benchmark::State& state) {
   Rig rig;

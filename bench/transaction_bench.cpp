@@ -3,7 +3,9 @@
 //  - the CPU time of a transaction that times out on a silent address, as a share of
 //    its wall time (a busy wait would show close to 100%).
 // Each with the port untraced (/0) and tracing to a file as --trace does (/1).
+// The first again over tcp:// through ser2net on the loopback (skipped without ser2net).
 #include <benchmark/benchmark.h>
+#include <fcntl.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -14,17 +16,23 @@
 #include "bench/pty_peer.h"
 #include "bench/thread_cpu.h"
 #include "platform/clock.h"
+#include "platform/serial/port_target.h"
 #include "platform/serial/trace_file.h"
 #include "platform/serial/traffic_recorder.h"
+#include "platform/serial_net/network_device.h"
 #include "platform/serial_qt/qt_serial_device.h"
 #include "protocol/transaction.h"
+#include "tests/support/ser2net_process.h"
 
 namespace {
 
+platform::DeviceFactory TtyOpener(const std::string& path) {
+  return [path](int, platform::PortError& e) { return platform::OpenQtSerialDevice(path, e); };
+}
+
 struct Link {
   // `traced`: every record goes to a trace file, written and flushed line by line.
-  Link(const std::string& path, bool traced)
-      : port([path](int, platform::PortError& e) { return platform::OpenQtSerialDevice(path, e); }, "bench") {
+  Link(platform::DeviceFactory open, bool traced) : port(std::move(open), "bench") {
     if (traced) {
       std::string error;
       trace = platform::TraceFile::Open(trace_path.string(), error);
@@ -47,28 +55,34 @@ struct Link {
   std::unique_ptr<platform::TraceFile> trace;
 };
 
-void BM_ReplyToReturn(benchmark::State& state) {
-  bench::PtyPeer peer("99");
-  Link link(peer.slave_path(), state.range(0) != 0);
+// The reply's CR leaving the far end to Comm_Send returning, in microseconds, sorted.
+std::vector<double> ReplyDelays(benchmark::State& state, Link& link, const bench::PtyPeer& peer) {
   std::vector<double> delays_us;
   for (auto _ : state) {
     const std::string r = link.transaction.Comm_Send("01", "WU");
     const std::int64_t returned = bench::SteadyNowNs();
     if (r != "*01OK\r") {
       state.SkipWithError("no reply from the peer");
-      return;
+      return {};
     }
     delays_us.push_back(static_cast<double>(returned - peer.last_cr_written_ns()) / 1000.0);
   }
   std::sort(delays_us.begin(), delays_us.end());
   state.counters["median_cr_to_return_us"] = delays_us[delays_us.size() / 2];
   state.counters["p99_cr_to_return_us"] = delays_us[delays_us.size() * 99 / 100];
+  return delays_us;
+}
+
+void BM_ReplyToReturn(benchmark::State& state) {
+  bench::PtyPeer peer("99");
+  Link link(TtyOpener(peer.slave_path()), state.range(0) != 0);
+  ReplyDelays(state, link, peer);
 }
 BENCHMARK(BM_ReplyToReturn)->Arg(0)->Arg(1)->Iterations(300)->Unit(benchmark::kMillisecond);
 
 void BM_TimeoutCpuShare(benchmark::State& state) {
   bench::PtyPeer peer("99");
-  Link link(peer.slave_path(), state.range(0) != 0);
+  Link link(TtyOpener(peer.slave_path()), state.range(0) != 0);
   double cpu = 0, wall = 0;
   for (auto _ : state) {
     const double c0 = bench::ThreadCpuSeconds();
@@ -80,6 +94,28 @@ void BM_TimeoutCpuShare(benchmark::State& state) {
   state.counters["cpu_share_pct"] = 100.0 * cpu / wall;
   state.counters["timeout_ms"] = 1000.0 * wall / static_cast<double>(state.iterations());
 }
+// The far end behind ser2net's raw TCP port: the network path adds its hops to the delay.
+void BM_ReplyToReturnOverTcp(benchmark::State& state) {
+  const std::string ser2net = testing_support::Ser2netProcess::Find();
+  if (ser2net.empty()) return state.SkipWithError("ser2net is not installed");
+  bench::PtyPeer peer("99");
+  // Held open here so the peer never sees a hang-up when ser2net closes the tty between
+  // connections (its start-up check connects once).
+  const int keep_slave = open(peer.slave_path().c_str(), O_RDWR | O_NOCTTY);
+  testing_support::Ser2netProcess server(ser2net, peer.slave_path(), 9600);
+  if (!server.ready()) return state.SkipWithError("ser2net did not start");
+  const platform::PortTarget target = *platform::ParsePortTarget(server.TcpTarget()).target;
+  {
+    Link link([target](int, platform::PortError& e) { return platform::OpenNetworkDevice(target, e); }, false);
+    // ser2net opens the tty once the connection is made: what comes before is not heard.
+    for (int i = 0; i < 20 && link.transaction.Comm_Send("01", "WU") != "*01OK\r"; ++i) {
+    }
+    ReplyDelays(state, link, peer);
+  }
+  if (keep_slave >= 0) close(keep_slave);
+}
+BENCHMARK(BM_ReplyToReturnOverTcp)->Iterations(300)->Unit(benchmark::kMillisecond);
+
 BENCHMARK(BM_TimeoutCpuShare)->Arg(0)->Arg(1)->Iterations(30)->Unit(benchmark::kMillisecond);
 
 }  // namespace

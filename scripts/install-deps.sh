@@ -15,6 +15,8 @@ packages=(
   clang libclang-rt-14-dev
   desktop-file-utils appstream dpkg-dev file
   locales  # localedef and de_DE: tests write numbers under a comma-decimal locale
+  libgensio-dev  # tcp:// and rfc2217:// ports
+  ser2net        # the serial device server the network-port tests run through
 )
 
 missing=()

@@ -862,6 +862,18 @@ Writing the report file failed: %2</translation>
         <source>回显不完整：%1 只收回了发出的“%2”的一部分。</source>
         <translation>Incomplete echo: %1 heard back only part of the “%2” it sent.</translation>
     </message>
+    <message>
+        <source>变送器的波特率已改为 %1。串口服务器的线路固定为 %2 波特：请在服务器上也改为 %1，并把端口的 baud= 选项改为 %1，否则无法再与该变送器通讯。</source>
+        <translation>The transmitter now runs at %1 baud. The serial device server keeps its line at %2 baud: set it to %1 on the server too, and change the port&apos;s baud= option to %1, or the transmitter can no longer be reached.</translation>
+    </message>
+    <message>
+        <source>无法连接到串口服务器 %1（%2）。请检查地址、端口号和网络。</source>
+        <translation>Cannot connect to the serial device server %1 (%2). Please check the address, the port number and the network.</translation>
+    </message>
+    <message>
+        <source>与串口服务器 %1 的连接已断开。请检查网络和服务器，然后重新打开端口。</source>
+        <translation>The connection to the serial device server %1 was lost. Please check the network and the server, then open the port again.</translation>
+    </message>
 </context>
 <context>
     <name>gui::LanguageMenu</name>

@@ -536,6 +536,14 @@
         <source>回显不完整：%1 只收回了发出的“%2”的一部分。</source>
         <translation>Incomplete echo: %1 heard back only part of the “%2” it sent.</translation>
     </message>
+    <message>
+        <source>无法连接到串口服务器 %1（%2）。请检查地址、端口号和网络。</source>
+        <translation>Cannot connect to the serial device server %1 (%2). Please check the address, the port number and the network.</translation>
+    </message>
+    <message>
+        <source>与串口服务器 %1 的连接已断开。请检查网络和服务器，然后重新打开端口。</source>
+        <translation>The connection to the serial device server %1 was lost. Please check the network and the server, then open the port again.</translation>
+    </message>
 </context>
 <context>
     <name>gui::LanguageMenu</name>

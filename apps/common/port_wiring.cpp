@@ -1,5 +1,7 @@
 #include "apps/common/port_wiring.h"
 
+#include "platform/serial/port_target.h"
+#include "platform/serial_net/network_device.h"
 #include "platform/serial_qt/qt_serial_device.h"
 #include "simbus/demo_bus.h"
 #include "simbus/sim_device.h"
@@ -13,7 +15,7 @@ PortWiring::PortWiring(const platform::ProgramOptions& options, platform::Settin
   map_.set_default_echo(default_echo);
 }
 
-platform::DeviceFactory PortWiring::Factory(platform::NamedDeviceOpener network) {
+platform::DeviceFactory PortWiring::Factory() {
   platform::DeviceOpeners openers;
   openers.tty = [](const platform::PortTarget& target, platform::PortError& error) {
     return platform::OpenQtSerialDevice(target, error);
@@ -23,7 +25,7 @@ platform::DeviceFactory PortWiring::Factory(platform::NamedDeviceOpener network)
     if (!bus_) bus_ = simbus::MakeDemoBus(clock_);
     return std::make_unique<simbus::SimDevice>(*bus_);
   };
-  openers.network = std::move(network);
+  openers.network = platform::OpenNetworkDevice;
   return map_.MakeFactory(std::move(openers));
 }
 

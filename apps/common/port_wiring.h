@@ -25,7 +25,7 @@ class PortWiring {
 
   // Opens ttys through Qt SerialPort and "sim" on the built-in bus. Network targets go
   // to `network` when this build has one (null: they fail to open, saying so).
-  platform::DeviceFactory Factory(platform::NamedDeviceOpener network = {});
+  platform::DeviceFactory Factory();
   // What each port number maps to now; a mapping stored through it holds from the next open.
   platform::PortMap& map() { return map_; }
   // The device that port number N stands for in this run.

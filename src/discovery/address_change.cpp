@@ -2,6 +2,8 @@
 
 #include <cmath>
 #include <cstdio>
+#include <optional>
+#include <string>
 
 #include "platform/text/numeric_value.h"
 #include "platform/ui/text_pattern.h"
@@ -49,6 +51,10 @@ void ChangeBaud(MainWindow& m) {
   if (k < m.OnlineTable.size()) m.OnlineTable[k].BandIndex = static_cast<std::int16_t>(bands.list_index());
   m["TXT_BAND"].set_text(bands.text());
   m.MSCommBsq.set_settings(bands.text() + ",N,8,1");
+  const std::optional<int> fixed = m.MSCommBsq.fixed_baud();
+  if (fixed && std::to_string(*fixed) != bands.text())
+    m.MsgBox(ui::FillPattern(kServerSpeedText, {bands.text(), std::to_string(*fixed)}), "",
+             ui::MessageBoxIcon::kExclamation);
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 #include "discovery/bus_search.h"
 
 #include <cstdio>
+#include <optional>
+#include <string>
 
 #include "discovery/device_read.h"
 #include "platform/ui/text_pattern.h"
@@ -93,7 +95,10 @@ void cmdSEARCH_Click(MainWindow& m) {
 
   ui::Control& bands = m["CMB_BAND"];
   const int band_count = bands.item_count();
+  const std::optional<int> fixed = m.MSCommBsq.fixed_baud();
   for (int b = band_count - 1; b >= 0 && KeepSearching(m); --b) {
+    // Behind a raw stream the line runs at the server's speed whatever is set.
+    if (fixed && bands.item_text(b) != std::to_string(*fixed)) continue;
     bands.set_list_index(b);
     m.MSCommBsq.set_settings(bands.text() + ",N,8,1");
     for (int n = 1; n <= kLastAddress; ++n) {

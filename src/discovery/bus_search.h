@@ -21,10 +21,10 @@ inline constexpr std::string_view kSearchDoneText = "变送器搜索完毕";
 inline constexpr std::string_view kPortClosedText = "端口未选择或未打开！";
 inline constexpr std::string_view kErrorTitle = "错误";
 
-// The search button: every address 01..99 at 9600, 4800, 2400 and 1200 baud; a second
-// press stops it, and so does closing its port (退出). Window events run once before each
-// probed address. The first transmitter found is selected (and read) only while the
-// port is still open.
+// The search button: every address 01..99 at 9600, 4800, 2400 and 1200 baud (only the
+// server's speed on a port whose server keeps one speed); a second press stops it, and so
+// does closing its port (退出). Window events run once before each probed address. The
+// first transmitter found is selected (and read) only while the port is still open.
 void cmdSEARCH_Click(shell::MainWindow& main);
 
 }  // namespace discovery

@@ -30,6 +30,7 @@ std::vector<std::string_view> ShownTexts() {
       discovery::kAddressInvalidText,
       discovery::kReadFailuresText,
       discovery::kReadCompleteText,
+      discovery::kServerSpeedText,
       measure::kPollStartCaption,
       measure::kPollStopCaption,
   };

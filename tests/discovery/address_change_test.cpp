@@ -61,6 +61,32 @@ TEST_F(AddressChangeTest, TheSameAddressWithAnotherBaudRateChangesOnlyTheRate) {
   EXPECT_EQ((*this)["txtType"].text(), "86000000") << "the echo came back at the new rate";
 }
 
+// Behind a raw stream the server keeps the line at its speed: a confirmed change to
+// another speed tells the user to set the server too; the server's own speed needs no word.
+TEST_F(AddressChangeTest, ASpeedChangeBehindAFixedSpeedServerTellsToSetTheServer) {
+  const std::pair<int, std::string> cases[] = {{3, "9600"}, {0, "1200"}, {1, ""}};
+  for (const auto& [band, warned_speed] : cases) {
+    SCOPED_TRACE(band);
+    port.set_port_open(false);
+    server_baud = 2400;
+    ASSERT_FALSE(port.set_port_open(true));
+    services.boxes.clear();
+    user.Choose({"CMB_BAND", -1}, band);
+    user.Click({"COM_ADDR", -1});
+    if (warned_speed.empty()) {
+      EXPECT_TRUE(services.boxes.empty());
+      continue;
+    }
+    ASSERT_EQ(services.boxes.size(), 1u);
+    const std::string& text = services.boxes[0].text;
+    EXPECT_NE(text.find("变送器的波特率已改为 " + warned_speed), std::string::npos) << text;
+    EXPECT_NE(text.find("固定为 2400 波特"), std::string::npos) << text;
+    // The simulated line follows the port, so the transmitter is back at 2400 for the next case.
+    user.Choose({"CMB_BAND", -1}, 1);
+    user.Click({"COM_ADDR", -1});
+  }
+}
+
 TEST_F(AddressChangeTest, ANewAddressEditsTheEntryInPlace) {
   user.Paste({"TXT_ADDR", -1}, "12");
   user.Click({"COM_ADDR", -1});

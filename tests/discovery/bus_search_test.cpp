@@ -38,6 +38,33 @@ TEST_F(BusSearchTest, AnEmptyBusTakesEveryTimeOutAndEndsWithTheNoResultTexts) {
   EXPECT_EQ(services.do_events, 396) << "window events run once before every address";
 }
 
+// Behind a raw stream the line runs at the server's speed only: no other is probed.
+TEST_F(BusSearchTest, AFixedSpeedServerIsSearchedAtItsSpeedOnly) {
+  AddTransmitter("05", 4800);
+  AddTransmitter("07", 9600);
+  AddTransmitter("12", 1200);
+  Start(1);
+  const std::pair<int, std::string> cases[] = {{9600, "07"}, {4800, "05"}, {1200, "12"}};
+  for (const auto& [speed, address] : cases) {
+    SCOPED_TRACE(speed);
+    port.set_port_open(false);
+    server_baud = speed;
+    ASSERT_FALSE(port.set_port_open(true));
+    TakeCommands();
+    user.Click({"cmdSEARCH", -1});
+    EXPECT_EQ(Found(), std::vector<std::string>{address});
+    EXPECT_EQ(main.OnlineTable.front().Addr, address);
+    const std::vector<std::string> commands = TakeCommands();
+    ASSERT_GE(commands.size(), 99u);
+    EXPECT_EQ(commands[0], "01AD");
+    EXPECT_EQ(commands[98], "99AD");
+    if (commands.size() > 99) {
+      EXPECT_NE(commands[99], "01AD") << "no second speed is probed";
+    }
+    EXPECT_EQ(Panel(4), "波特率:" + std::to_string(speed));
+  }
+}
+
 TEST_F(BusSearchTest, FoundTransmittersAreListedByBaudThenAddressAndTheFirstIsRead) {
   AddTransmitter("05", 4800);
   AddTransmitter("07", 9600);

@@ -26,11 +26,13 @@
 namespace testing_support {
 
 // Records every frame the program writes, then hands it to the simulated bus.
-// From `vanish_at_us` on, every operation fails as an unplugged USB adapter does.
+// From `vanish_at_us` on, every operation fails as an unplugged USB adapter does. With
+// `fixed_baud` set it stands for a raw stream to a serial device server at that speed.
 class RecordingDevice final : public platform::SerialDevice {
  public:
-  RecordingDevice(simbus::Bus& bus, std::vector<std::string>& frames, const std::uint64_t& vanish_at_us)
-      : inner_(bus), frames_(frames), vanish_at_us_(vanish_at_us) {}
+  RecordingDevice(simbus::Bus& bus, std::vector<std::string>& frames, const std::uint64_t& vanish_at_us,
+                  std::optional<int> fixed_baud = std::nullopt)
+      : inner_(bus), frames_(frames), vanish_at_us_(vanish_at_us), fixed_baud_(fixed_baud) {}
   platform::PortResult Configure(const platform::LineSettings& s) override {
     return Gone() ? Unplugged() : inner_.Configure(s);
   }
@@ -46,6 +48,7 @@ class RecordingDevice final : public platform::SerialDevice {
   platform::PortResult WaitForInput(std::uint32_t ms) override {
     return Gone() ? Unplugged() : inner_.WaitForInput(ms);
   }
+  std::optional<int> FixedBaud() const override { return fixed_baud_; }
 
  private:
   bool Gone() { return inner_.bus().clock().now_us() >= vanish_at_us_; }
@@ -56,6 +59,7 @@ class RecordingDevice final : public platform::SerialDevice {
   simbus::SimDevice inner_;
   std::vector<std::string>& frames_;
   const std::uint64_t& vanish_at_us_;
+  std::optional<int> fixed_baud_;
 };
 
 // The commands that changed the transmitter (its settings, a data area, its address or
@@ -133,7 +137,7 @@ class DravonFixture : public ::testing::Test {
                 error = {platform::kErrDeviceUnavailable, "No serial device at /dev/ttyUSB0", ""};
                 return nullptr;
               }
-              return std::make_unique<RecordingDevice>(bus, frames, vanish_at_us);
+              return std::make_unique<RecordingDevice>(bus, frames, vanish_at_us, server_baud);
             },
             "MSCommBsq"),
         main(port, clock, store),
@@ -176,6 +180,7 @@ class DravonFixture : public ::testing::Test {
 
   platform::VirtualClock clock;
   std::uint64_t vanish_at_us = UINT64_MAX;  // the adapter is unplugged at this time
+  std::optional<int> server_baud;           // the port is a raw stream at this speed
   simbus::Bus bus;
   std::vector<std::string> frames;
   platform::MemorySettingsStore store;

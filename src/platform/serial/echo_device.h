@@ -37,6 +37,7 @@ class EchoDevice final : public SerialDevice {
   PortResult Read(std::string& out) override;
   PortResult WaitForInput(std::uint32_t max_wait_ms) override;
   void set_echo_listener(EchoListener listener) override { listener_ = std::move(listener); }
+  std::optional<int> FixedBaud() const override { return device_->FixedBaud(); }
 
  private:
   // Held bytes go to the reader as received; the echo is no longer awaited.

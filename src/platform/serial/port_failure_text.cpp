@@ -30,6 +30,8 @@ std::vector<std::string_view> PortFailureTexts() {
           kSystemErrorReason,
           kEchoCollisionText,
           kEchoMissingText,
+          kServerUnreachableText,
+          kConnectionLostText,
           kDataBitsSetting,
           kStopBitsSetting,
           kLineSetting};
@@ -59,6 +61,14 @@ PortError OpenFailure(std::string_view device, int system_error) {
 
 PortError SettingsNotSupported(std::string_view device, std::string_view setting) {
   return {kErrInvalidSettings, FillPattern(kSettingsNotSupportedText, {device, setting}), ""};
+}
+
+PortError ServerUnreachable(std::string_view server, std::string_view reason) {
+  return {kErrDeviceUnavailable, FillPattern(kServerUnreachableText, {server, reason}), ""};
+}
+
+PortError ConnectionLost(int number, std::string_view server) {
+  return {number, FillPattern(kConnectionLostText, {server}), ""};
 }
 
 PortError DeviceFailed(int number, std::string_view device) {

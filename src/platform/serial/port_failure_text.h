@@ -35,6 +35,13 @@ inline constexpr std::string_view kRs485UnsupportedReason = "它的驱动没有�
 inline constexpr std::string_view kSystemErrorReason = "系统错误 %1";
 inline constexpr std::string_view kEchoCollisionText = "总线冲突：%1 收回的回显与发出的不同（发出“%2”）。";
 inline constexpr std::string_view kEchoMissingText = "回显不完整：%1 只收回了发出的“%2”的一部分。";
+
+// A port behind a serial device server: %1 is the port as written ("rfc2217://host:4001"),
+// %2 the network's reason.
+inline constexpr std::string_view kServerUnreachableText =
+    "无法连接到串口服务器 %1（%2）。请检查地址、端口号和网络。";
+inline constexpr std::string_view kConnectionLostText =
+    "与串口服务器 %1 的连接已断开。请检查网络和服务器，然后重新打开端口。";
 // The settings a device cannot do, for SettingsNotSupported.
 inline constexpr std::string_view kDataBitsSetting = "数据位 %1";
 inline constexpr std::string_view kStopBitsSetting = "停止位 1.5";
@@ -54,6 +61,13 @@ PortError SettingsNotSupported(std::string_view device, std::string_view setting
 
 // The driver of `device` refused kernel RS-485 mode with the system's error number.
 PortError Rs485Refused(std::string_view device, int system_error);
+
+// A serial device server that could not be reached, and why (the network's words).
+PortError ServerUnreachable(std::string_view server, std::string_view reason);
+
+// The connection to a serial device server broke while in use: the network's unplugged
+// adapter. `number` is kErrReadFailed or kErrWriteFailed.
+PortError ConnectionLost(int number, std::string_view server);
 
 // The device failed while in use: unplugged, or the other side of a pseudo-terminal gone.
 // `number` is kErrReadFailed or kErrWriteFailed.

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -36,6 +37,9 @@ class SerialDevice {
   // (EchoDevice); a device that never discards any ignores it.
   using EchoListener = std::function<void(std::string_view echo)>;
   virtual void set_echo_listener(EchoListener) {}
+  // The one line speed the device runs at whatever it is asked (a raw stream to a serial
+  // device server); nullopt where Configure sets the speed.
+  virtual std::optional<int> FixedBaud() const { return std::nullopt; }
 };
 
 }  // namespace platform

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -42,6 +43,12 @@ class SerialPort {
   PortResult set_settings(std::string_view text);
 
   PortResult set_handshaking(int mode);  // 0 none, 1 XOn/XOff, 2 RTS/CTS
+
+  // The open device's one line speed when the line is set elsewhere (a raw stream to a
+  // serial device server): a search probes only that speed, and a change of a
+  // transmitter's speed tells the user that the server must follow. Nullopt when closed
+  // or when the settings set the speed.
+  std::optional<int> fixed_baud() const { return device_ ? device_->FixedBaud() : std::nullopt; }
 
   PortResult DiscardInput();
   PortResult DiscardOutput();

@@ -26,6 +26,7 @@ class TracedDevice final : public SerialDevice {
   PortResult Read(std::string& out) override;
   PortResult WaitForInput(std::uint32_t max_wait_ms) override { return device_->WaitForInput(max_wait_ms); }
   void set_echo_listener(EchoListener listener) override { device_->set_echo_listener(std::move(listener)); }
+  std::optional<int> FixedBaud() const override { return device_->FixedBaud(); }
 
  private:
   std::unique_ptr<SerialDevice> device_;
