@@ -35,6 +35,7 @@ bool HasSelectedEntry(MainWindow& m) {
 
 void CMB_ADDR_Click(MainWindow& m) {
   if (!HasSelectedEntry(m)) return;
+  m.ReleasePort();  // before the port moves to this transmitter's rate
   SelectEntryBaud(m);
   m["cmbUnit"].set_enabled(false);
   ReadAllParameters(m);
@@ -43,6 +44,7 @@ void CMB_ADDR_Click(MainWindow& m) {
 
 void ReadAllParameters(MainWindow& m) {
   if (!HasSelectedEntry(m)) return;
+  m.ReleasePort();
   using protocol::ValueCut;
 
   SelectEntryBaud(m);  // 1

@@ -4,6 +4,7 @@
 #include "config/settings_file_items.h"
 #include "discovery/address_change.h"
 #include "discovery/bus_search.h"
+#include "measure/bus_poll.h"
 #include "measure/polling.h"
 #include "platform/serial/port_failure_text.h"
 #include "shell/search_state.h"
@@ -28,6 +29,9 @@ std::vector<std::string_view> ShownTexts() {
       discovery::kAddressInvalidText,
       measure::kPollStartCaption,
       measure::kPollStopCaption,
+      measure::kBusPollStartCaption,
+      measure::kBusPollStopCaption,
+      measure::kNothingFoundText,
   };
   for (std::string_view text : config::DataAreaTexts()) texts.push_back(text);
   for (std::string_view text : config::SettingsFileTexts()) texts.push_back(text);

@@ -23,11 +23,17 @@ void BoxFill(ui::Control& box, std::string_view result) {
   if (LongerThanFour(box.text())) box.set_text(protocol::ValueCut(box.text()));
 }
 
+std::optional<std::string> TemperatureReading(std::string_view result) {
+  if (!LongerThanFour(result) || protocol::IsFailureResult(result)) return std::nullopt;
+  return platform::FormatOneDecimal(protocol::ValueCut(result));
+}
+
 bool TemperatureFill(ui::Control& box, std::string_view result) {
   box.set_text(std::string(result));
-  if (!LongerThanFour(result) || protocol::IsFailureResult(result)) return false;
+  const std::optional<std::string> reading = TemperatureReading(result);
+  if (!reading) return false;
   box.set_text(protocol::ValueCut(result));
-  box.set_text(platform::FormatOneDecimal(box.text()));
+  box.set_text(*reading);
   return true;
 }
 

@@ -5,6 +5,7 @@
 //              whose index is the numeric value of the value cut.
 // Failed results ("ERR 0", "EER 3") are six characters and pass like any other.
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -22,6 +23,10 @@ void BoxFill(ui::Control& box, std::string_view result);
 // written with one decimal ("+23.45" shows "23.5"). A failure result or a reply without
 // a value stays in the box as it came. Returns whether the result was a reading.
 bool TemperatureFill(ui::Control& box, std::string_view result);
+
+// The reading such a fill ends with ("23.5"); nothing for a failure result or a reply
+// without a value.
+std::optional<std::string> TemperatureReading(std::string_view result);
 
 // A code outside the list's items (or beyond any index) leaves the selection unchanged.
 // Returns whether the selection was set.

@@ -41,6 +41,7 @@ void Form_QueryUnload(MainWindow& m, bool& cancel) {
     cancel = true;
     return;
   }
+  m.ReleasePort();
   if (m.MSCommBsq.port_open()) m.MSCommBsq.set_port_open(false);
 }
 
@@ -48,6 +49,7 @@ void Form_QueryUnload(MainWindow& m, bool& cancel) {
 // refused, but the port is closed all the same: the search then ends on its own, every
 // probe on the closed port failing at once.
 void COM_QUIT_Click(MainWindow& m) {
+  m.ReleasePort();
   if (m.MSCommBsq.port_open()) m.MSCommBsq.set_port_open(false);
   m.window().Close();
 }

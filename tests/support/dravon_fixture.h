@@ -25,14 +25,18 @@
 
 namespace testing_support {
 
-// Records every frame the program writes, then hands it to the simulated bus.
+// Records every frame the program writes, then hands it to the simulated bus; `wire`
+// also gets every rate the line is set to, in order with the frames ("4800").
 // From `vanish_at_us` on, every operation fails as an unplugged USB adapter does.
 class RecordingDevice final : public platform::SerialDevice {
  public:
-  RecordingDevice(simbus::Bus& bus, std::vector<std::string>& frames, const std::uint64_t& vanish_at_us)
-      : inner_(bus), frames_(frames), vanish_at_us_(vanish_at_us) {}
+  RecordingDevice(simbus::Bus& bus, std::vector<std::string>& frames, std::vector<std::string>& wire,
+                  const std::uint64_t& vanish_at_us)
+      : inner_(bus), frames_(frames), wire_(wire), vanish_at_us_(vanish_at_us) {}
   platform::PortResult Configure(const platform::LineSettings& s) override {
-    return Gone() ? Unplugged() : inner_.Configure(s);
+    if (Gone()) return Unplugged();
+    wire_.push_back(std::to_string(s.baud));
+    return inner_.Configure(s);
   }
   platform::PortResult SetHandshake(platform::Handshake h) override { return inner_.SetHandshake(h); }
   platform::PortResult DiscardInput() override { return Gone() ? Unplugged() : inner_.DiscardInput(); }
@@ -40,6 +44,7 @@ class RecordingDevice final : public platform::SerialDevice {
   platform::PortResult Write(std::string_view bytes) override {
     if (Gone()) return Unplugged();
     frames_.emplace_back(bytes);
+    wire_.push_back(bytes.size() >= 4 ? std::string(bytes.substr(1, bytes.size() - 4)) : std::string(bytes));
     return inner_.Write(bytes);
   }
   platform::PortResult Read(std::string& out) override { return Gone() ? Unplugged() : inner_.Read(out); }
@@ -55,6 +60,7 @@ class RecordingDevice final : public platform::SerialDevice {
 
   simbus::SimDevice inner_;
   std::vector<std::string>& frames_;
+  std::vector<std::string>& wire_;
   const std::uint64_t& vanish_at_us_;
 };
 
@@ -119,14 +125,14 @@ class DravonFixture : public ::testing::Test {
                 error = {platform::kErrDeviceUnavailable, "No serial device at /dev/ttyUSB0", ""};
                 return nullptr;
               }
-              return std::make_unique<RecordingDevice>(bus, frames, vanish_at_us);
+              return std::make_unique<RecordingDevice>(bus, frames, wire, vanish_at_us);
             },
             "MSCommBsq"),
         main(port, clock, store),
         services(main.window(), clock),
         user(main.window()) {
     main.window().AttachServices(services);
-    dravon::AttachDravonHandlers(main);
+    bus_poll = &dravon::AttachDravonHandlers(main);
   }
   ~DravonFixture() override { main.window().DetachServices(); }
 
@@ -164,11 +170,13 @@ class DravonFixture : public ::testing::Test {
   std::uint64_t vanish_at_us = UINT64_MAX;  // the adapter is unplugged at this time
   simbus::Bus bus;
   std::vector<std::string> frames;
+  std::vector<std::string> wire;  // commands and rate switches, in order
   platform::MemorySettingsStore store;
   platform::SerialPort port;
   shell::MainWindow main;
   RecordingServices services;
   ui::UserActions user;
+  measure::BusPoll* bus_poll = nullptr;
 };
 
 }  // namespace testing_support
