@@ -8,103 +8,15 @@
 
 #include <chrono>
 
+#include "bench/bus_rig.h"
 #include "bench/thread_cpu.h"
 #include "discovery/bus_search.h"
 #include "discovery/device_read.h"
-#include "dravon_core/dravon_handlers.h"
-#include "platform/serial_qt/qt_serial_device.h"
-#include "platform/settings/settings_store.h"
-#include "protocol/transaction.h"
-#include "shell/main_window.h"
-#include "tests/support/child_process.h"
 
 namespace {
 
-constexpr double kTurnaroundS = 0.003;  // the simbus program's default
-
-// Logs each transaction as its request and everything read after it.
-class LoggingDevice final : public platform::SerialDevice {
- public:
-  struct Exchange {
-    std::size_t request_bytes;
-    std::size_t reply_bytes;
-    int baud;
-  };
-  explicit LoggingDevice(std::unique_ptr<platform::SerialDevice> inner, std::vector<Exchange>& log)
-      : inner_(std::move(inner)), log_(log) {}
-  platform::PortResult Configure(const platform::LineSettings& s) override {
-    baud_ = s.baud;
-    return inner_->Configure(s);
-  }
-  platform::PortResult SetHandshake(platform::Handshake h) override { return inner_->SetHandshake(h); }
-  platform::PortResult DiscardInput() override { return inner_->DiscardInput(); }
-  platform::PortResult DiscardOutput() override { return inner_->DiscardOutput(); }
-  platform::PortResult Write(std::string_view bytes) override {
-    log_.push_back({bytes.size(), 0, baud_});
-    return inner_->Write(bytes);
-  }
-  platform::PortResult Read(std::string& out) override {
-    const std::size_t before = out.size();
-    auto r = inner_->Read(out);
-    if (!log_.empty()) log_.back().reply_bytes += out.size() - before;
-    return r;
-  }
-  platform::PortResult WaitForInput(std::uint32_t ms) override { return inner_->WaitForInput(ms); }
-
- private:
-  std::unique_ptr<platform::SerialDevice> inner_;
-  std::vector<Exchange>& log_;
-  int baud_ = 9600;
-};
-
-class QuietServices final : public ui::UiServices {
- public:
-  ui::MessageBoxAnswer ShowMessageBox(const ui::MessageBoxRequest& r) override {
-    return ui::FirstButton(r.buttons);
-  }
-  void DoEvents() override {}
-  void TimerChanged(ui::Control&) override {}
-  ui::TimeOfDay Now() override { return ui::LocalTimeOfDay(); }
-};
-
-// What the exchanges must cost at least: a time-out for each silent one, the wire time
-// of both frames plus the turnaround for each answered one.
-double ExpectedSeconds(const std::vector<LoggingDevice::Exchange>& log) {
-  double total = 0;
-  for (const auto& e : log) {
-    const double byte_s = 10.0 / e.baud;
-    if (e.reply_bytes == 0)
-      total += protocol::TimeoutForSettings(std::to_string(e.baud) + ",n,8,1") / 1000.0;
-    else
-      total += (e.request_bytes + e.reply_bytes) * byte_s + kTurnaroundS;
-  }
-  return total;
-}
-
-struct Rig {
-  testing_support::SimbusProcess bus{SIMBUS_BINARY, {}};
-  std::vector<LoggingDevice::Exchange> log;
-  platform::SystemClock clock;
-  platform::MemorySettingsStore store;
-  platform::SerialPort port{[this](int, platform::PortError& e) -> std::unique_ptr<platform::SerialDevice> {
-                              auto d = platform::OpenQtSerialDevice(bus.tty(), e);
-                              if (!d) return nullptr;
-                              return std::make_unique<LoggingDevice>(std::move(d), log);
-                            },
-                            "MSCommBsq"};
-  shell::MainWindow main{port, clock, store};
-  QuietServices services;
-  Rig() {
-    dravon::AttachDravonHandlers(main);
-    main.window().AttachServices(services);
-    main.window().Load();
-    main["cmbCommPort"].set_list_index(0);
-  }
-  ~Rig() { main.window().DetachServices(); }
-};
-
 void BM_FullSearch(benchmark::State& state) {
-  Rig rig;
+  bench::BusRig rig;
   if (!rig.port.port_open()) return state.SkipWithError("could not open the simbus pty");
   for (auto _ : state) {
     rig.log.clear();
@@ -113,7 +25,7 @@ void BM_FullSearch(benchmark::State& state) {
     discovery::cmdSEARCH_Click(rig.main);
     const double wall = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
     const double cpu = bench::ThreadCpuSeconds() - cpu0;
-    const double expected = ExpectedSeconds(rig.log);
+    const double expected = bench::ExpectedSeconds(rig.log);
     state.counters["found"] = rig.main["CMB_ADDR"].item_count();
     state.counters["exchanges"] = static_cast<double>(rig.log.size());
     state.counters["wall_s"] = wall;
@@ -125,7 +37,7 @@ void BM_FullSearch(benchmark::State& state) {
 BENCHMARK(BM_FullSearch)->Iterations(1)->Unit(benchmark::kSecond);
 
 void BM_FullReadAt9600(benchmark::State& state) {
-  Rig rig;
+  bench::BusRig rig;
   rig.main["CMB_ADDR"].add_item("01");
   rig.main.OnlineTable = {{"01", 3}};
   rig.main["CMB_ADDR"].set_list_index(0);  // selects it (and reads it once)
@@ -135,7 +47,7 @@ void BM_FullReadAt9600(benchmark::State& state) {
     const auto t0 = std::chrono::steady_clock::now();
     discovery::ReadAllParameters(rig.main);
     wall_total += std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
-    expected_total += ExpectedSeconds(rig.log);
+    expected_total += bench::ExpectedSeconds(rig.log);
   }
   const double n = static_cast<double>(state.iterations());
   state.counters["read_ms"] = 1000.0 * wall_total / n;

@@ -3,7 +3,7 @@
 # every translation already made. Run it after adding or changing a text, then open the
 # .ts in Qt Linguist (or an editor) and fill the entries marked type="unfinished":
 #   - tr() / QCoreApplication::translate / QT_TRANSLATE_NOOP texts of the Qt layer
-#     (src/gui and the program's apps/ folder), found by lupdate;
+#     (src/gui, the program's apps/ folder and, for Dravon, src/views), found by lupdate;
 #   - the window model's texts (context "Window"): the control tables and every text the
 #     handlers show, listed by the program's ShownTexts() (dravon_core/shown_texts.cpp,
 #     terminal/terminal_messages.h) — a handler that shows a new text must be listed there.
@@ -24,9 +24,11 @@ cmake --build build/default --target window_texts >/dev/null
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 for program in dravon pemliq; do
+  sources=(src/gui "apps/$program")
+  [ "$program" = dravon ] && sources+=(src/views)  # the subsystems' windows are Dravon's
   build/default/apps/window_texts/window_texts "$program" > "$work/${program}_window_texts.cpp"
   "$lupdate" -silent -no-obsolete -locations none -source-language zh_CN -target-language en \
-    src/gui "apps/$program" "$work/${program}_window_texts.cpp" -ts "translations/${program}_en.ts" \
+    "${sources[@]}" "$work/${program}_window_texts.cpp" -ts "translations/${program}_en.ts" \
     2> >(grep -v 'Ignoring definition of undeclared qualified class' >&2)
   unfinished=$(grep -c 'type="unfinished"' "translations/${program}_en.ts" || true)
   echo "translations/${program}_en.ts: $unfinished text(s) still without English"
