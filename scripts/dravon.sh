@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Builds Dravon and starts it on the built-in simulated transmitter bus: the real window
-# when a display is there, otherwise the headless mode reading commands from standard input
-# (try: echo 'choose cmbCommPort 0' | scripts/dravon.sh). Extra arguments go to dravon.
+# when a display is there. Without a display, commands piped in run headless
+# (try: echo 'choose cmbCommPort 0' | scripts/dravon.sh); typed at a terminal, a short
+# scripted session shows a transmitter being found, read and polled, then says where to go
+# next. Extra arguments go to dravon.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -10,8 +12,12 @@ if [ "$(id -u)" -eq 0 ] || command -v sudo >/dev/null; then scripts/install-deps
 cmake --preset default >/dev/null
 cmake --build --preset default --target dravon
 
+dravon=build/default/apps/dravon/dravon
 if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
-  exec build/default/apps/dravon/dravon --simulate "$@"
+  exec "$dravon" --simulate "$@"
 fi
-echo "dravon: no display; running headless on the simulated bus (commands on standard input, see docs/headless.md)" >&2
-exec build/default/apps/dravon/dravon --headless --simulate "$@"
+if [ ! -t 0 ]; then
+  echo "dravon: no display; running headless on the simulated bus (commands on standard input, see docs/headless.md)" >&2
+  exec "$dravon" --headless --simulate "$@"
+fi
+exec scripts/first-run.sh "$dravon" "$@"

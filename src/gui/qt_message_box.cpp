@@ -33,14 +33,22 @@ ui::MessageBoxAnswer AskWithQMessageBox(const ui::MessageBoxRequest& request, QW
   QMessageBox box(ToQtIcon(request.icon), Shown(request.title), MessageBoxText(request.text),
                   QMessageBox::NoButton, parent);
   box.setTextFormat(Qt::PlainText);
-  if (request.buttons == ui::MessageBoxButtons::kRetryCancel) {
-    box.setStandardButtons(QMessageBox::Retry | QMessageBox::Cancel);
-    box.setDefaultButton(QMessageBox::Retry);
-    box.setEscapeButton(QMessageBox::Cancel);
-  } else {
-    box.setStandardButtons(QMessageBox::Ok);
-    box.setDefaultButton(QMessageBox::Ok);
-    box.setEscapeButton(QMessageBox::Ok);
+  switch (request.buttons) {
+    case ui::MessageBoxButtons::kRetryCancel:
+      box.setStandardButtons(QMessageBox::Retry | QMessageBox::Cancel);
+      box.setDefaultButton(QMessageBox::Retry);
+      box.setEscapeButton(QMessageBox::Cancel);
+      break;
+    case ui::MessageBoxButtons::kOkCancel:
+      box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+      box.setDefaultButton(QMessageBox::Ok);
+      box.setEscapeButton(QMessageBox::Cancel);
+      break;
+    case ui::MessageBoxButtons::kOk:
+      box.setStandardButtons(QMessageBox::Ok);
+      box.setDefaultButton(QMessageBox::Ok);
+      box.setEscapeButton(QMessageBox::Ok);
+      break;
   }
   box.exec();
   switch (box.standardButton(box.clickedButton())) {
@@ -48,11 +56,14 @@ ui::MessageBoxAnswer AskWithQMessageBox(const ui::MessageBoxRequest& request, QW
       return ui::MessageBoxAnswer::kRetry;
     case QMessageBox::Cancel:
       return ui::MessageBoxAnswer::kCancel;
+    case QMessageBox::Ok:
+      return ui::MessageBoxAnswer::kOk;
     default:
       break;
   }
-  return request.buttons == ui::MessageBoxButtons::kRetryCancel ? ui::MessageBoxAnswer::kCancel
-                                                                : ui::MessageBoxAnswer::kOk;
+  // Closed without a button: the box's way out, which never goes on with an action.
+  return request.buttons == ui::MessageBoxButtons::kOk ? ui::MessageBoxAnswer::kOk
+                                                       : ui::MessageBoxAnswer::kCancel;
 }
 
 }  // namespace gui

@@ -3,7 +3,15 @@
 namespace ui {
 
 std::string_view ButtonsName(MessageBoxButtons buttons) {
-  return buttons == MessageBoxButtons::kRetryCancel ? "retrycancel" : "ok";
+  switch (buttons) {
+    case MessageBoxButtons::kOk:
+      return "ok";
+    case MessageBoxButtons::kRetryCancel:
+      return "retrycancel";
+    case MessageBoxButtons::kOkCancel:
+      return "okcancel";
+  }
+  return "ok";
 }
 
 std::string_view IconName(MessageBoxIcon icon) {
@@ -39,8 +47,15 @@ MessageBoxAnswer FirstButton(MessageBoxButtons buttons) {
 }
 
 bool BoxOffers(MessageBoxButtons buttons, MessageBoxAnswer answer) {
-  if (buttons == MessageBoxButtons::kOk) return answer == MessageBoxAnswer::kOk;
-  return answer == MessageBoxAnswer::kRetry || answer == MessageBoxAnswer::kCancel;
+  switch (buttons) {
+    case MessageBoxButtons::kOk:
+      return answer == MessageBoxAnswer::kOk;
+    case MessageBoxButtons::kRetryCancel:
+      return answer == MessageBoxAnswer::kRetry || answer == MessageBoxAnswer::kCancel;
+    case MessageBoxButtons::kOkCancel:
+      return answer == MessageBoxAnswer::kOk || answer == MessageBoxAnswer::kCancel;
+  }
+  return false;
 }
 
 }  // namespace ui

@@ -6,7 +6,7 @@
 
 namespace ui {
 
-enum class MessageBoxButtons { kOk, kRetryCancel };
+enum class MessageBoxButtons { kOk, kRetryCancel, kOkCancel };
 enum class MessageBoxIcon { kNone, kExclamation, kWarning, kInformation, kCritical };
 enum class MessageBoxAnswer { kOk, kRetry, kCancel };
 
@@ -17,7 +17,7 @@ struct MessageBoxRequest {
   MessageBoxIcon icon = MessageBoxIcon::kNone;
 };
 
-// Names as scripts write them: "ok", "retrycancel", "exclamation", "retry", ...
+// Names as scripts write them: "ok", "retrycancel", "okcancel", "exclamation", "retry", ...
 std::string_view ButtonsName(MessageBoxButtons buttons);
 std::string_view IconName(MessageBoxIcon icon);
 std::string_view AnswerName(MessageBoxAnswer answer);

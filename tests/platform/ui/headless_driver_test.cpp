@@ -87,6 +87,20 @@ TEST_F(HeadlessRun, MessageBoxesTakeQueuedAnswersInOrderElseTheirFirstButton) {
           R"j({"control": "lblCount", "kind": "label", "visible": true, "enabled": true, "caption": "retry"})j"));
 }
 
+TEST_F(HeadlessRun, AnOkCancelBoxTakesOkOrCancelAndRefusesRetry) {
+  ui::headless::EventLoop loop(t.window, clock);
+  std::ostringstream out;
+  ui::headless::HeadlessServices services(loop, clock, ui::TimeOfDay{}, out);
+  const ui::MessageBoxRequest next{"Next?", "Station", ui::MessageBoxButtons::kOkCancel};
+  services.QueueAnswer(ui::MessageBoxAnswer::kCancel, 1);
+  services.QueueAnswer(ui::MessageBoxAnswer::kRetry, 2);
+  EXPECT_EQ(services.ShowMessageBox(next), ui::MessageBoxAnswer::kCancel);
+  EXPECT_EQ(services.ShowMessageBox(next), ui::MessageBoxAnswer::kOk);
+  EXPECT_EQ(services.ShowMessageBox(next), ui::MessageBoxAnswer::kOk);
+  EXPECT_THAT(out.str(), testing::HasSubstr(R"j("buttons": "okcancel", "icon": "none"}, "answer": "cancel"})j"));
+  EXPECT_THAT(out.str(), testing::HasSubstr("the answer retry is not a button of this message box; it got ok"));
+}
+
 TEST_F(HeadlessRun, AFileIsTheOneTheCommandLineGaveElseAMessageBoxNamesTheOption) {
   ui::headless::EventLoop loop(t.window, clock);
   std::ostringstream out;
