@@ -15,6 +15,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -110,7 +111,8 @@ class BusPoll {
   std::uint64_t last_cycle_us_ = 0;
   std::uint64_t cycles_ = 0;
   std::string settings_before_;  // the port's line settings when the poll started
-  std::vector<std::pair<int, std::function<void()>>> listeners_;
+  // Shared, so that a listener added or forgotten while they are told keeps them whole.
+  std::vector<std::pair<int, std::shared_ptr<std::function<void()>>>> listeners_;
   int next_listener_ = 0;
 };
 

@@ -28,12 +28,13 @@ TEST(BusPollHeadless, ClickingThePollAllItemLogsEveryTransmitterInBusOrderUntilC
   const auto result = RunProgram(DRAVON_BINARY, {"--headless", "--simulate", "--log", log, "--trace", trace},
                                  script, std::chrono::seconds(240), {config.Env()});
   ASSERT_EQ(result.exit_status, 0) << result.stderr_text;
-  EXPECT_NE(result.stdout_text.find("\"caption\":\"停止巡检(&B)\""), std::string::npos) << result.stdout_text;
-  const std::size_t timer = result.stdout_text.find("\"control\":\"tmrPollAll\"");
-  ASSERT_NE(timer, std::string::npos) << result.stdout_text;
-  const std::string timer_line =
-      result.stdout_text.substr(timer, result.stdout_text.find('\n', timer) - timer);
-  EXPECT_NE(timer_line.find("\"enabled\":false"), std::string::npos)
+  std::string out;
+  for (const std::string& line : result.stdout_lines) out += line + '\n';
+  EXPECT_NE(out.find("\"caption\": \"停止巡检(&B)\""), std::string::npos) << out;
+  const std::size_t timer = out.find("\"control\": \"tmrPollAll\"");
+  ASSERT_NE(timer, std::string::npos) << out;
+  const std::string timer_line = out.substr(timer, out.find('\n', timer) - timer);
+  EXPECT_NE(timer_line.find("\"enabled\": false"), std::string::npos)
       << "the second click stops it: " << timer_line;
 
   std::stringstream text;

@@ -7,10 +7,12 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QChart>
 #include <QMainWindow>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTableWidget>
+#include <QXYSeries>
 
 #include "gui/reading_chart.h"
 #include "measure/reading_history.h"
@@ -65,6 +67,8 @@ TEST_F(BusViewTest, ShowsOneRowPerTransmitterAsThePollSawItWithFailedRowsInRed) 
   EXPECT_TRUE(Watched(2).failed_last_turn) << "the silent one";
   EXPECT_NE(Cell(view, 2, BusView::kLastAnswer), Cell(view, 0, BusView::kLastAnswer))
       << "it answered a cycle earlier than the others";
+  EXPECT_EQ(view.start_stop().text(), "停止");
+  ClickPollAll();
   EXPECT_EQ(view.start_stop().text(), "开始");
 
   // The chart of the same readings: a curve per transmitter and quantity, any of them hidden.
@@ -103,14 +107,14 @@ TEST_F(BusViewTest, ComesUpBesideTheMainWindowWhenThePollIsStartedFromTheMenu) {
   QMainWindow main_window;
   main_window.show();
   BusView::ShowWhenStarted(*bus_poll);
-  EXPECT_EQ(main_window.findChild<BusView*>(), nullptr);
+  EXPECT_EQ(main_window.findChild<QWidget*>(BusView::kObjectName), nullptr);
   ClickPollAll();
-  auto* view = main_window.findChild<BusView*>();
+  QWidget* view = main_window.findChild<QWidget*>(BusView::kObjectName);
   ASSERT_NE(view, nullptr);
   EXPECT_TRUE(view->isVisible());
   ClickPollAll();
   ClickPollAll();
-  EXPECT_EQ(main_window.findChildren<BusView*>().size(), 1) << "one view, raised again";
+  EXPECT_EQ(main_window.findChildren<QWidget*>(BusView::kObjectName).size(), 1) << "one view, raised again";
 }
 
 }  // namespace
