@@ -81,6 +81,7 @@ TEST_F(BusViewTest, ShowsOneRowPerTransmitterAsThePollSawItWithFailedRowsInRed) 
   ASSERT_NE(hidden, nullptr);
   chart.SetCurveShown(*hidden, false);
   EXPECT_FALSE(hidden->isVisible());
+  view.resize(820, 260);
   SavePicture(view, "bus_view.png");
   SavePicture(chart, "chart_bus.png");
 }
