@@ -60,7 +60,7 @@ TEST(BusPollHeadless, ClickingThePollAllItemLogsEveryTransmitterInBusOrderUntilC
   int polls[3] = {0, 0, 0};
   for (std::string line; std::getline(lines, line);) {
     for (int k = 0; k < 3; ++k) {
-      if (line.find("\"address\":\"" + bus[k].first + "\",\"command\":\"RT0\"") != std::string::npos)
+      if (line.find("\"address\": \"" + bus[k].first + "\", \"command\": \"RT0\"") != std::string::npos)
         ++polls[k];
     }
   }
