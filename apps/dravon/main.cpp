@@ -28,6 +28,7 @@
 #include "shell/main_window.h"
 #include "shell/port_choice.h"
 #include "views/reading_chart.h"
+#include "views/bus_view.h"
 
 int main(int argc, char** argv) {
   const platform::ProgramOptions options =
@@ -93,7 +94,8 @@ int main(int argc, char** argv) {
   measure::ReadingHistory history;
   readings.Listen([&history](const measure::Reading& r) { history.Add(r); });
   shell::MainWindow main_window(port, clock, store);
-  dravon::AttachDravonHandlers(main_window, &readings);
+  measure::BusPoll& bus_poll = dravon::AttachDravonHandlers(main_window, &readings);
+  views::BusView::ShowWhenStarted(bus_poll);
   app::ShowDevicesInToolTips(main_window["cmbCommPort"], wiring.map());
   // The tool windows' entries stand in the 选项 menu, above its separator.
   gui::RunOptions run;
@@ -110,5 +112,7 @@ int main(int argc, char** argv) {
                                                   }));
   run.tools.items.push_back({"mnuChart", QT_TRANSLATE_NOOP("gui::ToolMenu", "测量曲线(&C)"),
                              [&](QWidget& main) { views::ReadingChart::ShowFor(main, history, readings); }});
+  run.tools.items.push_back({"mnuBusView", QT_TRANSLATE_NOOP("gui::ToolMenu", "总线巡检表(&V)"),
+                             [&](QWidget& main) { views::BusView::ShowFor(main, bus_poll); }});
   return gui::RunQtWindow(main_window.window(), run);
 }

@@ -74,6 +74,7 @@ void Finish(MainWindow& m) {
 }  // namespace
 
 void cmdSEARCH_Click(MainWindow& m) {
+  m.ReleasePort();  // the bus poll stops before anything else
   m["Timer1"].set_enabled(false);
   m["cmdON_OFF"].set_caption("采集");
 

@@ -70,6 +70,7 @@ bool HasSelectedEntry(MainWindow& m) {
 
 void CMB_ADDR_Click(MainWindow& m) {
   if (!HasSelectedEntry(m)) return;
+  m.ReleasePort();  // before the port moves to this transmitter's rate
   SelectEntryBaud(m);
   UnitListHeld held(m);
   ReadAllParameters(m);
@@ -77,6 +78,7 @@ void CMB_ADDR_Click(MainWindow& m) {
 
 void ReadAllParameters(MainWindow& m) {
   if (!HasSelectedEntry(m)) return;
+  m.ReleasePort();
   Reads read(m);
 
   SelectEntryBaud(m);  // 1

@@ -8,12 +8,13 @@
 
 namespace dravon {
 
-void AttachDravonHandlers(shell::MainWindow& m, const measure::ReadingFeed* readings) {
+measure::BusPoll& AttachDravonHandlers(shell::MainWindow& m, const measure::ReadingFeed* readings) {
   shell::AttachShellHandlers(m);
   discovery::AttachDiscoveryHandlers(m);
   config::AttachConfigHandlers(m);
-  measure::AttachMeasureHandlers(m, readings);
+  measure::BusPoll& bus_poll = measure::AttachMeasureHandlers(m, readings);
   AttachCommandConsole(m);
+  return bus_poll;
 }
 
 }  // namespace dravon

@@ -5,6 +5,7 @@
 #include "discovery/address_change.h"
 #include "discovery/bus_search.h"
 #include "discovery/device_read.h"
+#include "measure/bus_poll.h"
 #include "measure/polling.h"
 #include "platform/serial/port_failure_text.h"
 #include "shell/search_state.h"
@@ -33,6 +34,9 @@ std::vector<std::string_view> ShownTexts() {
       discovery::kServerSpeedText,
       measure::kPollStartCaption,
       measure::kPollStopCaption,
+      measure::kBusPollStartCaption,
+      measure::kBusPollStopCaption,
+      measure::kNothingFoundText,
   };
   for (std::string_view text : config::DataAreaTexts()) texts.push_back(text);
   for (std::string_view text : config::SettingsFileTexts()) texts.push_back(text);

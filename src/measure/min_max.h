@@ -3,6 +3,7 @@
 // the transmitter wrote them ("+0012.50" stays so); they are compared by their numeric
 // value.
 
+#include <string>
 #include <string_view>
 
 #include "platform/ui/control.h"
@@ -18,5 +19,7 @@ inline constexpr std::string_view kOverflowHigh = "+@OVER";
 // nothing. An overflow mark has no number to compare: read as 0 it would turn up as a
 // "lowest pressure" of "+@OVER", so it leaves both alone.
 void TrackMinMax(ui::Control& min, ui::Control& max, std::string_view reading);
+// The same rule on texts kept elsewhere (the bus poll's per-transmitter record).
+void TrackMinMax(std::string& min, std::string& max, std::string_view reading);
 
 }  // namespace measure

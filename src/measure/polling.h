@@ -17,6 +17,12 @@ inline constexpr std::string_view kPollStopCaption = "停止";
 // one reading to the listeners of `readings`, when it is given.
 void Timer1_Timer(shell::MainWindow& main, const ReadingFeed* readings = nullptr);
 
+// The command that asks for `quantity`.
+std::string_view PollCommand(Quantity quantity);
+
+// Stops polling: Timer1 off, the button back to its start caption.
+void StopPolling(shell::MainWindow& main);
+
 // Starts polling (counters back to 0, the elapsed time from now; minimum, maximum and
 // the turn stay) or stops it.
 void cmdON_OFF_Click(shell::MainWindow& main);

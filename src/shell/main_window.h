@@ -9,6 +9,7 @@
 #include <set>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "platform/clock.h"
@@ -45,8 +46,25 @@ class MainWindow {
   ui::Control& operator[](std::string_view name) { return window_.At(name); }
   ui::UiServices& services() { return window_.services(); }
 
-  // One exchange with a transmitter; never throws, always ends with a CR.
+  // One exchange with a transmitter; never throws, always ends with a CR. The port's
+  // holder, if any, lets go of it first.
   std::string Comm_Send(std::string_view send_addr, std::string_view send_comm) {
+    ReleasePort();
+    return transaction_.Comm_Send(send_addr, send_comm);
+  }
+
+  // The bus poll keeps the port between its exchanges, at the rates of the transmitters
+  // it polls. Every other exchange, and every handler that moves the port itself (a
+  // search, a read, a close), first makes it let go: `release` stops it and puts the
+  // line settings back, so nothing meant for the selected transmitter goes out at
+  // another transmitter's rate.
+  void HoldPort(std::function<void()> release) { release_port_ = std::move(release); }
+  void ReleasePort() {
+    if (std::function<void()> release = std::exchange(release_port_, nullptr)) release();
+  }
+  bool PortHeld() const { return static_cast<bool>(release_port_); }
+  // The holder's own exchange: it keeps the port.
+  std::string SendAsHolder(std::string_view send_addr, std::string_view send_comm) {
     return transaction_.Comm_Send(send_addr, send_comm);
   }
 
@@ -78,6 +96,7 @@ class MainWindow {
  private:
   ui::Window window_;
   protocol::Transaction transaction_;
+  std::function<void()> release_port_;
 };
 
 // Adds every control of the main window with its caption, default text, tool tip and

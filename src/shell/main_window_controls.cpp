@@ -231,6 +231,12 @@ void AddWindowLevelControls(ui::Window& w) {
          .name = "mnuApplyProfile",
          .parent = "Option",
          .text = "应用参数文件(&A)..."});
+  // Every found transmitter polled in turn, on a timer of its own.
+  w.Add({.kind = ControlKind::kMenuItem,
+         .name = "mnuPollAll",
+         .parent = "Option",
+         .text = "巡检全部变送器(&B)"});
+  w.Add({.kind = ControlKind::kTimer, .name = "tmrPollAll", .enabled = false, .interval = 1});
   w.Add({.kind = ControlKind::kMenuItem, .name = "space1", .parent = "Option", .text = "-"});
   w.Add({.kind = ControlKind::kMenuItem, .name = "Exit", .parent = "Option", .text = "退出(&X)"});
 }

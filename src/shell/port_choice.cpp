@@ -7,6 +7,7 @@ namespace shell {
 void cmbCommPort_Click(MainWindow& m) {
   ui::Control& ports = m["cmbCommPort"];
   if (ports.list_index() < 0) return;
+  m.ReleasePort();  // the found list belongs to the port being left
 
   // Every step runs even after a failure; the last failure is the one reported.
   platform::PortResult failure;

@@ -39,11 +39,17 @@ void CutFill(ui::Control& box, std::string_view result) {
 
 bool ShowsAnswer(const ui::Control& box) { return Answered(box.text()); }
 
+std::optional<std::string> TemperatureReading(std::string_view result) {
+  if (!LongerThanFour(result) || !Answered(result)) return std::nullopt;
+  return platform::FormatOneDecimal(protocol::ValueCut(result));
+}
+
 bool TemperatureFill(ui::Control& box, std::string_view result) {
   box.set_text(std::string(result));
-  if (!LongerThanFour(result) || !Answered(result)) return false;
+  const std::optional<std::string> reading = TemperatureReading(result);
+  if (!reading) return false;
   box.set_text(protocol::ValueCut(result));
-  box.set_text(platform::FormatOneDecimal(box.text()));
+  box.set_text(*reading);
   return true;
 }
 

@@ -8,6 +8,7 @@
 // failure result whole, as it came, and a list keeps its selection, so that no change
 // handler runs on it (a lost unit must never become a unit written back).
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -46,6 +47,11 @@ bool ListFill(MainWindow& main, std::string_view list, std::string_view result);
 // False after a list fill that could not take a code from its reply, until the next one that
 // could: the selection shown is then not what the transmitter holds.
 bool ListAnswered(const MainWindow& main, std::string_view list);
+
+// The reading such a fill ends with ("23.5"); nothing for a failure result or a reply
+// without a value.
+std::optional<std::string> TemperatureReading(std::string_view result);
+
 
 // A list's index as a command argument: "0", "12", "-1" for none.
 std::string IndexArgument(const ui::Control& list);

@@ -43,6 +43,7 @@ void Form_QueryUnload(MainWindow& m, bool& cancel) {
     m.close_refused_in_search = true;
     return;
   }
+  m.ReleasePort();
   if (m.MSCommBsq.port_open()) m.MSCommBsq.set_port_open(false);
 }
 
@@ -50,6 +51,7 @@ void Form_QueryUnload(MainWindow& m, bool& cancel) {
 // refused, but the port is closed all the same: the search then ends at its next check,
 // keeping what it found.
 void COM_QUIT_Click(MainWindow& m) {
+  m.ReleasePort();
   if (m.MSCommBsq.port_open()) m.MSCommBsq.set_port_open(false);
   m.window().Close();
 }

@@ -10,6 +10,8 @@
 #include <QFont>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLegend>
+#include <QLegendMarker>
 #include <QLineSeries>
 #include <QMessageBox>
 #include <QPushButton>
@@ -165,6 +167,22 @@ void ReadingChart::Plot(QXYSeries* series, measure::Quantity quantity) {
   chart_->addSeries(series);
   series->attachAxis(time_axis_);
   series->attachAxis(AxisFor(quantity));
+  // A click on its legend entry hides the curve, a second shows it again: with many
+  // transmitters on the bus, the user keeps the ones to compare.
+  for (QLegendMarker* marker : chart_->legend()->markers(series)) {
+    connect(marker, &QLegendMarker::clicked, this,
+            [this, series] { SetCurveShown(*series, !series->isVisible()); });
+  }
+}
+
+void ReadingChart::SetCurveShown(QXYSeries& series, bool shown) {
+  series.setVisible(shown);
+  for (QLegendMarker* marker : chart_->legend()->markers(&series)) {
+    marker->setVisible(true);  // the entry stays, to show the curve again
+    QColor label = marker->labelBrush().color();
+    label.setAlphaF(shown ? 1.0 : 0.4);
+    marker->setLabelBrush(label);
+  }
 }
 
 QString ReadingChart::CurveName(const measure::Reading& r) {

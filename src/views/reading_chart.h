@@ -3,7 +3,8 @@
 // against time, each quantity on its own axis with its unit. It shows the history kept
 // so far and follows the new readings; the last minutes are in view, and a scroll bar
 // and a span choice reach the whole history. Failed polls are marked where the curve
-// stood, never drawn as zero. The history can be saved as CSV and the chart as PNG.
+// stood, never drawn as zero. A click on a curve's legend entry hides it. The history
+// can be saved as CSV and the chart as PNG.
 
 #include <QList>
 #include <QPointF>
@@ -44,6 +45,10 @@ class ReadingChart final : public QWidget {
   // The time span in view, milliseconds since 1970-01-01 UTC.
   std::pair<qint64, qint64> TimeInView() const;
   bool HintShown() const;
+
+  // Hides or shows one curve (its legend entry stays, dimmed while hidden), as a click on
+  // the entry does.
+  void SetCurveShown(QXYSeries& series, bool shown);
 
   // What the buttons do once their file dialog has a name; false after a message box
   // saying why the file was not written.

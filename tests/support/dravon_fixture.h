@@ -25,16 +25,19 @@
 
 namespace testing_support {
 
-// Records every frame the program writes, then hands it to the simulated bus.
+// Records every frame the program writes, then hands it to the simulated bus; `wire`
+// also gets every rate the line is set to, in order with the frames ("4800").
 // From `vanish_at_us` on, every operation fails as an unplugged USB adapter does. With
 // `fixed_baud` set it stands for a raw stream to a serial device server at that speed.
 class RecordingDevice final : public platform::SerialDevice {
  public:
-  RecordingDevice(simbus::Bus& bus, std::vector<std::string>& frames, const std::uint64_t& vanish_at_us,
-                  std::optional<int> fixed_baud = std::nullopt)
-      : inner_(bus), frames_(frames), vanish_at_us_(vanish_at_us), fixed_baud_(fixed_baud) {}
+  RecordingDevice(simbus::Bus& bus, std::vector<std::string>& frames, std::vector<std::string>& wire,
+                  const std::uint64_t& vanish_at_us, std::optional<int> fixed_baud = std::nullopt)
+      : inner_(bus), frames_(frames), wire_(wire), vanish_at_us_(vanish_at_us), fixed_baud_(fixed_baud) {}
   platform::PortResult Configure(const platform::LineSettings& s) override {
-    return Gone() ? Unplugged() : inner_.Configure(s);
+    if (Gone()) return Unplugged();
+    wire_.push_back(std::to_string(s.baud));
+    return inner_.Configure(s);
   }
   platform::PortResult SetHandshake(platform::Handshake h) override { return inner_.SetHandshake(h); }
   platform::PortResult DiscardInput() override { return Gone() ? Unplugged() : inner_.DiscardInput(); }
@@ -42,6 +45,7 @@ class RecordingDevice final : public platform::SerialDevice {
   platform::PortResult Write(std::string_view bytes) override {
     if (Gone()) return Unplugged();
     frames_.emplace_back(bytes);
+    wire_.push_back(bytes.size() >= 4 ? std::string(bytes.substr(1, bytes.size() - 4)) : std::string(bytes));
     return inner_.Write(bytes);
   }
   platform::PortResult Read(std::string& out) override { return Gone() ? Unplugged() : inner_.Read(out); }
@@ -58,6 +62,7 @@ class RecordingDevice final : public platform::SerialDevice {
 
   simbus::SimDevice inner_;
   std::vector<std::string>& frames_;
+  std::vector<std::string>& wire_;
   const std::uint64_t& vanish_at_us_;
   std::optional<int> fixed_baud_;
 };
@@ -137,14 +142,14 @@ class DravonFixture : public ::testing::Test {
                 error = {platform::kErrDeviceUnavailable, "No serial device at /dev/ttyUSB0", ""};
                 return nullptr;
               }
-              return std::make_unique<RecordingDevice>(bus, frames, vanish_at_us, server_baud);
+              return std::make_unique<RecordingDevice>(bus, frames, wire, vanish_at_us, server_baud);
             },
             "MSCommBsq"),
         main(port, clock, store),
         services(main.window(), clock),
         user(main.window()) {
     main.window().AttachServices(services);
-    dravon::AttachDravonHandlers(main);
+    bus_poll = &dravon::AttachDravonHandlers(main);
   }
   ~DravonFixture() override { main.window().DetachServices(); }
 
@@ -183,11 +188,13 @@ class DravonFixture : public ::testing::Test {
   std::optional<int> server_baud;           // the port is a raw stream at this speed
   simbus::Bus bus;
   std::vector<std::string> frames;
+  std::vector<std::string> wire;  // commands and rate switches, in order
   platform::MemorySettingsStore store;
   platform::SerialPort port;
   shell::MainWindow main;
   RecordingServices services;
   ui::UserActions user;
+  measure::BusPoll* bus_poll = nullptr;
 };
 
 }  // namespace testing_support

@@ -1,0 +1,76 @@
+// The bus poll in real time, through a pseudo-terminal against the simbus program with
+// twenty transmitters at 9600 baud:
+//  - one whole cycle (pressure and temperature of all twenty) against the sum of its
+//    exchanges' wire times and the transmitters' reply delays (goal: at most 1.05 times);
+//  - the same with one dead address among the twenty: the cycle grows by the time-out
+//    and nothing more;
+//  - the loop's CPU time as a share of its wall time (goal: under 2 % of one core).
+// Window events run between exchanges as they do in the window (processEvents).
+#include <benchmark/benchmark.h>
+
+#include <QCoreApplication>
+#include <chrono>
+#include <cstdio>
+
+#include "bench/bus_rig.h"
+#include "bench/thread_cpu.h"
+#include "measure/bus_poll.h"
+
+namespace {
+
+constexpr int kTransmitters = 20;
+constexpr char kDeadAddress[] = "10";
+
+class LiveServices final : public bench::QuietServices {
+ public:
+  void DoEvents() override { QCoreApplication::processEvents(); }
+};
+
+std::vector<std::string> SimbusArgs(bool one_dead) {
+  std::vector<std::string> args;
+  for (int n = 1; n <= kTransmitters; ++n) {
+    char spec[32];
+    std::snprintf(spec, sizeof spec, "%02d:9600", n);
+    args.insert(args.end(), {"--transmitter", spec});
+  }
+  if (one_dead) args.insert(args.end(), {"--fault", std::string(kDeadAddress) + ":silent"});
+  return args;
+}
+
+void BM_BusPollCycle(benchmark::State& state) {
+  const bool one_dead = state.range(0) != 0;
+  bench::BusRig rig(SimbusArgs(one_dead));
+  LiveServices live;
+  rig.main.window().DetachServices();
+  rig.main.window().AttachServices(live);
+  if (!rig.port.port_open()) return state.SkipWithError("could not open the simbus pty");
+  for (int n = 1; n <= kTransmitters; ++n) {
+    char address[8];
+    std::snprintf(address, sizeof address, "%02d", n);
+    rig.main["CMB_ADDR"].add_item(address);
+    rig.main.OnlineTable.push_back({address, 3});  // found at 9600 baud
+  }
+  rig.bus_poll->Start();
+  rig.bus_poll->Cycle();  // the first reads each unit and serial number once
+  double wall_total = 0, expected_total = 0, cpu_total = 0, exchanges = 0;
+  for (auto _ : state) {
+    rig.log.clear();
+    const double cpu0 = bench::ThreadCpuSeconds();
+    const auto t0 = std::chrono::steady_clock::now();
+    rig.bus_poll->Cycle();
+    wall_total += std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
+    cpu_total += bench::ThreadCpuSeconds() - cpu0;
+    expected_total += bench::ExpectedSeconds(rig.log);
+    exchanges = static_cast<double>(rig.log.size());
+  }
+  rig.bus_poll->Stop();
+  const double n = static_cast<double>(state.iterations());
+  state.counters["cycle_ms"] = 1000.0 * wall_total / n;
+  state.counters["wire_and_delays_ms"] = 1000.0 * expected_total / n;
+  state.counters["ratio"] = wall_total / expected_total;
+  state.counters["exchanges"] = exchanges;
+  state.counters["cpu_share_pct"] = 100.0 * cpu_total / wall_total;
+}
+BENCHMARK(BM_BusPollCycle)->Arg(0)->Arg(1)->ArgNames({"dead"})->Iterations(10)->Unit(benchmark::kMillisecond);
+
+}  // namespace
