@@ -21,7 +21,8 @@ struct Found {
 class BusPollFixture : public testing_support::DravonFixture {
  protected:
   // Readings are stamped from `wall_ms_at_start` on.
-  explicit BusPollFixture(std::int64_t wall_ms_at_start = 0) : feed(clock, wall_ms_at_start) {
+  explicit BusPollFixture(std::int64_t wall_ms_at_start = 0) : feed(clock) {
+    clock.set_wall_ms(wall_ms_at_start);
     bus_poll = &measure::AttachMeasureHandlers(main, &feed);
     feed.Listen([this](const measure::Reading& r) { readings.push_back(r); });
   }
