@@ -5,6 +5,7 @@
 #include <QTime>
 #include <QTimer>
 #include <QWidget>
+#include <vector>
 
 #include "gui/last_folder.h"
 #include "gui/qt_message_box.h"
@@ -15,7 +16,7 @@ namespace gui {
 
 namespace {
 
-// How soon a held close is looked at again while the handler still runs a nested loop
+// How soon held input or a held close is looked at again while the handler still runs a nested loop
 // (a message box it shows after the wait): often enough to feel immediate, rarely
 // enough to cost nothing.
 constexpr int kHeldCloseRetryMs = 50;
@@ -39,6 +40,57 @@ class QtServices::CloseHolder final : public QObject {
   QtServices& services_;
 };
 
+// Holds the user's input that reaches any widget while a wait step runs: the window system
+// keeps back what it has not yet delivered, but input already posted as an event would
+// otherwise run handlers in the middle of the exchange. Held input is posted again, in its
+// order, once the wait is over.
+class QtServices::InputHolder final : public QObject {
+ public:
+  bool eventFilter(QObject* receiver, QEvent* event) override {
+    if (!IsUserInput(event->type())) return false;
+    held_.push_back({receiver, std::unique_ptr<QEvent>(event->clone())});
+    return true;
+  }
+
+  bool holds() const { return !held_.empty(); }
+
+  void Release() {
+    for (Held& held : held_) {
+      if (held.receiver != nullptr) QCoreApplication::postEvent(held.receiver, held.event.release());
+    }
+    held_.clear();
+  }
+
+ private:
+  struct Held {
+    QPointer<QObject> receiver;
+    std::unique_ptr<QEvent> event;
+  };
+
+  static bool IsUserInput(QEvent::Type type) {
+    switch (type) {
+      case QEvent::KeyPress:
+      case QEvent::KeyRelease:
+      case QEvent::ShortcutOverride:
+      case QEvent::InputMethod:
+      case QEvent::MouseButtonPress:
+      case QEvent::MouseButtonRelease:
+      case QEvent::MouseButtonDblClick:
+      case QEvent::MouseMove:
+      case QEvent::Wheel:
+      case QEvent::ContextMenu:
+      case QEvent::TouchBegin:
+      case QEvent::TouchUpdate:
+      case QEvent::TouchEnd:
+        return true;
+      default:
+        return false;
+    }
+  }
+
+  std::vector<Held> held_;
+};
+
 class QtServices::InHandlerLoop {
  public:
   explicit InHandlerLoop(QtServices& services) : services_(services) { ++services_.handler_loops_; }
@@ -51,7 +103,9 @@ class QtServices::InHandlerLoop {
 };
 
 QtServices::QtServices(ui::Window& window)
-    : window_(window), close_holder_(std::make_unique<CloseHolder>(*this)) {
+    : window_(window),
+      close_holder_(std::make_unique<CloseHolder>(*this)),
+      input_holder_(std::make_unique<InputHolder>()) {
   after_wait_.setSingleShot(true);
   QObject::connect(&after_wait_, &QTimer::timeout, &after_wait_, [this] { AfterWait(); });
 }
@@ -89,7 +143,9 @@ void QtServices::Repaint() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
   }
   in_wait_step_ = true;
+  QCoreApplication::instance()->installEventFilter(input_holder_.get());
   QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+  QCoreApplication::instance()->removeEventFilter(input_holder_.get());
   in_wait_step_ = false;
   // Fires at the next event processing outside a wait step: the handler is over, or it
   // shows a message box, lets events run, or waits again (which starts this anew).
@@ -105,11 +161,15 @@ void QtServices::AfterWait() {
     busy_cursor_ = false;
     QApplication::restoreOverrideCursor();
   }
-  if (!close_held_) return;
-  if (handler_loops_ > 0) {  // the handler goes on after its wait: the close waits for its end
+  if (!close_held_ && !input_holder_->holds()) return;
+  // The handler goes on after its wait (a message box, say): held input and the close wait
+  // for its end, or they would reach the window from under its box.
+  if (handler_loops_ > 0) {
     after_wait_.start(kHeldCloseRetryMs);
     return;
   }
+  input_holder_->Release();
+  if (!close_held_) return;
   close_held_ = false;
   if (!window_.closed()) window_.Close();
 }

@@ -32,7 +32,8 @@ class QtServices final : public ui::UiServices {
   ui::MessageBoxAnswer ShowMessageBox(const ui::MessageBoxRequest& request) override;
   void DoEvents() override;
   // Lets Qt run everything but the user's input: layouts and paints, the window system's
-  // own events. Ticks are skipped (they never queue up) and a close of the window is held;
+  // own events. Input, whether still with the window system or already posted, is held
+  // until the wait is over. Ticks are skipped (they never queue up) and a close of the window is held;
   // the busy cursor shows until the wait is over.
   void Repaint() override;
   // A timer runs while it is enabled with a positive interval; a change restarts it.
@@ -57,6 +58,7 @@ class QtServices final : public ui::UiServices {
 
  private:
   class CloseHolder;
+  class InputHolder;
   // Counts a nested event loop of a running handler (a message box, a file dialog, DoEvents).
   class InHandlerLoop;
 
@@ -70,6 +72,7 @@ class QtServices final : public ui::UiServices {
   MessageBoxHook hook_;
   std::map<const ui::Control*, std::unique_ptr<QTimer>> timers_;
   std::unique_ptr<CloseHolder> close_holder_;
+  std::unique_ptr<InputHolder> input_holder_;
   QTimer after_wait_;
   bool in_wait_step_ = false;
   bool busy_cursor_ = false;

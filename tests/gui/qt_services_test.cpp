@@ -121,21 +121,25 @@ TEST_F(QtServicesTest, ACloseDuringAWaitIsCarriedOutOnceTheHandlerIsOver) {
     closing.Add({.kind = ui::ControlKind::kButton, .name = "btn", .text = "读取"});
     QtServices waits(closing);
     closing.AttachServices(waits);
-    QWidget main;
+    CountingWidget main;
     waits.set_dialog_parent(&main);
     main.show();
     bool closed_in_handler = false;
+    int keys_in_handler = -1;
     closing.At("btn").on_click([&](ui::UiServices& s) {
+      QCoreApplication::postEvent(&main, new QKeyEvent(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, "a"));
       QCoreApplication::postEvent(&main, new QCloseEvent);
       s.Repaint();  // one step of a wait for the line
       if (c.events_after_wait) s.DoEvents();
       closed_in_handler = closing.closed();
+      keys_in_handler = main.keys;
     });
     closing.At("btn").RaiseClick();
     EXPECT_FALSE(closed_in_handler);
     EXPECT_TRUE(waits.close_held());
     EXPECT_TRUE(main.isVisible()) << "Qt's own close did not go through";
-    EXPECT_TRUE(gui_test::ProcessEventsUntil([&] { return closing.closed(); }));
+    EXPECT_EQ(keys_in_handler, 0) << "a key held by the wait waits for the handler's end too";
+    EXPECT_TRUE(gui_test::ProcessEventsUntil([&] { return closing.closed() && main.keys > 0; }));
     EXPECT_FALSE(waits.close_held());
     closing.DetachServices();
   }

@@ -105,7 +105,9 @@ TEST(TrafficMonitorTest, RowsFollowTheBoundedLogThroughPauseAndClear) {
 
   monitor.findChild<QCheckBox*>()->setChecked(true);  // 暂停
   log.Take(Exchange("ERR 0\r", false));
-  for (int i = 0; i < 3; ++i) log.Take(Bytes(platform::Direction::kRx, "b"));
+  // Three whole replies, each ended by its CR: three rows (the monitor gathers only the
+  // pieces of one reply), so two of the earlier rows drop out of the bounded log.
+  for (int i = 0; i < 3; ++i) log.Take(Bytes(platform::Direction::kRx, "b\r"));
   EXPECT_EQ(model.RecordAt(0), nullptr) << "a row whose record the log dropped shows nothing";
   monitor.Update();
   EXPECT_EQ(model.rowCount(), 1) << "paused: the dropped rows go, nothing new comes";

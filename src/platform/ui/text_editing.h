@@ -27,8 +27,9 @@ struct EditedText {
 
 // What kind of edit a user's edit is, for undo: a run of typed characters, or of erased
 // ones, is taken back as one step, as in any ordinary text box; any other edit (a paste,
-// a cut) is a step of its own, and so is the first key over a selection.
-enum class EditRun { kNone, kTyping, kErasing };
+// a cut) is a step of its own, and so is the first key over a selection. Erasing backward
+// (Backspace) and forward (Delete) are runs of their own, as ordinary text boxes keep them.
+enum class EditRun { kNone, kTyping, kErasingBackward, kErasingForward };
 
 // Positions outside the text count as its nearer end.
 TextSelection ClampSelection(std::string_view text, TextSelection at);

@@ -143,7 +143,7 @@ void UserActions::PressKey(Control& control, int key_code, std::string_view type
   const std::string& text = control.text();
   const TextSelection at = where == Where::kAtEnd ? TextSelection{INT_MAX, INT_MAX} : control.selection();
   if (key == kBackspace) {
-    control.EditText(EraseBackward(text, at), EditRun::kErasing);
+    control.EditText(EraseBackward(text, at), EditRun::kErasingBackward);
     return;
   }
   if (key < ' ' || key == kDelete || !platform::utf8::IsCodePoint(key)) return;
@@ -225,8 +225,9 @@ ActionResult UserActions::EditBox(const ControlId& id, Edit edit) {
 }
 
 ActionResult UserActions::Delete(const ControlId& id) {
-  return EditBox(
-      id, [](Control& box) { box.EditText(EraseForward(box.text(), box.selection()), EditRun::kErasing); });
+  return EditBox(id, [](Control& box) {
+    box.EditText(EraseForward(box.text(), box.selection()), EditRun::kErasingForward);
+  });
 }
 
 ActionResult UserActions::Cut(const ControlId& id) {

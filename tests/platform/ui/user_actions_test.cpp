@@ -197,6 +197,9 @@ TEST_F(UserActionsTest, UndoTakesBackRunsOfTypingNotSingleCharacters) {
       {"the Delete key runs like the backspace",
        {{S::kType, "0123"}, {S::kCaret, "", 1}, {S::kDelete, ""}, {S::kDelete, ""}},
        {"$0123", "$"}},
+      {"Backspace and Delete are runs of their own",
+       {{S::kType, "0123"}, {S::kCaret, "", 3}, {S::kBackspace, ""}, {S::kDelete, ""}},
+       {"$023", "$0123", "$"}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
