@@ -874,6 +874,18 @@ Writing the report file failed: %2</translation>
         <source>与串口服务器 %1 的连接已断开。请检查网络和服务器，然后重新打开端口。</source>
         <translation>The connection to the serial device server %1 was lost. Please check the network and the server, then open the port again.</translation>
     </message>
+    <message>
+        <source>巡检全部变送器(&amp;B)</source>
+        <translation>Poll the whole &amp;bus</translation>
+    </message>
+    <message>
+        <source>停止巡检(&amp;B)</source>
+        <translation>Stop polling the &amp;bus</translation>
+    </message>
+    <message>
+        <source>没有在线变送器：请先搜索变送器。</source>
+        <translation>No transmitters found: search the bus first.</translation>
+    </message>
 </context>
 <context>
     <name>gui::LanguageMenu</name>
@@ -915,6 +927,10 @@ Writing the report file failed: %2</translation>
     <message>
         <source>测量曲线(&amp;C)</source>
         <translation>Measurement &amp;chart</translation>
+    </message>
+    <message>
+        <source>总线巡检表(&amp;V)</source>
+        <translation>Bus &amp;view</translation>
     </message>
 </context>
 </TS>
