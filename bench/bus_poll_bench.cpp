@@ -29,9 +29,9 @@ class LiveServices final : public bench::QuietServices {
 std::vector<std::string> SimbusArgs(bool one_dead) {
   std::vector<std::string> args;
   for (int n = 1; n <= kTransmitters; ++n) {
-    char spec[32];
-    std::snprintf(spec, sizeof spec, "%02d:9600", n);
-    args.insert(args.end(), {"--transmitter", spec});
+    char transmitter[32];
+    std::snprintf(transmitter, sizeof transmitter, "%02d:9600", n);
+    args.insert(args.end(), {"--transmitter", transmitter});
   }
   if (one_dead) args.insert(args.end(), {"--fault", std::string(kDeadAddress) + ":silent"});
   return args;
