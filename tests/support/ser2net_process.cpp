@@ -1,6 +1,7 @@
 #include "tests/support/ser2net_process.h"
 
 #include <arpa/inet.h>
+#include <limits.h>
 #include <netinet/in.h>
 #include <signal.h>
 #include <sys/socket.h>
@@ -51,6 +52,21 @@ bool Accepts(int port) {
   return ok;
 }
 
+// True while process `pid` has `path` open. The server opens its device for each
+// accepted connection and closes it only after draining it, some milliseconds after the
+// connection ended; a client arriving meanwhile is turned away ("Port's device already
+// in use").
+bool HoldsOpen(pid_t pid, const std::string& path) {
+  std::error_code error;
+  const std::filesystem::path fds = "/proc/" + std::to_string(pid) + "/fd";
+  for (const auto& entry : std::filesystem::directory_iterator(fds, error)) {
+    char target[PATH_MAX];
+    const ssize_t n = readlink(entry.path().c_str(), target, sizeof target - 1);
+    if (n > 0 && std::string(target, static_cast<std::size_t>(n)) == path) return true;
+  }
+  return false;
+}
+
 }  // namespace
 
 std::string Ser2netProcess::Find() {
@@ -67,20 +83,24 @@ Ser2netProcess::Ser2netProcess(const std::string& program, const std::string& tt
   if (fd < 0) return;
   close(fd);
   config_ = name;
-  // "local": a pseudo-terminal has no modem lines to watch.
+  // "local": a pseudo-terminal has no modem lines to watch. "chardelay: false": each
+  // byte goes on to the network as it comes from the tty, where the server would
+  // otherwise hold it for two character times in case more follow.
   std::ofstream(config_) << "%YAML 1.1\n---\n"
                          << "connection: &rfc2217\n"
                          << "  accepter: telnet(rfc2217),tcp,127.0.0.1," << rfc2217_port_ << "\n"
                          << "  connector: serialdev," << tty << ",9600n81,local\n"
-                         << "  options:\n    kickolduser: true\n"
+                         << "  options:\n    kickolduser: true\n    chardelay: false\n"
                          << "connection: &raw\n"
                          << "  accepter: tcp,127.0.0.1," << raw_port_ << "\n"
                          << "  connector: serialdev," << tty << "," << raw_baud << "n81,local\n"
-                         << "  options:\n    kickolduser: true\n";
+                         << "  options:\n    kickolduser: true\n    chardelay: false\n";
   pid_ = fork();
   if (pid_ == 0) {
     std::freopen("/dev/null", "w", stdout);
     std::freopen("/dev/null", "w", stderr);
+    // Nothing of the parent's: a tty it holds open would look like the server's own.
+    close_range(3, ~0U, 0);
     // -n: stay in the foreground; -u: no UUCP lock files in the system's lock folder.
     execl(program.c_str(), program.c_str(), "-n", "-u", "-c", config_.c_str(), static_cast<char*>(nullptr));
     _exit(127);
@@ -90,6 +110,19 @@ Ser2netProcess::Ser2netProcess(const std::string& program, const std::string& tt
   while (!(ready_ = Accepts(rfc2217_port_) && Accepts(raw_port_)) &&
          std::chrono::steady_clock::now() < deadline)
     std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  // The probes above make the server open the tty, perhaps only after they ended:
+  // ready once it has left the tty closed for a while.
+  constexpr auto kSettled = std::chrono::milliseconds(50);
+  auto free_since = std::chrono::steady_clock::now();
+  while (ready_) {
+    const auto now = std::chrono::steady_clock::now();
+    if (HoldsOpen(pid_, tty))
+      free_since = now;
+    else if (now - free_since >= kSettled)
+      break;
+    if (now >= deadline) ready_ = false;
+    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+  }
 }
 
 Ser2netProcess::~Ser2netProcess() {

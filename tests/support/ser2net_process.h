@@ -19,7 +19,7 @@ class Ser2netProcess {
   Ser2netProcess(const Ser2netProcess&) = delete;
   Ser2netProcess& operator=(const Ser2netProcess&) = delete;
 
-  // True once both ports accept connections.
+  // True once both ports accept connections and the tty is free for the first client.
   bool ready() const { return ready_; }
   std::string Rfc2217Target() const { return "rfc2217://127.0.0.1:" + std::to_string(rfc2217_port_); }
   std::string TcpTarget() const { return "tcp://127.0.0.1:" + std::to_string(raw_port_); }
