@@ -92,7 +92,10 @@ class QtSerialDevice final : public SerialDevice {
 
   PortResult Read(std::string& out) override {
     if (auto r = Usable()) return r;
-    port_.waitForReadyRead(0);  // pulls what the driver holds into Qt's buffer, never blocks
+    // What a wait brought in is taken as it is; otherwise what the driver holds is pulled
+    // into Qt's buffer, without blocking. A reply arriving byte by byte so costs one
+    // system call a byte less, and bytes that came meanwhile are the next read's.
+    if (port_.bytesAvailable() == 0) port_.waitForReadyRead(0);
     if (auto r = Checked(kErrReadFailed)) return r;
     const QByteArray data = port_.readAll();
     out.append(data.constData(), static_cast<std::size_t>(data.size()));
@@ -116,7 +119,10 @@ class QtSerialDevice final : public SerialDevice {
   // of a pseudo-terminal gone) is, and stays one until the port is closed.
   PortResult Checked(int number) {
     const QSerialPort::SerialPortError e = port_.error();
-    if (e == QSerialPort::NoError || e == QSerialPort::TimeoutError) {
+    if (e == QSerialPort::NoError) return std::nullopt;
+    if (e == QSerialPort::TimeoutError) {
+      // Qt words (and translates) the error text at every change: only a set error is
+      // cleared, so a wait that brought bytes costs none of that.
       port_.clearError();
       return std::nullopt;
     }
