@@ -112,7 +112,7 @@ std::optional<std::string> BusPoll::Exchange(std::size_t k, std::string_view com
   // each other in the found list.
   const std::string rate = main_["CMB_BAND"].item_text(t.band_index) + ",N,8,1";
   const std::optional<platform::LineSettings> wanted = platform::LineSettings::Parse(rate);
-  if (wanted && wanted->ToText() != main_.MSCommBsq.settings()) main_.MSCommBsq.set_settings(rate);
+  if (wanted && !(*wanted == main_.MSCommBsq.line_settings())) main_.MSCommBsq.set_settings(rate);
   std::string result = main_.SendAsHolder(t.address, command);
   if (Answered(result)) transmitters_[k].last_answer_us = now_us();
   return result;
