@@ -1,6 +1,7 @@
 #include "platform/serial_qt/qt_serial_device.h"
 
 #include <QSerialPort>
+#include <algorithm>
 #include <cerrno>
 
 #include "platform/os/file_system.h"
@@ -97,8 +98,13 @@ class QtSerialDevice final : public SerialDevice {
     // system call a byte less, and bytes that came meanwhile are the next read's.
     if (port_.bytesAvailable() == 0) port_.waitForReadyRead(0);
     if (auto r = Checked(kErrReadFailed)) return r;
-    const QByteArray data = port_.readAll();
-    out.append(data.constData(), static_cast<std::size_t>(data.size()));
+    // Straight into `out`: readAll() would set up a buffer of its own for every byte.
+    const qint64 available = port_.bytesAvailable();
+    if (available <= 0) return std::nullopt;
+    const std::size_t before = out.size();
+    out.resize(before + static_cast<std::size_t>(available));
+    const qint64 taken = port_.read(out.data() + before, available);
+    out.resize(before + static_cast<std::size_t>(std::max<qint64>(taken, 0)));
     return std::nullopt;
   }
 
