@@ -90,6 +90,7 @@ void Window::CheckDesign(const ControlDesign& design) const {
 Control& Window::Add(const ControlDesign& design) {
   CheckDesign(design);
   Control& control = controls_.emplace_back(*this, design);
+  by_name_[control.name()].push_back(&control);
   if (control.kind() == ControlKind::kOption && control.selected()) control.ClearOtherOptionsOfGroup();
   if (control.kind() == ControlKind::kTimer) services().TimerChanged(control);
   return control;
@@ -100,8 +101,10 @@ Control* Window::Find(const ControlId& id) {
 }
 
 const Control* Window::Find(const ControlId& id) const {
-  for (const Control& control : controls_) {
-    if (control.index() == id.index && control.name() == id.name) return &control;
+  const auto named = by_name_.find(id.name);
+  if (named == by_name_.end()) return nullptr;
+  for (const Control* control : named->second) {
+    if (control->index() == id.index) return control;
   }
   return nullptr;
 }
@@ -114,8 +117,9 @@ Control& Window::At(std::string_view name, int index) {
 }
 
 bool Window::IsArrayName(std::string_view name) const {
-  return std::any_of(controls_.begin(), controls_.end(),
-                     [&](const Control& c) { return c.index() >= 0 && c.name() == name; });
+  const auto named = by_name_.find(name);
+  return named != by_name_.end() &&
+         std::any_of(named->second.begin(), named->second.end(), [](const Control* c) { return c->index() >= 0; });
 }
 
 // ---- Reach. Parents are always added before their children, so these walks end.

@@ -9,6 +9,7 @@
 // user does through UserActions, and delivers timer ticks through RunTimerTick.
 
 #include <deque>
+#include <map>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -115,6 +116,10 @@ class Window {
   std::string caption_;
   std::string tool_bar_;
   std::deque<Control> controls_;
+  // The controls of each name in the order they were added (an array has several):
+  // looked up on every handler's and every exchange's access by name. Controls are never
+  // removed and the deque keeps them in place, so the pointers stay good.
+  std::map<std::string, std::vector<Control*>, std::less<>> by_name_;
   FocusTracker focus_;
   std::unique_ptr<UiServices> stand_in_services_;
   UiServices* services_;
