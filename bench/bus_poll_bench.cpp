@@ -56,15 +56,17 @@ void BM_BusPollCycle(benchmark::State& state) {
   }
   rig.bus_poll->Start();
   rig.bus_poll->Cycle();  // the first reads each unit and serial number once
-  double wall_total = 0, expected_total = 0, cpu_total = 0, exchanges = 0;
+  double wall_total = 0, expected_total = 0, cpu_total = 0, user_total = 0, exchanges = 0;
   std::vector<double> ratios;  // of each cycle: a loaded machine delays some more than others
   for (auto _ : state) {
     rig.log.clear();
-    const double cpu0 = bench::ThreadCpuSeconds();
+    const bench::CpuSeconds cpu0 = bench::ThreadCpuSplit();
     const auto t0 = std::chrono::steady_clock::now();
     rig.bus_poll->Cycle();
     const double wall = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
-    cpu_total += bench::ThreadCpuSeconds() - cpu0;
+    const bench::CpuSeconds cpu1 = bench::ThreadCpuSplit();
+    cpu_total += (cpu1.user - cpu0.user) + (cpu1.system - cpu0.system);
+    user_total += cpu1.user - cpu0.user;
     const double expected = bench::ExpectedSeconds(rig.log);
     wall_total += wall;
     expected_total += expected;
@@ -81,6 +83,7 @@ void BM_BusPollCycle(benchmark::State& state) {
   state.counters["ratio_median"] = ratios[ratios.size() / 2];
   state.counters["exchanges"] = exchanges / n;
   state.counters["cpu_share_pct"] = 100.0 * cpu_total / wall_total;
+  state.counters["user_cpu_share_pct"] = 100.0 * user_total / wall_total;  // the rest is the system's
   // Load does not stretch this one much: what an exchange costs the loop's thread itself.
   state.counters["cpu_us_per_exchange"] = 1e6 * cpu_total / exchanges;
 }
