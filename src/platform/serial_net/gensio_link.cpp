@@ -56,8 +56,12 @@ std::unique_ptr<GensioLink> GensioLink::Connect(Kind kind, const std::string& ho
     return nullptr;
   }
   std::unique_ptr<GensioLink> link(new GensioLink(kind, os));
-  const std::string address = std::string(kind == Kind::kRfc2217 ? "telnet(rfc2217),tcp," : "tcp,") + host +
-                              "," + std::to_string(port);
+  // nodelay: a request goes out as a small write of its own, over RFC 2217 right after
+  // the purges; with Nagle's rule it would wait until the server acknowledged those,
+  // which a server may put off for up to 40 ms.
+  const std::string address =
+      std::string(kind == Kind::kRfc2217 ? "telnet(rfc2217),tcp(nodelay)," : "tcp(nodelay),") + host + "," +
+      std::to_string(port);
   if (int rv = link->Open(address, max_wait_ms)) {
     error = gensio_err_to_str(rv);
     return nullptr;
