@@ -4,8 +4,8 @@
 //    turnaround times of the probes that were answered (goal: within 1 %);
 //  - the search's CPU time as a share of its wall time (goal: under 2 %);
 //  - a full read at 9600 baud against the wire time of its exchanges;
-//  - the search again over rfc2217:// through ser2net on the loopback (skipped without
-//    ser2net): the server sets each speed on the pseudo-terminal.
+//  - the search and the read again over rfc2217:// through ser2net on the loopback
+//    (skipped without ser2net): the server sets each speed on the pseudo-terminal.
 #include <benchmark/benchmark.h>
 
 #include <chrono>
@@ -93,8 +93,7 @@ void BM_FullSearchOverRfc2217(benchmark::State& state) {
 }
 BENCHMARK(BM_FullSearchOverRfc2217)->Iterations(1)->Unit(benchmark::kSecond);
 
-void BM_FullReadAt9600(benchmark::State& state) {
-  Rig rig;
+void FullRead(benchmark::State& state, Rig& rig) {
   rig.main["CMB_ADDR"].add_item("01");
   rig.main.OnlineTable = {{"01", 3}};
   rig.main["CMB_ADDR"].set_list_index(0);  // selects it (and reads it once)
@@ -111,6 +110,21 @@ void BM_FullReadAt9600(benchmark::State& state) {
   state.counters["wire_and_turnaround_ms"] = 1000.0 * expected_total / n;
   state.counters["exchanges"] = static_cast<double>(rig.log.size());
 }
+
+void BM_FullReadAt9600(benchmark::State& state) {
+  Rig rig;
+  FullRead(state, rig);
+}
 BENCHMARK(BM_FullReadAt9600)->Iterations(20)->Unit(benchmark::kMillisecond);
+
+// Every exchange answered, each reply coming byte by byte through ser2net.
+void BM_FullReadOverRfc2217(benchmark::State& state) {
+  const std::string ser2net = testing_support::Ser2netProcess::Find();
+  if (ser2net.empty()) return state.SkipWithError("ser2net is not installed");
+  Rig rig(ser2net);
+  if (!rig.port.port_open()) return state.SkipWithError("could not reach the bus through ser2net");
+  FullRead(state, rig);
+}
+BENCHMARK(BM_FullReadOverRfc2217)->Iterations(20)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -3,7 +3,8 @@
 //  - the CPU time of a transaction that times out on a silent address, as a share of
 //    its wall time (a busy wait would show close to 100%).
 // Each with the port untraced (/0) and tracing to a file as --trace does (/1).
-// The first again over tcp:// through ser2net on the loopback (skipped without ser2net).
+// The first again over tcp://, the second over rfc2217://, through ser2net on the loopback
+// (skipped without ser2net).
 #include <benchmark/benchmark.h>
 #include <fcntl.h>
 #include <unistd.h>
@@ -80,9 +81,9 @@ void BM_ReplyToReturn(benchmark::State& state) {
 }
 BENCHMARK(BM_ReplyToReturn)->Arg(0)->Arg(1)->Iterations(300)->Unit(benchmark::kMillisecond);
 
-void BM_TimeoutCpuShare(benchmark::State& state) {
-  bench::PtyPeer peer("99");
-  Link link(TtyOpener(peer.slave_path()), state.range(0) != 0);
+// Exchanges with a silent address: their CPU share and how long each takes against its
+// 100 ms time-out.
+void TimeOuts(benchmark::State& state, Link& link) {
   double cpu = 0, wall = 0;
   for (auto _ : state) {
     const double c0 = bench::ThreadCpuSeconds();
@@ -94,27 +95,64 @@ void BM_TimeoutCpuShare(benchmark::State& state) {
   state.counters["cpu_share_pct"] = 100.0 * cpu / wall;
   state.counters["timeout_ms"] = 1000.0 * wall / static_cast<double>(state.iterations());
 }
+
+void BM_TimeoutCpuShare(benchmark::State& state) {
+  bench::PtyPeer peer("99");
+  Link link(TtyOpener(peer.slave_path()), state.range(0) != 0);
+  TimeOuts(state, link);
+}
+
+// The peer behind ser2net on the loopback, the tty at 9600 baud.
+struct ServedPeer {
+  explicit ServedPeer(const std::string& ser2net)
+      : keep_slave(open(peer.slave_path().c_str(), O_RDWR | O_NOCTTY)),
+        server(ser2net, peer.slave_path(), 9600) {}
+  ~ServedPeer() {
+    if (keep_slave >= 0) close(keep_slave);
+  }
+  bench::PtyPeer peer{"99"};
+  // Held open here so the peer never sees a hang-up when ser2net closes the tty between
+  // connections (its start-up check connects once).
+  int keep_slave;
+  testing_support::Ser2netProcess server;
+};
+
+platform::DeviceFactory NetworkOpener(const std::string& target_text) {
+  const platform::PortTarget target = *platform::ParsePortTarget(target_text).target;
+  return [target](int, platform::PortError& e) { return platform::OpenNetworkDevice(target, e); };
+}
+
 // The far end behind ser2net's raw TCP port: the network path adds its hops to the delay.
 void BM_ReplyToReturnOverTcp(benchmark::State& state) {
   const std::string ser2net = testing_support::Ser2netProcess::Find();
   if (ser2net.empty()) return state.SkipWithError("ser2net is not installed");
-  bench::PtyPeer peer("99");
-  // Held open here so the peer never sees a hang-up when ser2net closes the tty between
-  // connections (its start-up check connects once).
-  const int keep_slave = open(peer.slave_path().c_str(), O_RDWR | O_NOCTTY);
-  testing_support::Ser2netProcess server(ser2net, peer.slave_path(), 9600);
-  if (!server.ready()) return state.SkipWithError("ser2net did not start");
-  const platform::PortTarget target = *platform::ParsePortTarget(server.TcpTarget()).target;
-  {
-    Link link([target](int, platform::PortError& e) { return platform::OpenNetworkDevice(target, e); }, false);
-    // ser2net opens the tty once the connection is made: what comes before is not heard.
-    for (int i = 0; i < 20 && link.transaction.Comm_Send("01", "WU") != "*01OK\r"; ++i) {
-    }
-    ReplyDelays(state, link, peer);
+  ServedPeer served(ser2net);
+  if (!served.server.ready()) return state.SkipWithError("ser2net did not start");
+  Link link(NetworkOpener(served.server.TcpTarget()), false);
+  // ser2net opens the tty once the connection is made: what comes before is not heard.
+  for (int i = 0; i < 20 && link.transaction.Comm_Send("01", "WU") != "*01OK\r"; ++i) {
   }
-  if (keep_slave >= 0) close(keep_slave);
+  ReplyDelays(state, link, served.peer);
 }
 BENCHMARK(BM_ReplyToReturnOverTcp)->Iterations(300)->Unit(benchmark::kMillisecond);
+
+// A silent address over rfc2217://: what the purges, the Telnet layer and the network's
+// waits add to the time-out (the search's addresses are mostly silent ones).
+void BM_TimeoutOverRfc2217(benchmark::State& state) {
+  const std::string ser2net = testing_support::Ser2netProcess::Find();
+  if (ser2net.empty()) return state.SkipWithError("ser2net is not installed");
+  ServedPeer served(ser2net);
+  if (!served.server.ready()) return state.SkipWithError("ser2net did not start");
+  Link link(NetworkOpener(served.server.Rfc2217Target()), false);
+  if (!link.port.port_open()) return state.SkipWithError("could not reach ser2net");
+  TimeOuts(state, link);
+  // A rate change, as the search makes one per rate: each setting is the server's to confirm.
+  const std::int64_t t0 = bench::SteadyNowNs();
+  constexpr int kChanges = 10;
+  for (int i = 0; i < kChanges; ++i) link.port.set_settings(i % 2 == 0 ? "4800,N,8,1" : "9600,N,8,1");
+  state.counters["rate_change_ms"] = static_cast<double>(bench::SteadyNowNs() - t0) / 1e6 / kChanges;
+}
+BENCHMARK(BM_TimeoutOverRfc2217)->Iterations(30)->Unit(benchmark::kMillisecond);
 
 BENCHMARK(BM_TimeoutCpuShare)->Arg(0)->Arg(1)->Iterations(30)->Unit(benchmark::kMillisecond);
 

@@ -85,14 +85,15 @@ Ser2netProcess::Ser2netProcess(const std::string& program, const std::string& tt
   config_ = name;
   // "local": a pseudo-terminal has no modem lines to watch. "chardelay: false": each
   // byte goes on to the network as it comes from the tty, where the server would
-  // otherwise hold it for two character times in case more follow.
+  // otherwise hold it for two character times in case more follow; "nodelay": and the
+  // network does not hold it until the client has acknowledged the one before.
   std::ofstream(config_) << "%YAML 1.1\n---\n"
                          << "connection: &rfc2217\n"
-                         << "  accepter: telnet(rfc2217),tcp,127.0.0.1," << rfc2217_port_ << "\n"
+                         << "  accepter: telnet(rfc2217),tcp(nodelay),127.0.0.1," << rfc2217_port_ << "\n"
                          << "  connector: serialdev," << tty << ",9600n81,local\n"
                          << "  options:\n    kickolduser: true\n    chardelay: false\n"
                          << "connection: &raw\n"
-                         << "  accepter: tcp,127.0.0.1," << raw_port_ << "\n"
+                         << "  accepter: tcp(nodelay),127.0.0.1," << raw_port_ << "\n"
                          << "  connector: serialdev," << tty << "," << raw_baud << "n81,local\n"
                          << "  options:\n    kickolduser: true\n    chardelay: false\n";
   pid_ = fork();
