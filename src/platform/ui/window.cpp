@@ -118,8 +118,8 @@ Control& Window::At(std::string_view name, int index) {
 
 bool Window::IsArrayName(std::string_view name) const {
   const auto named = by_name_.find(name);
-  return named != by_name_.end() &&
-         std::any_of(named->second.begin(), named->second.end(), [](const Control* c) { return c->index() >= 0; });
+  return named != by_name_.end() && std::any_of(named->second.begin(), named->second.end(),
+                                                [](const Control* c) { return c->index() >= 0; });
 }
 
 // ---- Reach. Parents are always added before their children, so these walks end.
