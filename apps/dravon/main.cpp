@@ -40,6 +40,10 @@ int main(int argc, char** argv) {
   platform::SystemClock clock;
   platform::IniSettingsStore store;
   app::PortWiring wiring(options, store, std::string(shell::kAppTitle), clock, platform::EchoMode::kAuto);
+  if (!wiring.error().empty()) {
+    std::cerr << "dravon: --simulate-batch: " << wiring.error() << "\n";
+    return 2;
+  }
   platform::SerialPort port(wiring.Factory(), "MSCommBsq");
   app::PortTracing tracing(port, clock, [&wiring](int n) { return wiring.DeviceFor(n); });
   const auto trace_failed = [](const std::string& error) {

@@ -52,6 +52,11 @@ std::string SetFile(ProgramOptions& o, const std::string& file) {
   o.files[std::string(key)] = file;
   return {};
 }
+std::string AddBatchTransmitter(ProgramOptions& o, const std::string& text) {
+  o.simulated_batch.push_back(text);
+  return {};
+}
+
 constexpr std::string_view kProfileKey = "profile";
 constexpr std::string_view kReportKey = "report";
 
@@ -60,6 +65,10 @@ constexpr std::array kOptionTable{
               SetFlag<&ProgramOptions::headless>},
     OptionRow{"--simulate", "", "map every port number to the built-in simulated transmitter bus", kForBoth,
               SetFlag<&ProgramOptions::simulate>},
+    OptionRow{"--simulate-batch", "SERIAL[:FAULTS]",
+              "like --simulate, but the bus holds new transmitters that come one after another at 01, "
+              "9600 baud, for the production station; FAULTS as simbus --fault takes them; repeatable",
+              kForDravon, AddBatchTransmitter},
     OptionRow{"--port", "N=TARGET",
               "port number N is TARGET for this run: DEVICE[,OPTION]... with DEVICE a tty path, sim, "
               "tcp://HOST:PORT or rfc2217://HOST:PORT, OPTION echo=auto|on|off, rs485[=rts-low], baud=N; "
@@ -73,9 +82,10 @@ constexpr std::array kOptionTable{
     OptionRow{"--lang", "zh|en", "the real window's language for this run (headless output stays Chinese)",
               kForBoth, SetLanguage},
     OptionRow{"--profile", "FILE",
-              "headless: the settings file that mnuSaveProfile writes and mnuApplyProfile applies",
+              "headless: the settings file that mnuSaveProfile writes and mnuApplyProfile and mnuStation "
+              "apply",
               kForDravon, SetFile<kProfileKey>},
-    OptionRow{"--report", "FILE", "headless: the CSV report that mnuApplyProfile appends a row to",
+    OptionRow{"--report", "FILE", "headless: the CSV report that mnuApplyProfile and mnuStation append rows to",
               kForDravon, SetFile<kReportKey>},
     OptionRow{"--trace", "FILE", "append every record of the ports' traffic to FILE as JSON Lines", kForBoth,
               SetText<&ProgramOptions::trace>},
@@ -128,7 +138,7 @@ bool OptionRow::AppliesTo(Program program) const {
 std::span<const OptionRow> ProgramOptionTable() { return kOptionTable; }
 
 void ProgramOptions::ApplyTo(PortMap& map) const {
-  if (simulate) map.MapEverythingTo(*ParsePortTarget(kSimulatedDevice).target);
+  if (simulate || !simulated_batch.empty()) map.MapEverythingTo(*ParsePortTarget(kSimulatedDevice).target);
   // Each was read when it was given, so it reads again.
   for (const auto& [n, text] : ports)
     if (std::optional<PortTarget> target = ParsePortTarget(text).target) map.Map(n, std::move(*target));

@@ -26,6 +26,9 @@ enum class Program { kDravon, kPemliq };
 struct ProgramOptions {
   bool headless = false;
   bool simulate = false;
+  // --simulate-batch SERIAL[:FAULTS]: new transmitters one after another on the built-in
+  // bus (in place of its demo transmitters); implies --simulate. Read by the simulator.
+  std::vector<std::string> simulated_batch;
   std::map<int, std::string> ports;  // --port N=TARGET: each a target that reads
   std::string snapshot;              // --snapshot FILE
   std::string open_tool;             // --open NAME
