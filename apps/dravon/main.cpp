@@ -105,7 +105,9 @@ int main(int argc, char** argv) {
   gui::RunOptions run;
   run.tools.items.push_back(gui::LanguageMenuItem(store, std::string(shell::kAppTitle), language));
   run.snapshot = options.snapshot;
+  run.snapshot_delay_ms = options.snapshot_delay_ms;
   run.open_tool = options.open_tool;
+  run.files = options.files;
   run.tools.items.push_back(
       gui::TrafficMonitorTool([&tracing]() -> platform::TrafficLog& { return tracing.WindowLog(); }));
   run.tools.menu = "Option";

@@ -14,9 +14,6 @@ namespace gui {
 
 namespace {
 
-// Long enough after showing for the layout and the first paint to have settled.
-constexpr int kSnapshotDelayMs = 300;
-
 constexpr int kStatusFailed = 1;
 
 // Takes the window's services back before they go, whichever way the run ends.
@@ -39,8 +36,8 @@ QPixmap Picture(QMainWindow& main, bool whole_screen) {
   return main.screen()->grabWindow(0);
 }
 
-void TakeSnapshotLater(QMainWindow& main, const std::string& path, bool whole_screen) {
-  QTimer::singleShot(kSnapshotDelayMs, &main, [&main, path, whole_screen] {
+void TakeSnapshotLater(QMainWindow& main, const std::string& path, int delay_ms, bool whole_screen) {
+  QTimer::singleShot(delay_ms, &main, [&main, path, whole_screen] {
     if (Picture(main, whole_screen).save(QString::fromStdString(path), "PNG")) {
       QCoreApplication::exit(0);
       return;
@@ -68,10 +65,15 @@ int RunQtWindow(ui::Window& window, const RunOptions& options) {
   if (window.closed()) return 0;
   view.set_on_closed([] { QCoreApplication::exit(0); });
   view.main_window().show();
-  if (!options.open_tool.empty() && !OpenTool(view, options.open_tool))
-    std::cerr << "no tool window named " << options.open_tool << '\n';
+  for (const auto& [key, path] : options.files) services.set_file(key, path);
+  // Opened from the event loop: an entry that runs a long job (the station) then runs
+  // inside it, and a snapshot taken meanwhile ends the job's boxes and the program alike.
+  if (!options.open_tool.empty())
+    QTimer::singleShot(0, &view.main_window(), [&view, name = options.open_tool] {
+      if (!OpenTool(view, name)) std::cerr << "no tool window named " << name << '\n';
+    });
   if (!options.snapshot.empty())
-    TakeSnapshotLater(view.main_window(), options.snapshot, !options.open_tool.empty());
+    TakeSnapshotLater(view.main_window(), options.snapshot, options.snapshot_delay_ms, !options.open_tool.empty());
   return QApplication::exec();
 }
 

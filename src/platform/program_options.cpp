@@ -57,6 +57,16 @@ std::string AddBatchTransmitter(ProgramOptions& o, const std::string& text) {
   return {};
 }
 
+// A whole number of milliseconds up to a minute.
+std::string SetSnapshotDelay(ProgramOptions& o, const std::string& text) {
+  int ms = 0;
+  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), ms);
+  if (ec != std::errc() || end != text.data() + text.size() || ms < 0 || ms > 60000)
+    return "--snapshot-delay needs milliseconds from 0 to 60000, got \"" + text + "\"";
+  o.snapshot_delay_ms = ms;
+  return {};
+}
+
 constexpr std::string_view kProfileKey = "profile";
 constexpr std::string_view kReportKey = "report";
 
@@ -76,16 +86,20 @@ constexpr std::array kOptionTable{
               kForBoth, AddPortMapping},
     OptionRow{"--snapshot", "FILE.png", "save a picture of the window once it is shown, then quit", kForBoth,
               SetText<&ProgramOptions::snapshot>},
+    OptionRow{"--snapshot-delay", "MS",
+              "take the --snapshot picture this many milliseconds after the window is shown (default 300)",
+              kForBoth, SetSnapshotDelay},
     OptionRow{"--open", "TOOL",
-              "open the tool window TOOL once the window is shown (with --snapshot: whole screen)", kForBoth,
+              "open the tool window TOOL, or click the window's menu item TOOL, once the window is shown "
+              "(with --snapshot: whole screen)", kForBoth,
               SetText<&ProgramOptions::open_tool>},
     OptionRow{"--lang", "zh|en", "the real window's language for this run (headless output stays Chinese)",
               kForBoth, SetLanguage},
     OptionRow{"--profile", "FILE",
-              "headless: the settings file that mnuSaveProfile writes and mnuApplyProfile and mnuStation "
-              "apply",
+              "the settings file that mnuSaveProfile writes and mnuApplyProfile and mnuStation apply, "
+              "in place of the file dialog",
               kForDravon, SetFile<kProfileKey>},
-    OptionRow{"--report", "FILE", "headless: the CSV report that mnuApplyProfile and mnuStation append rows to",
+    OptionRow{"--report", "FILE", "the CSV report that mnuApplyProfile and mnuStation append rows to, in place of the file dialog",
               kForDravon, SetFile<kReportKey>},
     OptionRow{"--trace", "FILE", "append every record of the ports' traffic to FILE as JSON Lines", kForBoth,
               SetText<&ProgramOptions::trace>},
