@@ -5,7 +5,6 @@
 // and turnaround times (goal: at most 1.1 times). The probe finds each transmitter, so no
 // full search runs: the exchanges per transmitter show it.
 #include <benchmark/benchmark.h>
-
 #include <stdlib.h>
 
 #include <chrono>
@@ -23,7 +22,8 @@ constexpr int kTransmitters = 6;
 // many exchanges had been made by then; the files are the given ones.
 class StationServices final : public bench::QuietServices {
  public:
-  StationServices(const std::vector<bench::LoggingDevice::Exchange>& log, std::string profile, std::string report)
+  StationServices(const std::vector<bench::LoggingDevice::Exchange>& log, std::string profile,
+                  std::string report)
       : log_(log), profile_(std::move(profile)), report_(std::move(report)) {}
   ui::MessageBoxAnswer ShowMessageBox(const ui::MessageBoxRequest&) override {
     shown.push_back({std::chrono::steady_clock::now(), log_.size()});
@@ -69,7 +69,8 @@ void BM_StationNextTransmitter(benchmark::State& state) {
     rig.main.window().AttachServices(services);
     if (!rig.port.port_open()) return state.SkipWithError("could not open the simbus pty");
     rig.main["mnuStation"].RaiseClick();
-    if (services.shown.size() != kTransmitters) return state.SkipWithError("the run did not reach every transmitter");
+    if (services.shown.size() != kTransmitters)
+      return state.SkipWithError("the run did not reach every transmitter");
     // From the first OK on: each next transmitter, OK to box.
     for (std::size_t k = 1; k < services.shown.size(); ++k) {
       wall_total += std::chrono::duration<double>(services.shown[k].at - services.answered[k - 1]).count();

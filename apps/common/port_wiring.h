@@ -6,14 +6,13 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/clock.h"
 #include "platform/program_options.h"
 #include "platform/serial/port_map.h"
 #include "platform/serial/serial_port.h"
 #include "platform/settings/settings_store.h"
-#include <vector>
-
 #include "simbus/batch.h"
 #include "simbus/bus.h"
 
@@ -39,7 +38,7 @@ class PortWiring {
  private:
   platform::PortMap map_;
   platform::Clock& clock_;
-  std::unique_ptr<simbus::Bus> bus_;  // made on first use
+  std::unique_ptr<simbus::Bus> bus_;       // made on first use
   std::vector<simbus::BatchEntry> batch_;  // empty: the demo transmitters
   std::string error_;
 };

@@ -88,7 +88,8 @@ std::optional<ReportHistory> ReadReportHistory(const std::string& path) {
   std::error_code ec;
   if (!std::filesystem::exists(path, ec) && !ec) return ReportHistory{};
   std::string text;
-  if (platform::ReadSmallFile(path, kLargestReport, text) != platform::SmallFileRead::kRead) return std::nullopt;
+  if (platform::ReadSmallFile(path, kLargestReport, text) != platform::SmallFileRead::kRead)
+    return std::nullopt;
   return HistoryOf(text);
 }
 

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <array>
 
-#include "platform/text/ini_line.h"
 #include "config/value_normalisation.h"
+#include "platform/text/ini_line.h"
 #include "platform/text/numeric_value.h"
 #include "platform/text/utf8_text.h"
 #include "platform/ui/text_pattern.h"
@@ -41,8 +41,8 @@ enum Key : std::size_t {
   kKeyCount
 };
 constexpr std::array<std::string_view, kKeyCount> kKeyNames{
-    "Unit",         "DecimalPoint", "RangeLow", "RangeHigh",    "Output4mA", "Output20mA",
-    "Store",        "FirstAddress", "LastAddress", "Baud",      "ProbeAddress", "ProbeBaud"};
+    "Unit",  "DecimalPoint", "RangeLow",    "RangeHigh", "Output4mA",    "Output20mA",
+    "Store", "FirstAddress", "LastAddress", "Baud",      "ProbeAddress", "ProbeBaud"};
 
 Section SectionOf(std::size_t key) { return key <= kStore ? kTransmitterSection : kStationSection; }
 bool Required(std::size_t key) { return key <= kLastAddress; }
@@ -173,7 +173,8 @@ std::string TwoDigits(int n) { return (n < 10 ? "0" : "") + std::to_string(n); }
 // they fit.
 std::string StationMismatch(const StationSettings& s, const std::array<int, kKeyCount>& given_at,
                             int section_at) {
-  if (s.last_address < s.first_address) return AtLine(given_at[kLastAddress], std::string(kLastBeforeFirstText));
+  if (s.last_address < s.first_address)
+    return AtLine(given_at[kLastAddress], std::string(kLastBeforeFirstText));
   if (s.probe_address >= s.first_address && s.probe_address <= s.last_address) {
     const int line = given_at[kProbeAddress] != 0 ? given_at[kProbeAddress] : section_at;
     return AtLine(line, ui::FillPattern(kProbeInSpanText, {TwoDigits(s.probe_address)}));
@@ -200,11 +201,13 @@ std::string BeyondField(const TransmitterSettings& s, const std::array<int, kKey
 }  // namespace
 
 std::vector<std::string_view> SettingsFileFaultTexts() {
-  return {kAtLineText,         kUnreadableQuoteText, kCodeText,        kStoreText,
-          kNotNumberText,      kOutOfRangeText,      kBeyondFieldText, kUnclosedSectionText,
-          kUnknownSectionText, kSectionAgainText,    kNoKeyValueText,  kKeyBeforeSectionText,
-          kUnknownKeyText,     kKeyAgainText,        kNoSectionText,   kMissingKeyText,
-          kAddressText,        kRateText,            kLastBeforeFirstText, kProbeInSpanText};
+  return {kAtLineText,          kUnreadableQuoteText, kCodeText,
+          kStoreText,           kNotNumberText,       kOutOfRangeText,
+          kBeyondFieldText,     kUnclosedSectionText, kUnknownSectionText,
+          kSectionAgainText,    kNoKeyValueText,      kKeyBeforeSectionText,
+          kUnknownKeyText,      kKeyAgainText,        kNoSectionText,
+          kMissingKeyText,      kAddressText,         kRateText,
+          kLastBeforeFirstText, kProbeInSpanText};
 }
 
 std::string_view StoreAreaName(StoreArea area) {
@@ -248,7 +251,8 @@ SettingsFileRead ReadSettingsFile(std::string_view text) {
         return Refused(AtLine(line, ui::FillPattern(kUnknownSectionText, {Quoted(name)})));
       in = static_cast<Section>(known - kSectionNames.begin());
       if (section_at[*in] != 0)
-        return Refused(AtLine(line, ui::FillPattern(kSectionAgainText, {name, std::to_string(section_at[*in])})));
+        return Refused(
+            AtLine(line, ui::FillPattern(kSectionAgainText, {name, std::to_string(section_at[*in])})));
       section_at[*in] = line;
       continue;
     }
@@ -268,7 +272,8 @@ SettingsFileRead ReadSettingsFile(std::string_view text) {
   for (std::size_t k = 0; k < kKeyCount; ++k) {
     const int at = section_at[SectionOf(k)];
     if (at != 0 && Required(k) && given_at[k] == 0)
-      return Refused(AtLine(at, ui::FillPattern(kMissingKeyText, {kSectionNames[SectionOf(k)], kKeyNames[k]})));
+      return Refused(
+          AtLine(at, ui::FillPattern(kMissingKeyText, {kSectionNames[SectionOf(k)], kKeyNames[k]})));
   }
   if (std::string why = BeyondField(settings, given_at); !why.empty()) return Refused(std::move(why));
   if (section_at[kStationSection] == 0) return {settings, std::nullopt, ""};

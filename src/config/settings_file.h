@@ -66,7 +66,7 @@ struct StationSettings {
 struct SettingsFileRead {
   std::optional<TransmitterSettings> settings;
   std::optional<StationSettings> station;  // when the file has the section
-  std::string error;  // why the file was refused, naming the line ("第 3 行：...")
+  std::string error;                       // why the file was refused, naming the line ("第 3 行：...")
 };
 
 SettingsFileRead ReadSettingsFile(std::string_view text);

@@ -92,7 +92,8 @@ std::string Origin(MainWindow& m) {
 }
 
 // The file read; nothing, when it is unreadable or refused, after a box saying why.
-std::optional<SettingsFileRead> LoadSettingsFile(MainWindow& m, const std::string& path, std::string_view title) {
+std::optional<SettingsFileRead> LoadSettingsFile(MainWindow& m, const std::string& path,
+                                                 std::string_view title) {
   std::string text;
   const platform::SmallFileRead got = platform::ReadSmallFile(path, kLargestSettingsFile, text);
   if (got != platform::SmallFileRead::kRead) {
@@ -167,15 +168,13 @@ std::string ApplyResultText(const ApplyResult& result) {
   return ui::FillPattern(kFailedText, {differences});
 }
 
-
 std::vector<std::string_view> SettingsFileTexts() {
   std::vector<std::string_view> texts{
-      kSaveTitle,         kApplyTitle,       kReportTitle,   kSettingsFilter,    kReportFilter,
-      kSelectFirstText,   kUnreadableText,   kTooLargeText,  kRefusedText,       kStoredUserText,
-      kStoredFactoryText, kStoredNoneText,   kPassedText,    kFailedText,        kDifferenceText,
-      kReadFailedText,    kUnwritableText,   kSavedText,     kFactoryClosedText, kReportUnwritableText,
-      kReportFailedText,  kNoValidValueText, kNotWrittenText,    kNoStationText,
-      kReportUnreadableText};
+      kSaveTitle,         kApplyTitle,       kReportTitle,    kSettingsFilter,    kReportFilter,
+      kSelectFirstText,   kUnreadableText,   kTooLargeText,   kRefusedText,       kStoredUserText,
+      kStoredFactoryText, kStoredNoneText,   kPassedText,     kFailedText,        kDifferenceText,
+      kReadFailedText,    kUnwritableText,   kSavedText,      kFactoryClosedText, kReportUnwritableText,
+      kReportFailedText,  kNoValidValueText, kNotWrittenText, kNoStationText,     kReportUnreadableText};
   for (std::string_view text : SettingsFileFaultTexts()) texts.push_back(text);
   return texts;
 }

@@ -1,8 +1,8 @@
 #pragma once
 // The items of the 选项 menu that configure a batch of transmitters with one settings
-// file: one at a time, or a production station's run. The files are asked for through the window's services (file dialogs in
-// the real window, --profile and --report in the headless mode); the last ones chosen
-// are remembered in the settings store.
+// file: one at a time, or a production station's run. The files are asked for through the window's services
+// (file dialogs in the real window, --profile and --report in the headless mode); the last ones chosen are
+// remembered in the settings store.
 
 #include <string>
 #include <string_view>

@@ -123,8 +123,8 @@ class StationRun {
                   ui::MessageBoxIcon::kExclamation);
         return false;
       case Found::kNone:
-        End(ui::FillPattern(kNoneFoundText,
-                            {TwoDigits(job_.station.probe_address), std::to_string(job_.station.probe_baud)}));
+        End(ui::FillPattern(kNoneFoundText, {TwoDigits(job_.station.probe_address),
+                                             std::to_string(job_.station.probe_baud)}));
         return false;
       case Found::kMany:
         End(ui::FillPattern(kManyFoundText, {std::to_string(m_["CMB_ADDR"].item_count())}));
@@ -142,8 +142,9 @@ class StationRun {
     ReportRow row = ReportRowFor(m_, result);
     const bool passed = result.passed();
     if (!passed) row.address = found_at;
-    std::string text = passed ? ui::FillPattern(kPassedText, {row.serial, row.address, StoredAreaText(result.stored)})
-                              : ui::FillPattern(kFailedText, {row.serial, found_at, FailureText(result)});
+    std::string text =
+        passed ? ui::FillPattern(kPassedText, {row.serial, row.address, StoredAreaText(result.stored)})
+               : ui::FillPattern(kFailedText, {row.serial, found_at, FailureText(result)});
     if (!AppendReportRow(job_.report, row)) {
       End(ui::FillPattern(kReportFailedText, {text, job_.report}));
       return false;
@@ -169,15 +170,16 @@ class StationRun {
 
     Step(kAddressStep);
     const std::string address = TwoDigits(next_address_);
-    const std::string baud =
-        job_.station.baud ? std::to_string(*job_.station.baud) : m_["TXT_BAND"].text();
+    const std::string baud = job_.station.baud ? std::to_string(*job_.station.baud) : m_["TXT_BAND"].text();
     m_["TXT_ADDR"].set_text(address);
     m_["CMB_BAND"].set_list_index(BandIndexOf(m_, std::stoi(baud)));
     discovery::COM_ADDR_Click(m_);
     if (m_["CMB_ADDR"].text() != address || m_["TXT_ADDR"].text() != address)
-      return Failed(std::move(result), kAddressChangeText, {std::string(kAddressName), address, m_["TXT_ADDR"].text(), true});
+      return Failed(std::move(result), kAddressChangeText,
+                    {std::string(kAddressName), address, m_["TXT_ADDR"].text(), true});
     if (m_["TXT_BAND"].text() != baud)
-      return Failed(std::move(result), kBaudChangeText, {std::string(kBaudName), baud, m_["TXT_BAND"].text(), true});
+      return Failed(std::move(result), kBaudChangeText,
+                    {std::string(kBaudName), baud, m_["TXT_BAND"].text(), true});
 
     Step(kStoringStep);
     if (!StoreDataArea(m_, job_.settings.store))
@@ -213,9 +215,9 @@ class StationRun {
 StationTally RunStation(MainWindow& m, const StationJob& job) { return StationRun(m, job).Run(); }
 
 std::vector<std::string_view> StationTexts() {
-  return {kStationTitle,  kStepText,       kFindingStep,    kApplyingStep,    kAddressStep,
-          kStoringStep,   kWaitingStep,    kEndedText,      kPassedText,      kFailedText,
-          kStepFailedText, kDoneBeforeText, kNoneFoundText, kManyFoundText,   kNoAddressLeftText,
+  return {kStationTitle,     kStepText,          kFindingStep,   kApplyingStep,  kAddressStep,
+          kStoringStep,      kWaitingStep,       kEndedText,     kPassedText,    kFailedText,
+          kStepFailedText,   kDoneBeforeText,    kNoneFoundText, kManyFoundText, kNoAddressLeftText,
           kReportFailedText, kAddressChangeText, kBaudChangeText};
 }
 

@@ -73,7 +73,8 @@ int RunQtWindow(ui::Window& window, const RunOptions& options) {
       if (!OpenTool(view, name)) std::cerr << "no tool window named " << name << '\n';
     });
   if (!options.snapshot.empty())
-    TakeSnapshotLater(view.main_window(), options.snapshot, options.snapshot_delay_ms, !options.open_tool.empty());
+    TakeSnapshotLater(view.main_window(), options.snapshot, options.snapshot_delay_ms,
+                      !options.open_tool.empty());
   return QApplication::exec();
 }
 

@@ -91,16 +91,18 @@ constexpr std::array kOptionTable{
               kForBoth, SetSnapshotDelay},
     OptionRow{"--open", "TOOL",
               "open the tool window TOOL, or click the window's menu item TOOL, once the window is shown "
-              "(with --snapshot: whole screen)", kForBoth,
-              SetText<&ProgramOptions::open_tool>},
+              "(with --snapshot: whole screen)",
+              kForBoth, SetText<&ProgramOptions::open_tool>},
     OptionRow{"--lang", "zh|en", "the real window's language for this run (headless output stays Chinese)",
               kForBoth, SetLanguage},
     OptionRow{"--profile", "FILE",
               "the settings file that mnuSaveProfile writes and mnuApplyProfile and mnuStation apply, "
               "in place of the file dialog",
               kForDravon, SetFile<kProfileKey>},
-    OptionRow{"--report", "FILE", "the CSV report that mnuApplyProfile and mnuStation append rows to, in place of the file dialog",
-              kForDravon, SetFile<kReportKey>},
+    OptionRow{
+        "--report", "FILE",
+        "the CSV report that mnuApplyProfile and mnuStation append rows to, in place of the file dialog",
+        kForDravon, SetFile<kReportKey>},
     OptionRow{"--trace", "FILE", "append every record of the ports' traffic to FILE as JSON Lines", kForBoth,
               SetText<&ProgramOptions::trace>},
     OptionRow{"--log", "FILE", "append every measurement reading to FILE as CSV", kForDravon,

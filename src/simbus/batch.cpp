@@ -46,7 +46,8 @@ struct Line {
 std::optional<BatchEntry> ParseBatchEntry(std::string_view text, std::string* error) {
   const auto fail = [&](std::string why) -> std::optional<BatchEntry> {
     if (error)
-      *error = "bad batch transmitter \"" + std::string(text) + "\" (want SERIAL[:KIND[,KIND]...], " + why + ")";
+      *error =
+          "bad batch transmitter \"" + std::string(text) + "\" (want SERIAL[:KIND[,KIND]...], " + why + ")";
     return std::nullopt;
   };
   const std::size_t colon = text.find(':');

@@ -94,9 +94,7 @@ class Bus {
   // Sees every complete frame sent at 8,n,1 (with its rate) before any transmitter
   // does, whether or not one listens at that rate: what changes the bus itself (a
   // transmitter plugged in or out) happens here.
-  void set_frame_hook(std::function<void(std::string_view frame, int baud)> hook) {
-    hook_ = std::move(hook);
-  }
+  void set_frame_hook(std::function<void(std::string_view frame, int baud)> hook) { hook_ = std::move(hook); }
 
   // Wire time of one byte at these settings, in microseconds (rounded up); 0 at rate 0.
   static std::uint64_t ByteTimeUs(const platform::LineSettings& line);

@@ -129,8 +129,8 @@ ParsedOptions ParseServerOptions(const std::vector<std::string>& args) {
   const auto fail = [](std::string message) { return ParsedOptions{std::nullopt, std::move(message)}; };
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
-    const bool takes_value = arg == "--transmitter" || arg == "--fault" || arg == "--batch" || arg == "--turnaround" ||
-                             arg == "--link" || arg == "--device" || arg == "--baud";
+    const bool takes_value = arg == "--transmitter" || arg == "--fault" || arg == "--batch" ||
+                             arg == "--turnaround" || arg == "--link" || arg == "--device" || arg == "--baud";
     if (takes_value && i + 1 >= args.size()) return fail(arg + " needs a value");
     const std::string value = takes_value ? args[++i] : std::string();
 

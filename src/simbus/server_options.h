@@ -3,7 +3,8 @@
 // out of main() so it can be tested.
 //
 //   simbus [--transmitter ADDR:BAUD[:VERSION]]... [--fault ADDR[@BAUD]:KIND[,KIND]...]...
-//          [--batch SERIAL[:KIND[,KIND]...]]... [--turnaround MS] [--link PATH] [--device PATH [--baud N]] [--echo] [--verbose] [--help]
+//          [--batch SERIAL[:KIND[,KIND]...]]... [--turnaround MS] [--link PATH] [--device PATH [--baud N]]
+//          [--echo] [--verbose] [--help]
 //          [--version]
 //
 // Fault kinds: silent, late=MS, badsum, lowercase, noise[=TEXT], trailing[=TEXT],
