@@ -105,7 +105,6 @@ int main(int argc, char** argv) {
   gui::RunOptions run;
   run.tools.items.push_back(gui::LanguageMenuItem(store, std::string(shell::kAppTitle), language));
   run.snapshot = options.snapshot;
-  run.snapshot_delay_ms = options.snapshot_delay_ms;
   run.open_tool = options.open_tool;
   run.files = options.files;
   run.tools.items.push_back(

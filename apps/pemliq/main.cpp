@@ -78,7 +78,6 @@ int main(int argc, char** argv) {
   gui::RunOptions run;
   run.tools.items.push_back(gui::LanguageMenuItem(store, std::string(kAppName), language));
   run.snapshot = options.snapshot;
-  run.snapshot_delay_ms = options.snapshot_delay_ms;
   run.open_tool = options.open_tool;
   // Pemliq opens its port at each send: a new mapping holds from the next one.
   run.tools.items.push_back(app::PortMappingEntry(wiring, form["Cbo_com"]));

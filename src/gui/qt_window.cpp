@@ -36,8 +36,11 @@ QPixmap Picture(QMainWindow& main, bool whole_screen) {
   return main.screen()->grabWindow(0);
 }
 
-void TakeSnapshotLater(QMainWindow& main, const std::string& path, int delay_ms, bool whole_screen) {
-  QTimer::singleShot(delay_ms, &main, [&main, path, whole_screen] {
+// Long enough after showing for the layout and the first paint to have settled.
+constexpr int kSnapshotDelayMs = 300;
+
+void TakeSnapshotLater(QMainWindow& main, const std::string& path, bool whole_screen) {
+  QTimer::singleShot(kSnapshotDelayMs, &main, [&main, path, whole_screen] {
     if (Picture(main, whole_screen).save(QString::fromStdString(path), "PNG")) {
       QCoreApplication::exit(0);
       return;
@@ -73,8 +76,7 @@ int RunQtWindow(ui::Window& window, const RunOptions& options) {
       if (!OpenTool(view, name)) std::cerr << "no tool window named " << name << '\n';
     });
   if (!options.snapshot.empty())
-    TakeSnapshotLater(view.main_window(), options.snapshot, options.snapshot_delay_ms,
-                      !options.open_tool.empty());
+    TakeSnapshotLater(view.main_window(), options.snapshot, !options.open_tool.empty());
   return QApplication::exec();
 }
 

@@ -14,7 +14,6 @@ namespace gui {
 struct RunOptions {
   // Non-empty: once the window is shown and loaded, save a PNG of it here and quit.
   std::string snapshot;
-  int snapshot_delay_ms = 300;  // after showing: long enough for the layout and first paint
   // Windows of the front-end beside the program's own, reached from its menus.
   ToolMenu tools;
   // Non-empty: once the window is shown, open the tool window of this entry (with

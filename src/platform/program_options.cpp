@@ -57,16 +57,6 @@ std::string AddBatchTransmitter(ProgramOptions& o, const std::string& text) {
   return {};
 }
 
-// A whole number of milliseconds up to a minute.
-std::string SetSnapshotDelay(ProgramOptions& o, const std::string& text) {
-  int ms = 0;
-  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), ms);
-  if (ec != std::errc() || end != text.data() + text.size() || ms < 0 || ms > 60000)
-    return "--snapshot-delay needs milliseconds from 0 to 60000, got \"" + text + "\"";
-  o.snapshot_delay_ms = ms;
-  return {};
-}
-
 constexpr std::string_view kProfileKey = "profile";
 constexpr std::string_view kReportKey = "report";
 
@@ -86,9 +76,6 @@ constexpr std::array kOptionTable{
               kForBoth, AddPortMapping},
     OptionRow{"--snapshot", "FILE.png", "save a picture of the window once it is shown, then quit", kForBoth,
               SetText<&ProgramOptions::snapshot>},
-    OptionRow{"--snapshot-delay", "MS",
-              "take the --snapshot picture this many milliseconds after the window is shown (default 300)",
-              kForBoth, SetSnapshotDelay},
     OptionRow{"--open", "TOOL",
               "open the tool window TOOL, or click the window's menu item TOOL, once the window is shown "
               "(with --snapshot: whole screen)",

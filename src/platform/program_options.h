@@ -31,7 +31,6 @@ struct ProgramOptions {
   std::vector<std::string> simulated_batch;
   std::map<int, std::string> ports;  // --port N=TARGET: each a target that reads
   std::string snapshot;              // --snapshot FILE
-  int snapshot_delay_ms = 300;       // --snapshot-delay MS: after the window is shown
   std::string open_tool;             // --open NAME
   std::string trace;                 // --trace FILE: every record of the ports' traffic, appended
   std::string log;                   // --log FILE: Dravon's measurement readings as CSV
