@@ -60,6 +60,7 @@ void BM_ChartMemoryBesideADay(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_ChartMemoryBesideADay)
+    ->Arg(kOneMinute)
     ->Arg(kFiveMinutes)
     ->Arg(kWholeHistory)
     ->Unit(benchmark::kMillisecond)

@@ -218,6 +218,9 @@ void ReadingChart::Plot(QXYSeries* series, measure::Quantity quantity) {
 
 void ReadingChart::SetCurveShown(QXYSeries& series, bool shown) {
   series.setVisible(shown);
+  for (auto& [key, curve] : curves_) {
+    if (curve.line == &series && curve.failures != nullptr) curve.failures->setVisible(shown);
+  }
   for (QLegendMarker* marker : chart_->legend()->markers(&series)) {
     marker->setVisible(true);  // the entry stays, to show the curve again
     QColor label = marker->labelBrush().color();
@@ -262,6 +265,10 @@ QScatterSeries& ReadingChart::FailuresOf(Curve& curve) {
     curve.failures->setMarkerSize(7);
     curve.failures->setColor(Qt::red);
     Plot(curve.failures, curve.quantity);
+    // Red squares need no legend entry of their own, which would double the legend of a
+    // bus: they show and hide with their curve.
+    for (QLegendMarker* marker : chart_->legend()->markers(curve.failures)) marker->setVisible(false);
+    curve.failures->setVisible(curve.line->isVisible());
   }
   return *curve.failures;
 }

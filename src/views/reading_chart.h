@@ -56,8 +56,8 @@ class ReadingChart final : public QWidget {
   // Points on all curves together, failure marks included: what the chart holds.
   qsizetype PointsHeld() const;
 
-  // Hides or shows one curve (its legend entry stays, dimmed while hidden), as a click on
-  // the entry does.
+  // Hides or shows one curve and its failure marks (its legend entry stays, dimmed while
+  // hidden), as a click on the entry does.
   void SetCurveShown(QXYSeries& series, bool shown);
 
   // What the buttons do once their file dialog has a name; false after a message box

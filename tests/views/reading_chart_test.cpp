@@ -64,6 +64,10 @@ TEST_F(ReadingChartTest, OpensWithAHintThenDrawsASeriesPerAddressAndMarksFailure
   EXPECT_EQ(failures->points(), QList<QPointF>{QPointF(kStart + 600, 40.0)}) << "at the last value, not zero";
   EXPECT_EQ(pressure->attachedAxes().at(1)->titleText(), "压力 (kPa)");
   EXPECT_EQ(Series("01 温度 (℃)")->attachedAxes().at(1)->titleText(), "温度 (℃)") << "an axis of its own";
+  chart->SetCurveShown(*pressure, false);
+  EXPECT_FALSE(failures->isVisible()) << "the failure marks hide with their curve";
+  chart->SetCurveShown(*pressure, true);
+  EXPECT_TRUE(failures->isVisible());
 }
 
 TEST_F(ReadingChartTest, ShowsTheLastMinutesFollowingNewReadingsAndScrollsBackThroughTheWholeHistory) {
