@@ -52,7 +52,7 @@ fi
 
 if $at_work; then
   search="choose cmbCommPort 0; click cmdSEARCH"
-  shoot "$dravon" docs/chart_bus.png zh 1780x900 --open mnuChart \
+  shoot "$dravon" docs/chart_bus.png zh 1780x600 --open mnuChart \
     --snapshot-after "$search; click mnuPollAll; wait 60000" &
   shoot "$dravon" docs/chart.png zh 1780x600 --open mnuChart \
     --snapshot-after "$search; click cmdON_OFF; wait 60000" &
