@@ -17,6 +17,7 @@
 #include <QPushButton>
 #include <QScatterSeries>
 #include <QScrollBar>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <QValueAxis>
 #include <algorithm>
@@ -117,7 +118,8 @@ ReadingChart::ReadingChart(const measure::ReadingHistory& history, measure::Read
       pressure_axis_(new QValueAxis),
       temperature_axis_(new QValueAxis),
       span_(new QComboBox),
-      scroll_(new QScrollBar(Qt::Horizontal)) {
+      scroll_(new QScrollBar(Qt::Horizontal)),
+      redraw_(new QTimer(this)) {
   setObjectName(kObjectName);
   setWindowTitle(QCoreApplication::translate("ReadingChart", "测量曲线"));
   time_axis_->setTitleText(QCoreApplication::translate("ReadingChart", "时间"));
@@ -180,7 +182,9 @@ ReadingChart::ReadingChart(const measure::ReadingHistory& history, measure::Read
 
   Draw();
   // The history hears of each reading first: it was made and fed before this chart.
-  listener_ = feed_.Listen([this](const measure::Reading&) { Draw(); });
+  redraw_->setSingleShot(true);
+  connect(redraw_, &QTimer::timeout, this, [this] { Draw(); });
+  listener_ = feed_.Listen([this](const measure::Reading& r) { TakeReading(r); });
 }
 
 ReadingChart::~ReadingChart() { feed_.Forget(listener_); }
@@ -273,7 +277,20 @@ QScatterSeries& ReadingChart::FailuresOf(Curve& curve) {
   return *curve.failures;
 }
 
+// Polling one transmitter every 300 ms, each reading is drawn as it comes; a bus poll
+// brings dozens a second, and they are drawn together, a few times a second.
+void ReadingChart::TakeReading(const measure::Reading& r) {
+  if (redraw_->isActive()) return;  // a drawing is due, and takes this reading too
+  if (r.time_ms >= last_drawn_ms_ && r.time_ms - last_drawn_ms_ < kRedrawMs) {
+    redraw_->start(static_cast<int>(kRedrawMs));
+    return;
+  }
+  Draw();
+}
+
 void ReadingChart::Draw() {
+  redraw_->stop();
+  last_drawn_ms_ = LastMs();
   TakeNewCurves();
   if (history_.size() > 0) chart_->setTitle(QString());  // the hint goes with the first reading
   ShowTimeSpan();

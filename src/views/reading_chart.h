@@ -29,6 +29,7 @@ class QChart;
 class QChartView;
 class QLineSeries;
 class QScatterSeries;
+class QTimer;
 class QValueAxis;
 class QXYSeries;
 
@@ -40,6 +41,8 @@ class ReadingChart final : public QWidget {
   static constexpr const char* kObjectName = "ReadingChart";
   // More columns than a chart window is pixels wide on an ordinary screen.
   static constexpr int kDrawColumns = 1200;
+  // Readings closer than this to the last drawn one wait to be drawn with the next ones.
+  static constexpr qint64 kRedrawMs = 250;
 
   ReadingChart(const measure::ReadingHistory& history, measure::ReadingFeed& feed, QWidget* parent = nullptr);
   ~ReadingChart() override;
@@ -78,6 +81,7 @@ class ReadingChart final : public QWidget {
     void Take(double value);
   };
 
+  void TakeReading(const measure::Reading& reading);
   void TakeNewCurves();
   Curve& MakeCurve(std::size_t index);
   QScatterSeries& FailuresOf(Curve& curve);
@@ -99,6 +103,8 @@ class ReadingChart final : public QWidget {
   QValueAxis* temperature_axis_;
   QComboBox* span_;
   QScrollBar* scroll_;
+  QTimer* redraw_;
+  qint64 last_drawn_ms_ = 0;  // the newest reading's time at the last drawing
   std::map<std::uint64_t, Curve> curves_;  // by the history's curve number
   std::uint64_t curves_taken_ = 0;         // readings ever added whose curves are made
 };
