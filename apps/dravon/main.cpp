@@ -107,6 +107,7 @@ int main(int argc, char** argv) {
   run.snapshot = options.snapshot;
   run.open_tool = options.open_tool;
   run.files = options.files;
+  run.snapshot_after = options.snapshot_after;
   run.tools.items.push_back(
       gui::TrafficMonitorTool([&tracing]() -> platform::TrafficLog& { return tracing.WindowLog(); }));
   run.tools.menu = "Option";

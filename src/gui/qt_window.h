@@ -22,6 +22,9 @@ struct RunOptions {
   // Files given on the command line by their request's key ("profile"): taken in place
   // of the file dialog that would ask for them.
   std::map<std::string, std::string> files;
+  // With `snapshot`: script lines run in the shown window before the picture (see
+  // snapshot_steps.h).
+  std::string snapshot_after;
 };
 
 // Needs a QApplication constructed by the caller. Loads the window (its load handler

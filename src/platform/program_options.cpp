@@ -80,6 +80,10 @@ constexpr std::array kOptionTable{
               "open the tool window TOOL, or click the window's menu item TOOL, once the window is shown "
               "(with --snapshot: whole screen)",
               kForBoth, SetText<&ProgramOptions::open_tool>},
+    OptionRow{"--snapshot-after", "STEPS",
+              "with --snapshot: first run these script lines in the window, separated by ';' "
+              "(click NAME, choose NAME N, type NAME TEXT, background, wait MS)",
+              kForBoth, SetText<&ProgramOptions::snapshot_after>},
     OptionRow{"--lang", "zh|en", "the real window's language for this run (headless output stays Chinese)",
               kForBoth, SetLanguage},
     OptionRow{"--profile", "FILE",
