@@ -54,7 +54,7 @@ station() {
   printf '[Transmitter]\nCommPort=1\n' >"$home/Halvora/settings.ini"
   printf '[Transmitter]\nUnit=4\nDecimalPoint=1\nRangeLow=0\nRangeHigh=250\nOutput4mA=0\nOutput20mA=200\n'\
 'Store=user\n[Station]\nFirstAddress=02\nLastAddress=99\n' >"$home/batch.ini"
-  env -u QT_QPA_PLATFORM XDG_CONFIG_HOME="$home" xvfb-run -a -s "-screen 0 804x536x24" "$dravon" --lang zh \
+  env -u QT_QPA_PLATFORM XDG_CONFIG_HOME="$home" xvfb-run -a -s "-screen 0 803x541x24" "$dravon" --lang zh \
     --simulate-batch 08100001 --simulate-batch 08100002 --profile "$home/batch.ini" \
     --report "$home/batch.csv" --open mnuStation --snapshot docs/station.png --snapshot-after "wait 3000"
   echo "wrote docs/station.png"
