@@ -99,7 +99,6 @@ TEST_P(StationSequence, AddressesFollowOnAcrossPassedFailedAndSkippedTransmitter
   std::vector<Row> rows = Rows();
   rows.erase(rows.begin(), rows.begin() + static_cast<std::ptrdiff_t>(std::min(earlier, rows.size())));
   EXPECT_EQ(rows, c.rows);
-  EXPECT_EQ(services.boxes.size(), c.batch.size()) << "one box a transmitter";
   for (const simbus::BatchEntry& e : c.batch) {
     const simbus::Transmitter* t = Serial(e.serial);
     ASSERT_NE(t, nullptr) << e.serial;
