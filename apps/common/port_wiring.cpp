@@ -12,6 +12,11 @@ PortWiring::PortWiring(const platform::ProgramOptions& options, platform::Settin
                        std::string app, platform::Clock& clock, platform::EchoMode default_echo)
     : map_(&store, std::move(app)), clock_(clock) {
   options.ApplyTo(map_);
+  for (const std::string& text : options.simulated_batch) {
+    std::optional<simbus::BatchEntry> entry = simbus::ParseBatchEntry(text, &error_);
+    if (!entry) return;
+    batch_.push_back(std::move(*entry));
+  }
   map_.set_default_echo(default_echo);
 }
 
@@ -22,7 +27,11 @@ platform::DeviceFactory PortWiring::Factory() {
   };
   openers.sim = [this](const platform::PortTarget&,
                        platform::PortError&) -> std::unique_ptr<platform::SerialDevice> {
-    if (!bus_) bus_ = simbus::MakeDemoBus(clock_);
+    if (!bus_ && batch_.empty()) bus_ = simbus::MakeDemoBus(clock_);
+    if (!bus_) {
+      bus_ = std::make_unique<simbus::Bus>(clock_);
+      simbus::ConnectOneAfterAnother(*bus_, batch_);
+    }
     return std::make_unique<simbus::SimDevice>(*bus_);
   };
   openers.network = platform::OpenNetworkDevice;

@@ -6,12 +6,14 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/clock.h"
 #include "platform/program_options.h"
 #include "platform/serial/port_map.h"
 #include "platform/serial/serial_port.h"
 #include "platform/settings/settings_store.h"
+#include "simbus/batch.h"
 #include "simbus/bus.h"
 
 namespace app {
@@ -30,11 +32,15 @@ class PortWiring {
   platform::PortMap& map() { return map_; }
   // The device that port number N stands for in this run.
   std::string DeviceFor(int port_number) const { return map_.DeviceFor(port_number); }
+  // Why --simulate-batch does not read; empty when it does (or was not given).
+  const std::string& error() const { return error_; }
 
  private:
   platform::PortMap map_;
   platform::Clock& clock_;
-  std::unique_ptr<simbus::Bus> bus_;  // made on first use
+  std::unique_ptr<simbus::Bus> bus_;       // made on first use
+  std::vector<simbus::BatchEntry> batch_;  // empty: the demo transmitters
+  std::string error_;
 };
 
 }  // namespace app

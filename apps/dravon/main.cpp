@@ -40,6 +40,10 @@ int main(int argc, char** argv) {
   platform::SystemClock clock;
   platform::IniSettingsStore store;
   app::PortWiring wiring(options, store, std::string(shell::kAppTitle), clock, platform::EchoMode::kAuto);
+  if (!wiring.error().empty()) {
+    std::cerr << "dravon: --simulate-batch: " << wiring.error() << "\n";
+    return 2;
+  }
   platform::SerialPort port(wiring.Factory(), "MSCommBsq");
   app::PortTracing tracing(port, clock, [&wiring](int n) { return wiring.DeviceFor(n); });
   const auto trace_failed = [](const std::string& error) {
@@ -102,6 +106,8 @@ int main(int argc, char** argv) {
   run.tools.items.push_back(gui::LanguageMenuItem(store, std::string(shell::kAppTitle), language));
   run.snapshot = options.snapshot;
   run.open_tool = options.open_tool;
+  run.files = options.files;
+  run.snapshot_after = options.snapshot_after;
   run.tools.items.push_back(
       gui::TrafficMonitorTool([&tracing]() -> platform::TrafficLog& { return tracing.WindowLog(); }));
   run.tools.menu = "Option";

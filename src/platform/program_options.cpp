@@ -52,6 +52,11 @@ std::string SetFile(ProgramOptions& o, const std::string& file) {
   o.files[std::string(key)] = file;
   return {};
 }
+std::string AddBatchTransmitter(ProgramOptions& o, const std::string& text) {
+  o.simulated_batch.push_back(text);
+  return {};
+}
+
 constexpr std::string_view kProfileKey = "profile";
 constexpr std::string_view kReportKey = "report";
 
@@ -60,6 +65,10 @@ constexpr std::array kOptionTable{
               SetFlag<&ProgramOptions::headless>},
     OptionRow{"--simulate", "", "map every port number to the built-in simulated transmitter bus", kForBoth,
               SetFlag<&ProgramOptions::simulate>},
+    OptionRow{"--simulate-batch", "SERIAL[:FAULTS]",
+              "like --simulate, but the bus holds new transmitters that come one after another at 01, "
+              "9600 baud, for the production station; FAULTS as simbus --fault takes them; repeatable",
+              kForDravon, AddBatchTransmitter},
     OptionRow{"--port", "N=TARGET",
               "port number N is TARGET for this run: DEVICE[,OPTION]... with DEVICE a tty path, sim, "
               "tcp://HOST:PORT or rfc2217://HOST:PORT, OPTION echo=auto|on|off, rs485[=rts-low], baud=N; "
@@ -68,15 +77,23 @@ constexpr std::array kOptionTable{
     OptionRow{"--snapshot", "FILE.png", "save a picture of the window once it is shown, then quit", kForBoth,
               SetText<&ProgramOptions::snapshot>},
     OptionRow{"--open", "TOOL",
-              "open the tool window TOOL once the window is shown (with --snapshot: whole screen)", kForBoth,
-              SetText<&ProgramOptions::open_tool>},
+              "open the tool window TOOL, or click the window's menu item TOOL, once the window is shown "
+              "(with --snapshot: whole screen)",
+              kForBoth, SetText<&ProgramOptions::open_tool>},
+    OptionRow{"--snapshot-after", "STEPS",
+              "with --snapshot: first run these script lines in the window, separated by ';' "
+              "(click NAME, choose NAME N, type NAME TEXT, background, wait MS)",
+              kForBoth, SetText<&ProgramOptions::snapshot_after>},
     OptionRow{"--lang", "zh|en", "the real window's language for this run (headless output stays Chinese)",
               kForBoth, SetLanguage},
     OptionRow{"--profile", "FILE",
-              "headless: the settings file that mnuSaveProfile writes and mnuApplyProfile applies",
+              "the settings file that mnuSaveProfile writes and mnuApplyProfile and mnuStation apply, "
+              "in place of the file dialog",
               kForDravon, SetFile<kProfileKey>},
-    OptionRow{"--report", "FILE", "headless: the CSV report that mnuApplyProfile appends a row to",
-              kForDravon, SetFile<kReportKey>},
+    OptionRow{
+        "--report", "FILE",
+        "the CSV report that mnuApplyProfile and mnuStation append rows to, in place of the file dialog",
+        kForDravon, SetFile<kReportKey>},
     OptionRow{"--trace", "FILE", "append every record of the ports' traffic to FILE as JSON Lines", kForBoth,
               SetText<&ProgramOptions::trace>},
     OptionRow{"--log", "FILE", "append every measurement reading to FILE as CSV", kForDravon,
@@ -128,7 +145,7 @@ bool OptionRow::AppliesTo(Program program) const {
 std::span<const OptionRow> ProgramOptionTable() { return kOptionTable; }
 
 void ProgramOptions::ApplyTo(PortMap& map) const {
-  if (simulate) map.MapEverythingTo(*ParsePortTarget(kSimulatedDevice).target);
+  if (simulate || !simulated_batch.empty()) map.MapEverythingTo(*ParsePortTarget(kSimulatedDevice).target);
   // Each was read when it was given, so it reads again.
   for (const auto& [n, text] : ports)
     if (std::optional<PortTarget> target = ParsePortTarget(text).target) map.Map(n, std::move(*target));

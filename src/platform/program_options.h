@@ -5,9 +5,9 @@
 //
 // --snapshot makes the real window save a picture of itself once it is shown, then quit
 // (for the README's screenshots). --open NAME opens a tool window beside the real window
-// once it is shown (with --snapshot, the picture is then of the whole screen).
-// --profile FILE and --report FILE (Dravon) name the files that the headless mode
-// takes in place of file dialogs, by the key after "--".
+// (or clicks a menu item of it) once it is shown (with --snapshot, the picture is then of the whole screen).
+// --profile FILE and --report FILE (Dravon) name the files that both modes take in place
+// of file dialogs, by the key after "--".
 
 #include <map>
 #include <optional>
@@ -26,9 +26,13 @@ enum class Program { kDravon, kPemliq };
 struct ProgramOptions {
   bool headless = false;
   bool simulate = false;
+  // --simulate-batch SERIAL[:FAULTS]: new transmitters one after another on the built-in
+  // bus (in place of its demo transmitters); implies --simulate. Read by the simulator.
+  std::vector<std::string> simulated_batch;
   std::map<int, std::string> ports;  // --port N=TARGET: each a target that reads
   std::string snapshot;              // --snapshot FILE
   std::string open_tool;             // --open NAME
+  std::string snapshot_after;        // --snapshot-after STEPS: what the window does before the picture
   std::string trace;                 // --trace FILE: every record of the ports' traffic, appended
   std::string log;                   // --log FILE: Dravon's measurement readings as CSV
   bool list_ports = false;           // --list-ports: print the devices and the port mapping, then exit

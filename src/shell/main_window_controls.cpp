@@ -237,6 +237,9 @@ void AddWindowLevelControls(ui::Window& w) {
          .parent = "Option",
          .text = "巡检全部变送器(&B)"});
   w.Add({.kind = ControlKind::kTimer, .name = "tmrPollAll", .enabled = false, .interval = 1});
+  // A batch of new transmitters numbered, configured and recorded one after another.
+  w.Add(
+      {.kind = ControlKind::kMenuItem, .name = "mnuStation", .parent = "Option", .text = "生产工位(&P)..."});
   w.Add({.kind = ControlKind::kMenuItem, .name = "space1", .parent = "Option", .text = "-"});
   w.Add({.kind = ControlKind::kMenuItem, .name = "Exit", .parent = "Option", .text = "退出(&X)"});
 }
