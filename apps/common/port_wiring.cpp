@@ -1,9 +1,10 @@
 #include "apps/common/port_wiring.h"
 
+#include <sstream>
+
 #include "platform/serial/port_target.h"
 #include "platform/serial_net/network_device.h"
 #include "platform/serial_qt/qt_serial_device.h"
-#include "simbus/demo_bus.h"
 #include "simbus/sim_device.h"
 
 namespace app {
@@ -13,6 +14,22 @@ PortWiring::PortWiring(const platform::ProgramOptions& options, platform::Settin
     : map_(&store, std::move(app)), clock_(clock) {
   options.ApplyTo(map_);
   map_.set_default_echo(default_echo);
+  std::vector<std::string> args;
+  std::istringstream words(options.sim_bus);
+  for (std::string word; words >> word;) args.push_back(word);
+  simbus::ParsedOptions parsed = simbus::ParseServerOptions(args);
+  if (!parsed.options) {
+    error_ = "--sim-bus: " + parsed.error;
+  } else if (!parsed.options->link.empty() || !parsed.options->device.empty() || parsed.options->help ||
+             parsed.options->version || parsed.options->verbose) {
+    error_ = "--sim-bus takes the bus's options only: --transmitter, --fault, --manifold, --error, "
+             "--turnaround, --echo";
+  } else {
+    bus_options_ = std::move(*parsed.options);
+    // Built once here to find a fault or an error that names no transmitter now, not at the first open.
+    platform::VirtualClock probe;
+    if (!simbus::BuildServerBus(bus_options_, probe, &error_)) error_ = "--sim-bus: " + error_;
+  }
 }
 
 platform::DeviceFactory PortWiring::Factory() {
@@ -22,7 +39,7 @@ platform::DeviceFactory PortWiring::Factory() {
   };
   openers.sim = [this](const platform::PortTarget&,
                        platform::PortError&) -> std::unique_ptr<platform::SerialDevice> {
-    if (!bus_) bus_ = simbus::MakeDemoBus(clock_);
+    if (!bus_) bus_ = simbus::BuildServerBus(bus_options_, clock_, nullptr);
     return std::make_unique<simbus::SimDevice>(*bus_);
   };
   openers.network = platform::OpenNetworkDevice;

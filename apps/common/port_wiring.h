@@ -13,6 +13,7 @@
 #include "platform/serial/serial_port.h"
 #include "platform/settings/settings_store.h"
 #include "simbus/bus.h"
+#include "simbus/server_options.h"
 
 namespace app {
 
@@ -30,10 +31,14 @@ class PortWiring {
   platform::PortMap& map() { return map_; }
   // The device that port number N stands for in this run.
   std::string DeviceFor(int port_number) const { return map_.DeviceFor(port_number); }
+  // Why --sim-bus cannot be used ("" when it can): the program then ends with status 2.
+  const std::string& error() const { return error_; }
 
  private:
   platform::PortMap map_;
   platform::Clock& clock_;
+  simbus::ServerOptions bus_options_;  // --sim-bus
+  std::string error_;
   std::unique_ptr<simbus::Bus> bus_;  // made on first use
 };
 

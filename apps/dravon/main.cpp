@@ -2,7 +2,7 @@
 // line by line from standard input.
 
 #include <QApplication>
-#include <QCoreApplication>
+#include <QGuiApplication>
 #include <iostream>
 #include <memory>
 
@@ -29,6 +29,8 @@
 #include "shell/port_choice.h"
 #include "views/reading_chart.h"
 #include "views/bus_view.h"
+#include "views/certificate_pdf.h"
+#include "views/check_view.h"
 
 int main(int argc, char** argv) {
   const platform::ProgramOptions options =
@@ -40,6 +42,10 @@ int main(int argc, char** argv) {
   platform::SystemClock clock;
   platform::IniSettingsStore store;
   app::PortWiring wiring(options, store, std::string(shell::kAppTitle), clock, platform::EchoMode::kAuto);
+  if (!wiring.error().empty()) {
+    std::cerr << "dravon: " << wiring.error() << "\n";
+    return 2;
+  }
   platform::SerialPort port(wiring.Factory(), "MSCommBsq");
   app::PortTracing tracing(port, clock, [&wiring](int n) { return wiring.DeviceFor(n); });
   const auto trace_failed = [](const std::string& error) {
@@ -77,9 +83,12 @@ int main(int argc, char** argv) {
 
   if (options.headless) {
     int qt_argc = 1;
-    QCoreApplication qt(qt_argc, argv);  // the serial backend needs one
+    // The serial backend needs an application, the certificate's PDF writer one with fonts;
+    // nothing is ever shown, so no display is needed.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication qt(qt_argc, argv);
     shell::MainWindow main_window(port, clock, store);
-    dravon::AttachDravonHandlers(main_window, &readings);
+    dravon::AttachDravonHandlers(main_window, &readings).check.set_certificate_writer(views::WriteCertificatePdf);
     ui::headless::HeadlessDriver driver(main_window.window(), clock, std::cin, std::cout,
                                         ui::LocalTimeOfDay());
     for (const auto& [key, path] : options.files) driver.services().set_file(key, path);
@@ -94,8 +103,11 @@ int main(int argc, char** argv) {
   measure::ReadingHistory history;
   readings.Listen([&history](const measure::Reading& r) { history.Add(r); });
   shell::MainWindow main_window(port, clock, store);
-  measure::BusPoll& bus_poll = dravon::AttachDravonHandlers(main_window, &readings);
+  const dravon::DravonParts parts = dravon::AttachDravonHandlers(main_window, &readings);
+  measure::BusPoll& bus_poll = parts.bus_poll;
   views::BusView::ShowWhenStarted(bus_poll);
+  parts.check.set_certificate_writer(views::WriteCertificatePdf);
+  views::CheckView::AttachTo(parts.check);
   app::ShowDevicesInToolTips(main_window["cmbCommPort"], wiring.map());
   // The tool windows' entries stand in the 选项 menu, above its separator.
   gui::RunOptions run;

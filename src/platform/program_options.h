@@ -33,6 +33,7 @@ struct ProgramOptions {
   std::string log;                   // --log FILE: Dravon's measurement readings as CSV
   bool list_ports = false;           // --list-ports: print the devices and the port mapping, then exit
   std::string language;              // --lang zh|en: the real window's language; empty: not given
+  std::string sim_bus;               // --sim-bus "ARGS": the built-in simulated bus, as simbus's options
   std::map<std::string, std::string> files;  // --profile FILE, --report FILE, by key ("profile")
   bool help = false;                         // --help: print the options and exit
   bool version = false;                      // --version: print the version and exit

@@ -237,6 +237,8 @@ void AddWindowLevelControls(ui::Window& w) {
          .parent = "Option",
          .text = "巡检全部变送器(&B)"});
   w.Add({.kind = ControlKind::kTimer, .name = "tmrPollAll", .enabled = false, .interval = 1});
+  // The selected transmitter checked against a reference, for a certificate.
+  w.Add({.kind = ControlKind::kMenuItem, .name = "mnuCheck", .parent = "Option", .text = "校准检查(&K)..."});
   w.Add({.kind = ControlKind::kMenuItem, .name = "space1", .parent = "Option", .text = "-"});
   w.Add({.kind = ControlKind::kMenuItem, .name = "Exit", .parent = "Option", .text = "退出(&X)"});
 }

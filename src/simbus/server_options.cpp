@@ -127,7 +127,8 @@ ParsedOptions ParseServerOptions(const std::vector<std::string>& args) {
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
     const bool takes_value = arg == "--transmitter" || arg == "--fault" || arg == "--turnaround" ||
-                             arg == "--link" || arg == "--device" || arg == "--baud";
+                             arg == "--link" || arg == "--device" || arg == "--baud" ||
+                             arg == "--manifold" || arg == "--error";
     if (takes_value && i + 1 >= args.size()) return fail(arg + " needs a value");
     const std::string value = takes_value ? args[++i] : std::string();
 
@@ -140,6 +141,13 @@ ParsedOptions ParseServerOptions(const std::vector<std::string>& args) {
       auto wanted = ParseFault(value);
       if (!wanted) return fail("bad --fault \"" + value + "\" (want ADDR[@BAUD]:KIND[,KIND...])");
       o.faults.push_back(*wanted);
+    } else if (arg == "--manifold") {
+      o.manifold = ParseManifold(value);
+      if (!o.manifold) return fail("bad --manifold \"" + value + "\" (want P[,P]...[@MS])");
+    } else if (arg == "--error") {
+      const std::optional<ErrorSpec> error = ParseError(value);
+      if (!error) return fail("bad --error \"" + value + "\" (want ADDR:GAIN[:OFFSET], GAIN above 0)");
+      o.errors.push_back(*error);
     } else if (arg == "--turnaround") {
       const auto ms = Number(value, 10000);
       if (!ms) return fail("bad --turnaround \"" + value + "\" (milliseconds)");
@@ -164,6 +172,7 @@ ParsedOptions ParseServerOptions(const std::vector<std::string>& args) {
       return fail("unknown option \"" + arg + "\"");
     }
   }
+  if (!o.errors.empty() && !o.manifold) return fail("--error needs --manifold");
   if (!o.device.empty() && !o.link.empty())
     return fail("--link works with a pseudo-terminal only, not with --device");
   return ParsedOptions{o, {}};
@@ -182,6 +191,9 @@ std::string ServerUsage() {
          "        split=N  gap=MS  overflow=+|-  notemp (RT0 answered without a value)\n"
          "        every=N (only every Nth reply; alone: every Nth reply is lost)\n"
          "        once=N (only the Nth reply; alone: that reply is lost)\n"
+         "  --manifold P[,P]...[@MS]  every transmitter reads one shared pressure, stepping\n"
+         "                      through P... every MS ms (default 5000), then staying at the last\n"
+         "  --error ADDR:GAIN[:OFFSET]  ADDR reads GAIN * pressure + OFFSET (with --manifold)\n"
          "  --turnaround MS     delay from request end to reply (default 3)\n"
          "  --link PATH         also make PATH a symlink to the slave\n"
          "  --device PATH       serve on a real serial port instead of a pty ...\n"
@@ -222,6 +234,12 @@ std::unique_ptr<Bus> BuildServerBus(const ServerOptions& options, platform::Cloc
     }
     if (!matched) {
       if (error) *error = "--fault names no transmitter: " + wanted.address;
+      return nullptr;
+    }
+  }
+  if (options.manifold) {
+    if (std::optional<std::string> why = ConnectManifold(*bus, *options.manifold, options.errors)) {
+      if (error) *error = std::move(*why);
       return nullptr;
     }
   }

@@ -3,6 +3,7 @@
 // out of main() so it can be tested.
 //
 //   simbus [--transmitter ADDR:BAUD[:VERSION]]... [--fault ADDR[@BAUD]:KIND[,KIND]...]...
+//          [--manifold P[,P]...[@MS]] [--error ADDR:GAIN[:OFFSET]]...
 //          [--turnaround MS] [--link PATH] [--device PATH [--baud N]] [--echo] [--verbose] [--help]
 //          [--version]
 //
@@ -19,6 +20,7 @@
 #include "platform/clock.h"
 #include "simbus/bus.h"
 #include "simbus/faults.h"
+#include "simbus/manifold.h"
 
 namespace simbus {
 
@@ -37,6 +39,8 @@ struct FaultSpec {
 struct ServerOptions {
   std::vector<TransmitterSpec> transmitters;  // empty: the demo population
   std::vector<FaultSpec> faults;
+  std::optional<ManifoldSpec> manifold;  // every transmitter reads one shared pressure
+  std::vector<ErrorSpec> errors;         // their gain and offset errors
   std::optional<std::uint32_t> turnaround_ms;
   std::string link;           // symlink to the pty's slave
   std::string device;         // serve on this serial device instead of a pty
