@@ -50,7 +50,7 @@ class PageDrawer {
     Pairs(page_.plan, width);
     y_ += 3;
     Table(width);
-    y_ += 4;
+    y_ += 10;
     Plot(width, 62);
     y_ += 6;
     p_.setFont(FontOf(13, true));
@@ -83,19 +83,26 @@ class PageDrawer {
     if (columns == 0) return;
     // The result column takes the reason of a point without a reading: twice as wide.
     const double cell = width / static_cast<double>(columns + 1);
+    // The head's labels of two languages take two lines.
     const auto row = [&](const std::vector<std::string>& cells, bool head) {
       p_.setFont(FontOf(head ? 7.5 : 8.5, head));
+      const double height = head ? 2 * kLineMm : kLineMm;
       double x = kMarginMm;
       for (std::size_t c = 0; c < columns; ++c) {
         const double w = c + 1 == columns ? 2 * cell : cell;
-        const QRectF box(Dots(x), Dots(y_), Dots(w), Dots(kLineMm));
+        const QRectF box(Dots(x), Dots(y_), Dots(w), Dots(height));
         p_.drawRect(box);
         const QString text = c < cells.size() ? Text(cells[c]) : QString();
-        p_.drawText(box.adjusted(Dots(1), 0, -Dots(1), 0), Qt::AlignVCenter | (c == 0 ? Qt::AlignLeft : Qt::AlignRight),
-                    p_.fontMetrics().elidedText(text, Qt::ElideRight, static_cast<int>(box.width() - Dots(2))));
+        const int align = Qt::AlignVCenter | (c == 0 ? Qt::AlignLeft : Qt::AlignRight);
+        const QRectF inside = box.adjusted(Dots(1), 0, -Dots(1), 0);
+        if (head) {
+          p_.drawText(inside, align | Qt::TextWordWrap, text);
+        } else {
+          p_.drawText(inside, align, p_.fontMetrics().elidedText(text, Qt::ElideRight, static_cast<int>(inside.width())));
+        }
         x += w;
       }
-      y_ += kLineMm;
+      y_ += height;
     };
     row(page_.table_head, true);
     for (const auto& cells : page_.table) row(cells, false);
