@@ -6,8 +6,10 @@
 // --snapshot makes the real window save a picture of itself once it is shown, then quit
 // (for the README's screenshots). --open NAME opens a tool window beside the real window
 // once it is shown (with --snapshot, the picture is then of the whole screen).
-// --profile FILE and --report FILE (Dravon) name the files that the headless mode
-// takes in place of file dialogs, by the key after "--".
+// --profile FILE, --report FILE, --check FILE, --certificate FILE.pdf and --check-log
+// FILE.csv (Dravon) name the files that the headless mode takes in place of file dialogs,
+// by the key after "--". --sim-bus "ARGS" describes the built-in simulated bus with the
+// simbus program's options.
 
 #include <map>
 #include <optional>

@@ -20,6 +20,7 @@ namespace views {
 
 namespace {
 
+// Each text is marked where it stands, for lupdate to find.
 QString Tr(const char* text) { return QCoreApplication::translate("CheckView", text); }
 
 QString Number(const std::optional<double>& x, int decimals) {
@@ -42,12 +43,12 @@ CheckView::CheckView(check::CheckRun& run, QWidget* parent)
       stable_(new QLabel),
       table_(new QTableWidget(0, kColumns)),
       reference_(new QLineEdit),
-      take_(new QPushButton(Tr("采用参考值"))),
-      stop_(new QPushButton(Tr("停止检定"))) {
+      take_(new QPushButton(Tr(QT_TRANSLATE_NOOP("CheckView", "采用参考值")))),
+      stop_(new QPushButton(Tr(QT_TRANSLATE_NOOP("CheckView", "停止检定")))) {
   setObjectName(kObjectName);
-  setWindowTitle(Tr("校准检查"));
+  setWindowTitle(Tr(QT_TRANSLATE_NOOP("CheckView", "校准检查")));
   table_->setHorizontalHeaderLabels(
-      {Tr("点 (%)"), Tr("标称"), Tr("参考"), Tr("读数"), Tr("误差 (% 量程)"), Tr("结果")});
+      {Tr(QT_TRANSLATE_NOOP("CheckView", "点 (%)")), Tr(QT_TRANSLATE_NOOP("CheckView", "标称")), Tr(QT_TRANSLATE_NOOP("CheckView", "参考")), Tr(QT_TRANSLATE_NOOP("CheckView", "读数")), Tr(QT_TRANSLATE_NOOP("CheckView", "误差 (% 量程)")), Tr(QT_TRANSLATE_NOOP("CheckView", "结果"))});
   table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   table_->verticalHeader()->hide();
   table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
@@ -56,13 +57,13 @@ CheckView::CheckView(check::CheckRun& run, QWidget* parent)
   live_->setFont(big);
   stable_->setAlignment(Qt::AlignCenter);
   stable_->setMinimumWidth(90);
-  reference_->setPlaceholderText(Tr("参考压力"));
+  reference_->setPlaceholderText(Tr(QT_TRANSLATE_NOOP("CheckView", "参考压力")));
 
   auto* readings = new QHBoxLayout;
   readings->addWidget(live_, 1);
   readings->addWidget(stable_);
   auto* typed = new QHBoxLayout;
-  typed->addWidget(new QLabel(Tr("参考值:")));
+  typed->addWidget(new QLabel(Tr(QT_TRANSLATE_NOOP("CheckView", "参考值:"))));
   typed->addWidget(reference_, 1);
   typed->addWidget(take_);
   typed->addStretch();
@@ -120,7 +121,7 @@ std::optional<double> CheckView::AskReference(const check::ReferenceRequest& req
   });
   reference_->clear();
   reference_->setFocus();
-  point_->setText(point_->text() + Tr("  —  请输入参考值（读数稳定在 %1 %2）")
+  point_->setText(point_->text() + Tr(QT_TRANSLATE_NOOP("CheckView", "  —  请输入参考值（读数稳定在 %1 %2）"))
                                       .arg(request.reading)
                                       .arg(QString::fromStdString(request.unit)));
   wait.exec();
@@ -132,15 +133,15 @@ std::optional<double> CheckView::AskReference(const check::ReferenceRequest& req
 void CheckView::Refresh() {
   const check::CheckProgress& p = run_.progress();
   const QString unit = QString::fromStdString(p.unit);
-  point_->setText(p.point_count == 0 ? Tr("没有正在进行的检定")
-                                     : Tr("第 %1/%2 点：标称 %3 %4")
+  point_->setText(p.point_count == 0 ? Tr(QT_TRANSLATE_NOOP("CheckView", "没有正在进行的检定"))
+                                     : Tr(QT_TRANSLATE_NOOP("CheckView", "第 %1/%2 点：标称 %3 %4"))
                                            .arg(p.point + 1)
                                            .arg(p.point_count)
                                            .arg(Number(p.nominal, p.decimals))
                                            .arg(unit));
-  live_->setText(Tr("读数 %1   参考 %2  %3")
+  live_->setText(Tr(QT_TRANSLATE_NOOP("CheckView", "读数 %1   参考 %2  %3"))
                      .arg(Number(p.reading, p.decimals), Number(p.reference, p.decimals), unit));
-  stable_->setText(p.stable ? Tr("稳定") : Tr("未稳定 (%1)").arg(p.spread, 0, 'f', p.decimals));
+  stable_->setText(p.stable ? Tr(QT_TRANSLATE_NOOP("CheckView", "稳定")) : Tr(QT_TRANSLATE_NOOP("CheckView", "未稳定 (%1)")).arg(p.spread, 0, 'f', p.decimals));
   stable_->setStyleSheet(p.stable ? QStringLiteral("background:#2e7d32;color:white")
                                   : QStringLiteral("background:#f9a825"));
   reference_->setEnabled(p.waiting_for_reference);

@@ -31,6 +31,8 @@ class CheckView final : public QWidget {
   QTableWidget& table() { return *table_; }
   QLineEdit& reference_field() { return *reference_; }
   QPushButton& take_reference() { return *take_; }
+  QPushButton& stop() { return *stop_; }
+  QLabel& stability() { return *stable_; }
 
   void Refresh();
   // Waits, with the window's events running, for a reference typed in the field; nothing
