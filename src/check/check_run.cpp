@@ -1,6 +1,7 @@
 #include "check/check_run.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "check/check_log.h"
 #include "check/point_arithmetic.h"
@@ -133,7 +134,7 @@ std::optional<Identity> CheckRun::ReadIdentity() {
 }
 
 CheckRun::Poll CheckRun::PollPressure(const std::string& address) {
-  const std::string result = main_.Comm_Send(address, measure::PollCommand(measure::Quantity::kPressure));
+  const std::string result = main_.SendAsHolder(address, measure::PollCommand(measure::Quantity::kPressure));
   const measure::PollOutcome outcome = measure::PressureOutcome(result);
   const std::optional<double> value = outcome.failed ? std::nullopt : platform::LeadingNumber(outcome.text);
   if (!value) return {std::nullopt, Shown(outcome.text)};
@@ -237,12 +238,19 @@ std::optional<CheckResult> CheckRun::Run(const CheckPlan& plan, const std::strin
     return std::nullopt;
   }
 
+  // The check keeps the port between its polls: anything else that talks on the port (a
+  // search, a read, the bus poll, a typed command) takes it back and so ends the check.
+  stop_requested_ = false;
+  holding_port_ = true;
+  main_.HoldPort([this] {
+    holding_port_ = false;
+    stop_requested_ = true;
+  });
   CheckResult result;
   result.identity = *identity;
   result.plan = plan;
   result.time = platform::LocalIsoTime(main_.clock.wall_ms());
   const std::vector<double> sequence = plan.Sequence();
-  stop_requested_ = false;
   progress_ = CheckProgress{};
   progress_.running = true;
   progress_.point_count = sequence.size();
@@ -260,7 +268,8 @@ std::optional<CheckResult> CheckRun::Run(const CheckPlan& plan, const std::strin
                            platform::DecimalText(progress_.nominal, progress_.decimals), identity->unit,
                            platform::ShortestDecimalText(sequence[k])});
     if (main_.MsgBox(ask, std::string(kCheckTitle), ui::MessageBoxIcon::kInformation,
-                     ui::MessageBoxButtons::kOkCancel) != ui::MessageBoxAnswer::kOk) {
+                     ui::MessageBoxButtons::kOkCancel) != ui::MessageBoxAnswer::kOk ||
+        stop_requested_) {
       result.stopped = true;
       break;
     }
@@ -274,6 +283,7 @@ std::optional<CheckResult> CheckRun::Run(const CheckPlan& plan, const std::strin
     progress_.done.push_back(std::move(point));
     changes_.Notify();
   }
+  if (std::exchange(holding_port_, false)) main_.HoldPort(nullptr);
   result.decimals = progress_.decimals;
   progress_.running = false;
   changes_.Notify();

@@ -107,6 +107,7 @@ class CheckRun {
   ReferenceAsker ask_reference_;
   CheckProgress progress_;
   bool stop_requested_ = false;
+  bool holding_port_ = false;
   std::map<std::string, std::map<Stage, CheckResult>> session_;  // by serial number, by stage
   platform::Listeners changes_;
 };

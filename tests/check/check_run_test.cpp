@@ -173,6 +173,15 @@ TEST_F(CheckRunTest, ACancelledCheckFailsWithThePointsTakenAndAFailedFileSaysSo)
   ASSERT_EQ(certificates.size(), 1u);
   EXPECT_EQ(certificates[0].pages.at(0).verdict, "结论 Verdict: failed  (检查未完成 not completed)");
   EXPECT_EQ(Lines(dir + "/log.csv").size(), 2u) << "the header and the one point taken";
+
+  // A read of the transmitter in the middle of a point takes the port back: the check ends.
+  services.boxes.clear();
+  services.on_do_events = [this] {
+    if (services.boxes.size() == 2) (void)user.Click({"cmdReFresh", -1});
+  };
+  ClickCheck();
+  EXPECT_EQ(LastBox().substr(0, LastBox().find('\n')), "检定未完成（as_found）：完成 1/3 个点，检定不合格。");
+  EXPECT_FALSE(main.PortHeld()) << "the port is free again";
 }
 
 TEST_F(CheckRunTest, AsFoundAndAsLeftOfOneSerialGoOnOneCertificateInThatOrder) {
