@@ -1101,6 +1101,14 @@ Log: %3</translation>
         <source>[Check] 节缺少键 %1</source>
         <translation>The [Check] section lacks the key %1</translation>
     </message>
+    <message>
+        <source>参考变送器 %1 无应答：%2。未开始检定。</source>
+        <translation>The reference transmitter %1 did not answer: %2. The check did not start.</translation>
+    </message>
+    <message>
+        <source>参考变送器 %1 的单位（%2）与被检变送器的单位（%3）不同，未开始检定。</source>
+        <translation>The reference transmitter %1 reads in %2, the transmitter under test in %3; the check did not start.</translation>
+    </message>
 </context>
 <context>
     <name>gui::LanguageMenu</name>

@@ -14,6 +14,8 @@
 #include "platform/text/decimal_text.h"
 #include "platform/text/numeric_value.h"
 #include "platform/ui/text_pattern.h"
+#include "protocol/commands.h"
+#include "protocol/frame.h"
 #include "shell/asked_file.h"
 #include "shell/reply_fill.h"
 #include "shell/search_state.h"
@@ -37,6 +39,8 @@ constexpr std::string_view kLogUnwritableText = "无法写入检定记录文件�
 constexpr std::string_view kNoWriterText = "无法生成证书：本程序没有证书输出。";
 constexpr std::string_view kIdentityFailedText = "读取变送器参数失败，未开始检定。";
 constexpr std::string_view kSameAddressText = "参考变送器的地址 %1 就是被检变送器的地址。";
+constexpr std::string_view kReferenceSilentText = "参考变送器 %1 无应答：%2。未开始检定。";
+constexpr std::string_view kUnitMismatchText = "参考变送器 %1 的单位（%2）与被检变送器的单位（%3）不同，未开始检定。";
 constexpr std::string_view kSetPressureText = "第 %1/%2 点：请将压力设定为 %3 %4（量程的 %5%），稳定后按确定。";
 constexpr std::string_view kPassedText = "检定合格（%1）：%2 个点全部在允许误差 ±%3% 之内。";
 constexpr std::string_view kFailedText = "检定不合格（%1）：%2 个点中 %3 个不合格。%4";
@@ -72,7 +76,7 @@ std::vector<std::string_view> CheckTexts() {
       kCheckTitle,       kPlanTitle,       kCertificateTitle, kLogTitle,         kPlanFilter,
       kCertificateFilter, kLogFilter,      kSelectFirstText,  kUnreadablePlanText, kRefusedPlanText,
       kTypedHeadlessText, kLogUnwritableText, kNoWriterText,  kIdentityFailedText, kSameAddressText,
-      kSetPressureText,  kPassedText,      kFailedText,       kStoppedText,      kFilesText,
+      kReferenceSilentText, kUnitMismatchText, kSetPressureText,  kPassedText,      kFailedText,       kStoppedText,      kFilesText,
       kFileFailedText,   kNoAnswerText,    kUnsteadyText,     kTransmitterText,  kReferenceText};
   for (std::string_view text : CheckPlanFaultTexts()) texts.push_back(text);
   return texts;
@@ -140,6 +144,22 @@ CheckRun::Poll CheckRun::PollPressure(const std::string& address) {
   if (!value) return {std::nullopt, Shown(outcome.text)};
   if (progress_.decimals < DecimalsOf(outcome.text)) progress_.decimals = DecimalsOf(outcome.text);
   return {value, ""};
+}
+
+bool CheckRun::ReferenceAgrees(const std::string& reference, const Identity& id) {
+  // A reference in another unit would give every point a wrong error: both must agree.
+  const std::string result = main_.Comm_Send(reference, protocol::cmd::kUnit);
+  if (!shell::Answered(result) || result.size() <= 4) {
+    Tell(ui::FillPattern(kReferenceSilentText, {reference, Shown(result)}), ui::MessageBoxIcon::kExclamation);
+    return false;
+  }
+  const std::optional<int> code = platform::NumericIndex(protocol::ValueCut(result));
+  const ui::Control& units = main_["cmbUnit"];
+  const std::string unit = code && *code >= 0 && *code < units.item_count() ? units.item_text(*code)
+                                                                             : Shown(protocol::ValueCut(result));
+  if (unit == id.unit) return true;
+  Tell(ui::FillPattern(kUnitMismatchText, {reference, unit, id.unit}), ui::MessageBoxIcon::kExclamation);
+  return false;
 }
 
 bool CheckRun::Pause() {
@@ -237,6 +257,7 @@ std::optional<CheckResult> CheckRun::Run(const CheckPlan& plan, const std::strin
     Tell(ui::FillPattern(kSameAddressText, {plan.reference}), ui::MessageBoxIcon::kExclamation);
     return std::nullopt;
   }
+  if (!plan.typed_reference() && !ReferenceAgrees(plan.reference, *identity)) return std::nullopt;
 
   // The check keeps the port between its polls: anything else that talks on the port (a
   // search, a read, the bus poll, a typed command) takes it back and so ends the check.

@@ -97,6 +97,8 @@ class CheckRun {
   };
   std::optional<Identity> ReadIdentity();
   Poll PollPressure(const std::string& address);
+  // The reference answers, in the unit of the transmitter under test; said in a box when not.
+  bool ReferenceAgrees(const std::string& reference, const Identity& id);
   // False when the check is to end: stopped, window closed, port lost.
   bool Pause();
   PointResult TakePoint(const CheckPlan& plan, const Identity& id, double percent, bool& ended);

@@ -236,6 +236,15 @@ TEST_F(CheckRunTest, NothingStartsWithoutASelectedTransmitterOrAReadableIdentity
   ClickCheck();
   ASSERT_FALSE(services.boxes.empty());
   EXPECT_EQ(LastBox(), "读取变送器参数失败，未开始检定。");
+
+  // A reference that is silent, or reads in another unit, would make every point wrong.
+  bus.transmitter(0).faults().silent = false;
+  EXPECT_EQ(main.window().At("CMB_ADDR").text(), "01");
+  ClickCheck();
+  EXPECT_EQ(LastBox(), "参考变送器 02 无应答：ERR 0。未开始检定。");
+  AddTransmitter("02", 9600).present().unit = 3;
+  ClickCheck();
+  EXPECT_EQ(LastBox(), "参考变送器 02 的单位（Bar）与被检变送器的单位（kPa）不同，未开始检定。");
   EXPECT_TRUE(certificates.empty());
   EXPECT_EQ(Lines(dir + "/log.csv").size(), 0u) << "the log is opened but nothing appended";
 }
