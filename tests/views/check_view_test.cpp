@@ -1,6 +1,7 @@
 // The check window over a check running on the simulated bus and the virtual clock: the
 // point table filling with failed points in red, the live readings with the stability
-// light, the typed reference taken from its field, and the certificate as a PDF file.
+// light, and the typed reference taken from its field; a certificate file that cannot be
+// written.
 // With TT_PICTURES_DIR set, it also writes the README's pictures of the check window and
 // of a certificate page.
 #include "views/check_view.h"
@@ -87,11 +88,6 @@ TEST_F(CheckViewTest, FillsThePointTableAndShowsTheLiveReadingWithItsStability) 
   EXPECT_EQ(view.table().item(4, 0)->foreground().color(), QColor(Qt::red));
   EXPECT_FALSE(view.reference_field().isEnabled()) << "no typed reference with a reference transmitter";
 
-  // The PDF is written: one A4 page whose text the e2e test reads.
-  std::ifstream pdf(dir + "/c.pdf", std::ios::binary);
-  std::string head(5, '\0');
-  pdf.read(head.data(), 5);
-  EXPECT_EQ(head, "%PDF-");
   if (const QByteArray pictures = qgetenv("TT_PICTURES_DIR"); !pictures.isEmpty())
     std::filesystem::copy_file(dir + "/c.pdf", pictures.toStdString() + "/certificate.pdf",
                                std::filesystem::copy_options::overwrite_existing);
