@@ -38,8 +38,13 @@ platform::DeviceFactory PortWiring::Factory() {
     return platform::OpenQtSerialDevice(target, error);
   };
   openers.sim = [this](const platform::PortTarget&,
-                       platform::PortError&) -> std::unique_ptr<platform::SerialDevice> {
-    if (!bus_) bus_ = simbus::BuildServerBus(bus_options_, clock_, nullptr);
+                       platform::PortError& error) -> std::unique_ptr<platform::SerialDevice> {
+    std::string why;
+    if (!bus_) bus_ = simbus::BuildServerBus(bus_options_, clock_, &why);
+    if (!bus_) {  // the options were tried at start-up, so this is not expected
+      error = {platform::kErrDeviceUnavailable, "sim: " + why, ""};
+      return nullptr;
+    }
     return std::make_unique<simbus::SimDevice>(*bus_);
   };
   openers.network = platform::OpenNetworkDevice;

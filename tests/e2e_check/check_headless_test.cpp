@@ -80,3 +80,23 @@ TEST(CheckHeadless, APlantedGainErrorFailsTheCertificateAndWithoutItTheSameCheck
 }
 
 }  // namespace
+
+namespace {
+
+TEST(CheckHeadless, ABuiltInBusThatDoesNotReadEndsTheProgramSayingWhy) {
+  const std::pair<std::string, std::string> cases[] = {
+      {"--manifold 10,x", "dravon: --sim-bus: bad --manifold \"10,x\" (want P[,P]...[@MS])\n"},
+      {"--manifold 10 --error 07:1.01", "dravon: --sim-bus: --error names no transmitter: 07\n"},
+      {"--link /tmp/bus", "dravon: --sim-bus takes the bus's options only: --transmitter, --fault, --manifold, "
+                          "--error, --turnaround, --echo\n"},
+  };
+  for (const auto& [bus, error] : cases) {
+    TempConfigHome config;
+    const auto run = RunProgram(DRAVON_BINARY, {"--headless", "--sim-bus", bus}, "", std::chrono::seconds(30),
+                                {config.Env()});
+    EXPECT_EQ(run.exit_status, 2) << bus;
+    EXPECT_EQ(run.stderr_text, error) << bus;
+  }
+}
+
+}  // namespace
