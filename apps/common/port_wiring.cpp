@@ -22,8 +22,9 @@ PortWiring::PortWiring(const platform::ProgramOptions& options, platform::Settin
     error_ = "--sim-bus: " + parsed.error;
   } else if (!parsed.options->link.empty() || !parsed.options->device.empty() || parsed.options->help ||
              parsed.options->version || parsed.options->verbose) {
-    error_ = "--sim-bus takes the bus's options only: --transmitter, --fault, --manifold, --error, "
-             "--turnaround, --echo";
+    error_ =
+        "--sim-bus takes the bus's options only: --transmitter, --fault, --manifold, --error, "
+        "--turnaround, --echo";
   } else {
     bus_options_ = std::move(*parsed.options);
     // Built once here to find a fault or an error that names no transmitter now, not at the first open.

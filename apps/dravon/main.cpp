@@ -27,10 +27,10 @@
 #include "platform/ui/headless/headless_driver.h"
 #include "shell/main_window.h"
 #include "shell/port_choice.h"
-#include "views/reading_chart.h"
 #include "views/bus_view.h"
 #include "views/certificate_pdf.h"
 #include "views/check_view.h"
+#include "views/reading_chart.h"
 
 int main(int argc, char** argv) {
   const platform::ProgramOptions options =
@@ -88,7 +88,8 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication qt(qt_argc, argv);
     shell::MainWindow main_window(port, clock, store);
-    dravon::AttachDravonHandlers(main_window, &readings).check.set_certificate_writer(views::WriteCertificatePdf);
+    dravon::AttachDravonHandlers(main_window, &readings)
+        .check.set_certificate_writer(views::WriteCertificatePdf);
     ui::headless::HeadlessDriver driver(main_window.window(), clock, std::cin, std::cout,
                                         ui::LocalTimeOfDay());
     for (const auto& [key, path] : options.files) driver.services().set_file(key, path);

@@ -28,25 +28,28 @@ CertificatePage PageOf(const CheckResult& r) {
   CertificatePage page;
   page.title = std::string(kTitle);
   page.stage = std::string(plan.stage == Stage::kAsLeft ? kAsLeft : kAsFound);
-  page.identity = {{"型号 Type", id.type},
-                   {"序列号 Serial number", id.serial},
-                   {"版本 Version", id.version},
-                   {"量程 Range", id.range_low + " … " + id.range_high + " " + id.unit},
-                   {"地址 Address", id.address},
-                   {"日期 Date", r.time}};
-  page.plan = {{"检查点 Points", PointList(plan)},
-               {"允许误差 Tolerance", "± " + platform::ShortestDecimalText(plan.tolerance_percent) + " % span"},
-               {"平均读数 Readings averaged", std::to_string(plan.readings)},
-               {"稳定判据 Stable within", platform::ShortestDecimalText(plan.stable_spread) + " " + id.unit},
-               {"参考 Reference", plan.typed_reference() ? "手动输入 typed" : "变送器 transmitter " + plan.reference}};
-  page.table_head = {"点 Point %",        "标称 Nominal " + id.unit, "参考 Reference " + id.unit,
-                     "读数 Reading " + id.unit, "误差 Error % span",       "结果 Result"};
+  page.identity = {
+      {"型号 Type", id.type},       {"序列号 Serial number", id.serial},
+      {"版本 Version", id.version}, {"量程 Range", id.range_low + " … " + id.range_high + " " + id.unit},
+      {"地址 Address", id.address}, {"日期 Date", r.time}};
+  page.plan = {
+      {"检查点 Points", PointList(plan)},
+      {"允许误差 Tolerance", "± " + platform::ShortestDecimalText(plan.tolerance_percent) + " % span"},
+      {"平均读数 Readings averaged", std::to_string(plan.readings)},
+      {"稳定判据 Stable within", platform::ShortestDecimalText(plan.stable_spread) + " " + id.unit},
+      {"参考 Reference", plan.typed_reference() ? "手动输入 typed" : "变送器 transmitter " + plan.reference}};
+  page.table_head = {"点 Point %",
+                     "标称 Nominal " + id.unit,
+                     "参考 Reference " + id.unit,
+                     "读数 Reading " + id.unit,
+                     "误差 Error % span",
+                     "结果 Result"};
   for (const PointResult& p : r.points) {
     std::string verdict(VerdictName(p.passed));
     if (!p.reason.empty()) verdict += " (" + p.reason + ")";
-    page.table.push_back({platform::ShortestDecimalText(p.percent), platform::DecimalText(p.nominal, r.decimals),
-                          Number(p.reference, r.decimals), Number(p.reading, r.decimals),
-                          Number(p.error_percent, kErrorDecimals), verdict});
+    page.table.push_back({platform::ShortestDecimalText(p.percent),
+                          platform::DecimalText(p.nominal, r.decimals), Number(p.reference, r.decimals),
+                          Number(p.reading, r.decimals), Number(p.error_percent, kErrorDecimals), verdict});
     if (p.error_percent) page.plot.push_back({p.percent, *p.error_percent, p.passed});
   }
   page.tolerance_percent = plan.tolerance_percent;

@@ -28,9 +28,9 @@ struct CertificatePage {
   std::vector<LabelledText> plan;       // points, tolerance, readings, stability, reference
   std::vector<std::string> table_head;  // nominal, reference, reading, error, verdict
   std::vector<std::vector<std::string>> table;
-  std::vector<PlotPoint> plot;          // the points with a reading
-  double tolerance_percent = 0;         // the plot's band
-  std::string verdict;                  // "结论 Verdict: passed"
+  std::vector<PlotPoint> plot;   // the points with a reading
+  double tolerance_percent = 0;  // the plot's band
+  std::string verdict;           // "结论 Verdict: passed"
   bool passed = false;
   std::vector<LabelledText> signature;  // operator, date, signature line
 };

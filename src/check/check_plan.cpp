@@ -23,11 +23,12 @@ constexpr int kFewestReadings = 2;
 constexpr int kMostReadings = 50;
 constexpr std::size_t kMostPoints = 21;
 
-constexpr std::array<std::string_view, 8> kKeys{"Points",       "Direction", "TolerancePercent", "Readings",
-                                                "StableSpread", "Reference", "Stage",            "Operator"};
+constexpr std::array<std::string_view, 8> kKeys{
+    "Points", "Direction", "TolerancePercent", "Readings", "StableSpread", "Reference", "Stage", "Operator"};
 constexpr std::array<std::string_view, 3> kRequired{"TolerancePercent", "StableSpread", "Reference"};
 
-constexpr std::string_view kPointsText = "Points 应为 0 到 100 之间的百分数，以逗号分隔（最多 21 个），而不是%1";
+constexpr std::string_view kPointsText =
+    "Points 应为 0 到 100 之间的百分数，以逗号分隔（最多 21 个），而不是%1";
 constexpr std::string_view kDirectionText = "Direction 应为 up 或 updown，而不是%1";
 constexpr std::string_view kPositiveText = "%1 应为大于 0 的数，而不是%2";
 constexpr std::string_view kReadingsText = "Readings 应为 2 到 50 的整数，而不是%1";
@@ -112,9 +113,9 @@ std::vector<double> CheckPlan::Sequence() const {
 }
 
 std::vector<std::string_view> CheckPlanFaultTexts() {
-  return {kPointsText,          kDirectionText,      kPositiveText,   kReadingsText,   kReferenceText,
-          kStageText,           kUnclosedSectionText, kUnknownSectionText, kNoKeyValueText, kKeyOutsideText,
-          kUnknownKeyText,      kKeyAgainText,       kNoSectionText,  kMissingKeyText};
+  return {kPointsText,     kDirectionText,       kPositiveText,       kReadingsText,   kReferenceText,
+          kStageText,      kUnclosedSectionText, kUnknownSectionText, kNoKeyValueText, kKeyOutsideText,
+          kUnknownKeyText, kKeyAgainText,        kNoSectionText,      kMissingKeyText};
 }
 
 CheckPlanRead ReadCheckPlan(std::string_view text) {
@@ -144,7 +145,8 @@ CheckPlanRead ReadCheckPlan(std::string_view text) {
     }
     if (section_at == 0) return Refused(AtLine(line, ui::FillPattern(kKeyOutsideText, {Quoted(row.name)})));
     const auto key = std::find(kKeys.begin(), kKeys.end(), row.name);
-    if (key == kKeys.end()) return Refused(AtLine(line, ui::FillPattern(kUnknownKeyText, {Quoted(row.name)})));
+    if (key == kKeys.end())
+      return Refused(AtLine(line, ui::FillPattern(kUnknownKeyText, {Quoted(row.name)})));
     if (const auto before = given_at.find(*key); before != given_at.end())
       return Refused(AtLine(line, ui::FillPattern(kKeyAgainText, {*key, std::to_string(before->second)})));
     if (const std::string why = Take(*key, row.value, plan); !why.empty()) return Refused(AtLine(line, why));

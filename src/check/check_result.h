@@ -15,7 +15,7 @@ struct Identity {
   std::string type;
   std::string serial;
   std::string version;
-  std::string range_low;   // as the transmitter wrote it ("+000.0")
+  std::string range_low;  // as the transmitter wrote it ("+000.0")
   std::string range_high;
   std::string unit;  // as the unit list names it ("KPa")
   double low = 0;

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "check/check_log.h"
+#include "check/check_summary.h"
 #include "check/point_arithmetic.h"
 #include "discovery/bus_search.h"
 #include "discovery/device_read.h"
@@ -34,17 +35,17 @@ constexpr std::string_view kLogFilter = "检定记录 (*.csv)";
 constexpr std::string_view kSelectFirstText = "请先搜索并选择一台变送器。";
 constexpr std::string_view kUnreadablePlanText = "无法读取检定计划：%1";
 constexpr std::string_view kRefusedPlanText = "检定计划有误：\n%1\n%2";
-constexpr std::string_view kTypedHeadlessText = "此检定计划需要手动输入参考值（Reference=typed），无界面模式下不能运行。";
+constexpr std::string_view kTypedHeadlessText =
+    "此检定计划需要手动输入参考值（Reference=typed），无界面模式下不能运行。";
 constexpr std::string_view kLogUnwritableText = "无法写入检定记录文件：%1";
 constexpr std::string_view kNoWriterText = "无法生成证书：本程序没有证书输出。";
 constexpr std::string_view kIdentityFailedText = "读取变送器参数失败，未开始检定。";
 constexpr std::string_view kSameAddressText = "参考变送器的地址 %1 就是被检变送器的地址。";
 constexpr std::string_view kReferenceSilentText = "参考变送器 %1 无应答：%2。未开始检定。";
-constexpr std::string_view kUnitMismatchText = "参考变送器 %1 的单位（%2）与被检变送器的单位（%3）不同，未开始检定。";
-constexpr std::string_view kSetPressureText = "第 %1/%2 点：请将压力设定为 %3 %4（量程的 %5%），稳定后按确定。";
-constexpr std::string_view kPassedText = "检定合格（%1）：%2 个点全部在允许误差 ±%3% 之内。";
-constexpr std::string_view kFailedText = "检定不合格（%1）：%2 个点中 %3 个不合格。%4";
-constexpr std::string_view kStoppedText = "检定未完成（%1）：完成 %2/%3 个点，检定不合格。";
+constexpr std::string_view kUnitMismatchText =
+    "参考变送器 %1 的单位（%2）与被检变送器的单位（%3）不同，未开始检定。";
+constexpr std::string_view kSetPressureText =
+    "第 %1/%2 点：请将压力设定为 %3 %4（量程的 %5%），稳定后按确定。";
 constexpr std::string_view kFilesText = "%1\n证书：%2\n记录：%3";
 constexpr std::string_view kFileFailedText = "%1\n\n%2";
 constexpr std::string_view kNoAnswerText = "%1无应答：%2";
@@ -73,12 +74,13 @@ int DecimalsOf(std::string_view text) {
 
 std::vector<std::string_view> CheckTexts() {
   std::vector<std::string_view> texts{
-      kCheckTitle,       kPlanTitle,       kCertificateTitle, kLogTitle,         kPlanFilter,
-      kCertificateFilter, kLogFilter,      kSelectFirstText,  kUnreadablePlanText, kRefusedPlanText,
-      kTypedHeadlessText, kLogUnwritableText, kNoWriterText,  kIdentityFailedText, kSameAddressText,
-      kReferenceSilentText, kUnitMismatchText, kSetPressureText,  kPassedText,      kFailedText,       kStoppedText,      kFilesText,
-      kFileFailedText,   kNoAnswerText,    kUnsteadyText,     kTransmitterText,  kReferenceText};
+      kCheckTitle,          kPlanTitle,         kCertificateTitle, kLogTitle,           kPlanFilter,
+      kCertificateFilter,   kLogFilter,         kSelectFirstText,  kUnreadablePlanText, kRefusedPlanText,
+      kTypedHeadlessText,   kLogUnwritableText, kNoWriterText,     kIdentityFailedText, kSameAddressText,
+      kReferenceSilentText, kUnitMismatchText,  kSetPressureText,  kFilesText,          kFileFailedText,
+      kNoAnswerText,        kUnsteadyText,      kTransmitterText,  kReferenceText};
   for (std::string_view text : CheckPlanFaultTexts()) texts.push_back(text);
+  for (std::string_view text : SummaryTexts()) texts.push_back(text);
   return texts;
 }
 
@@ -132,9 +134,15 @@ std::optional<Identity> CheckRun::ReadIdentity() {
   const std::optional<double> low = platform::LeadingNumber(main_["TXT_DPL"].text());
   const std::optional<double> high = platform::LeadingNumber(main_["TXT_DPH"].text());
   if (!low || !high || *low == *high) return std::nullopt;
-  return Identity{main_["CMB_ADDR"].text(), main_["TXT_TYPE"].text(), main_["TXT_ID"].text(),
-                  main_["TXT_VER"].text(),  main_["TXT_DPL"].text(),  main_["TXT_DPH"].text(),
-                  main_["cmbUnit"].text(),  *low,                     *high};
+  return Identity{main_["CMB_ADDR"].text(),
+                  main_["TXT_TYPE"].text(),
+                  main_["TXT_ID"].text(),
+                  main_["TXT_VER"].text(),
+                  main_["TXT_DPL"].text(),
+                  main_["TXT_DPH"].text(),
+                  main_["cmbUnit"].text(),
+                  *low,
+                  *high};
 }
 
 CheckRun::Poll CheckRun::PollPressure(const std::string& address) {
@@ -155,8 +163,9 @@ bool CheckRun::ReferenceAgrees(const std::string& reference, const Identity& id)
   }
   const std::optional<int> code = platform::NumericIndex(protocol::ValueCut(result));
   const ui::Control& units = main_["cmbUnit"];
-  const std::string unit = code && *code >= 0 && *code < units.item_count() ? units.item_text(*code)
-                                                                             : Shown(protocol::ValueCut(result));
+  const std::string unit = code && *code >= 0 && *code < units.item_count()
+                               ? units.item_text(*code)
+                               : Shown(protocol::ValueCut(result));
   if (unit == id.unit) return true;
   Tell(ui::FillPattern(kUnitMismatchText, {reference, unit, id.unit}), ui::MessageBoxIcon::kExclamation);
   return false;
@@ -284,10 +293,10 @@ std::optional<CheckResult> CheckRun::Run(const CheckPlan& plan, const std::strin
     progress_.reading = progress_.reference = std::nullopt;
     progress_.stable = false;
     changes_.Notify();
-    const std::string ask = ui::FillPattern(
-        kSetPressureText, {std::to_string(k + 1), std::to_string(sequence.size()),
-                           platform::DecimalText(progress_.nominal, progress_.decimals), identity->unit,
-                           platform::ShortestDecimalText(sequence[k])});
+    const std::string ask =
+        ui::FillPattern(kSetPressureText, {std::to_string(k + 1), std::to_string(sequence.size()),
+                                           platform::DecimalText(progress_.nominal, progress_.decimals),
+                                           identity->unit, platform::ShortestDecimalText(sequence[k])});
     if (main_.MsgBox(ask, std::string(kCheckTitle), ui::MessageBoxIcon::kInformation,
                      ui::MessageBoxButtons::kOkCancel) != ui::MessageBoxAnswer::kOk ||
         stop_requested_) {
@@ -310,20 +319,8 @@ std::optional<CheckResult> CheckRun::Run(const CheckPlan& plan, const std::strin
   changes_.Notify();
 
   session_[identity->serial][plan.stage] = result;
-  const std::size_t failed = static_cast<std::size_t>(
-      std::count_if(result.points.begin(), result.points.end(), [](const PointResult& p) { return !p.passed; }));
-  std::string failing;
-  for (const PointResult& p : result.points)
-    if (!p.passed) failing += (failing.empty() ? "" : "、") + platform::ShortestDecimalText(p.percent) + "%";
-  const std::string stage(StageName(plan.stage));
   std::string text =
-      result.stopped   ? ui::FillPattern(kStoppedText, {stage, std::to_string(result.points.size()),
-                                                        std::to_string(sequence.size())})
-      : result.passed() ? ui::FillPattern(kPassedText, {stage, std::to_string(result.points.size()),
-                                                        platform::ShortestDecimalText(plan.tolerance_percent)})
-                        : ui::FillPattern(kFailedText, {stage, std::to_string(result.points.size()),
-                                                        std::to_string(failed), failing});
-  text = ui::FillPattern(kFilesText, {text, certificate_path, log_path});
+      ui::FillPattern(kFilesText, {SummaryText(result, sequence.size()), certificate_path, log_path});
   bool files_written = true;
   if (!platform::AppendToFile(log_path, CheckLogHeader(), CheckLogRows(result), error)) {
     text = ui::FillPattern(kFileFailedText, {text, error});

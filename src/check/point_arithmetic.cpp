@@ -14,7 +14,9 @@ constexpr double kDecimalSlack = 1e-9;
 
 }  // namespace
 
-double NominalPressure(double percent, double low, double high) { return low + percent / 100.0 * (high - low); }
+double NominalPressure(double percent, double low, double high) {
+  return low + percent / 100.0 * (high - low);
+}
 
 double Spread(std::span<const double> values) {
   if (values.empty()) return 0;

@@ -2,9 +2,9 @@
 
 #include <array>
 
+#include "config/value_normalisation.h"
 #include "platform/text/file_line_text.h"
 #include "platform/text/ini_line.h"
-#include "config/value_normalisation.h"
 #include "platform/text/numeric_value.h"
 #include "platform/text/utf8_text.h"
 #include "platform/ui/text_pattern.h"
@@ -124,10 +124,22 @@ std::string BeyondField(const TransmitterSettings& s, const std::array<int, kKey
 }  // namespace
 
 std::vector<std::string_view> SettingsFileFaultTexts() {
-  return {platform::kAtLineText, platform::kUnreadableQuoteText, kCodeText,        kStoreText,
-          kNotNumberText,      kOutOfRangeText,      kBeyondFieldText, kUnclosedSectionText,
-          kUnknownSectionText, kSectionAgainText,    kNoKeyValueText,  kKeyBeforeSectionText,
-          kUnknownKeyText,     kKeyAgainText,        kNoSectionText,   kMissingKeyText};
+  return {platform::kAtLineText,
+          platform::kUnreadableQuoteText,
+          kCodeText,
+          kStoreText,
+          kNotNumberText,
+          kOutOfRangeText,
+          kBeyondFieldText,
+          kUnclosedSectionText,
+          kUnknownSectionText,
+          kSectionAgainText,
+          kNoKeyValueText,
+          kKeyBeforeSectionText,
+          kUnknownKeyText,
+          kKeyAgainText,
+          kNoSectionText,
+          kMissingKeyText};
 }
 
 std::string_view StoreAreaName(StoreArea area) {

@@ -23,8 +23,8 @@
 #include <vector>
 
 #include "measure/poll_outcome.h"
-#include "platform/listeners.h"
 #include "measure/reading_feed.h"
+#include "platform/listeners.h"
 #include "shell/main_window.h"
 
 namespace measure {

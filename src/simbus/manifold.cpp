@@ -62,7 +62,8 @@ std::optional<ErrorSpec> ParseError(std::string_view text) {
   return spec;
 }
 
-std::optional<std::string> ConnectManifold(Bus& bus, const ManifoldSpec& spec, const std::vector<ErrorSpec>& errors) {
+std::optional<std::string> ConnectManifold(Bus& bus, const ManifoldSpec& spec,
+                                           const std::vector<ErrorSpec>& errors) {
   for (const ErrorSpec& e : errors)
     if (bus.Find(e.address) == nullptr) return "--error names no transmitter: " + e.address;
   auto manifold = std::make_shared<const Manifold>(spec, bus.clock().now_us());

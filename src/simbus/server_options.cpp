@@ -127,8 +127,8 @@ ParsedOptions ParseServerOptions(const std::vector<std::string>& args) {
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
     const bool takes_value = arg == "--transmitter" || arg == "--fault" || arg == "--turnaround" ||
-                             arg == "--link" || arg == "--device" || arg == "--baud" ||
-                             arg == "--manifold" || arg == "--error";
+                             arg == "--link" || arg == "--device" || arg == "--baud" || arg == "--manifold" ||
+                             arg == "--error";
     if (takes_value && i + 1 >= args.size()) return fail(arg + " needs a value");
     const std::string value = takes_value ? args[++i] : std::string();
 

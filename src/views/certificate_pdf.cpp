@@ -7,7 +7,6 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPdfWriter>
-
 #include <algorithm>
 #include <cmath>
 
@@ -98,7 +97,8 @@ class PageDrawer {
         if (head) {
           p_.drawText(inside, align | Qt::TextWordWrap, text);
         } else {
-          p_.drawText(inside, align, p_.fontMetrics().elidedText(text, Qt::ElideRight, static_cast<int>(inside.width())));
+          p_.drawText(inside, align,
+                      p_.fontMetrics().elidedText(text, Qt::ElideRight, static_cast<int>(inside.width())));
         }
         x += w;
       }
@@ -112,7 +112,8 @@ class PageDrawer {
   void Plot(double width, double height) {
     const double left = kMarginMm + 12, right = kMarginMm + width, top = y_, bottom = y_ + height;
     double limit = page_.tolerance_percent * 2;
-    for (const check::PlotPoint& point : page_.plot) limit = std::max(limit, std::abs(point.error_percent) * 1.2);
+    for (const check::PlotPoint& point : page_.plot)
+      limit = std::max(limit, std::abs(point.error_percent) * 1.2);
     if (limit <= 0) limit = 1;
     const auto x_at = [&](double percent) { return Dots(left + (right - left) * percent / 100.0); };
     const auto y_at = [&](double error) { return Dots(top + height / 2 - (height / 2) * error / limit); };
@@ -160,7 +161,8 @@ class PageDrawer {
       const double x = kMarginMm + static_cast<double>(k) * column;
       p_.drawText(QRectF(Dots(x), Dots(y_), Dots(column - 4), Dots(kLineMm)), Qt::AlignLeft | Qt::AlignBottom,
                   Text(page_.signature[k].label) + QStringLiteral(": ") + Text(page_.signature[k].text));
-      p_.drawLine(QPointF(Dots(x), Dots(y_ + kLineMm + 6)), QPointF(Dots(x + column - 6), Dots(y_ + kLineMm + 6)));
+      p_.drawLine(QPointF(Dots(x), Dots(y_ + kLineMm + 6)),
+                  QPointF(Dots(x + column - 6), Dots(y_ + kLineMm + 6)));
     }
   }
 

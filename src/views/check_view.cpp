@@ -48,7 +48,9 @@ CheckView::CheckView(check::CheckRun& run, QWidget* parent)
   setObjectName(kObjectName);
   setWindowTitle(Tr(QT_TRANSLATE_NOOP("CheckView", "校准检查")));
   table_->setHorizontalHeaderLabels(
-      {Tr(QT_TRANSLATE_NOOP("CheckView", "点 (%)")), Tr(QT_TRANSLATE_NOOP("CheckView", "标称")), Tr(QT_TRANSLATE_NOOP("CheckView", "参考")), Tr(QT_TRANSLATE_NOOP("CheckView", "读数")), Tr(QT_TRANSLATE_NOOP("CheckView", "误差 (% 量程)")), Tr(QT_TRANSLATE_NOOP("CheckView", "结果"))});
+      {Tr(QT_TRANSLATE_NOOP("CheckView", "点 (%)")), Tr(QT_TRANSLATE_NOOP("CheckView", "标称")),
+       Tr(QT_TRANSLATE_NOOP("CheckView", "参考")), Tr(QT_TRANSLATE_NOOP("CheckView", "读数")),
+       Tr(QT_TRANSLATE_NOOP("CheckView", "误差 (% 量程)")), Tr(QT_TRANSLATE_NOOP("CheckView", "结果"))});
   table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   table_->verticalHeader()->hide();
   table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
@@ -122,8 +124,8 @@ std::optional<double> CheckView::AskReference(const check::ReferenceRequest& req
   reference_->clear();
   reference_->setFocus();
   point_->setText(point_->text() + Tr(QT_TRANSLATE_NOOP("CheckView", "  —  请输入参考值（读数稳定在 %1 %2）"))
-                                      .arg(request.reading)
-                                      .arg(QString::fromStdString(request.unit)));
+                                       .arg(request.reading)
+                                       .arg(QString::fromStdString(request.unit)));
   wait.exec();
   disconnect(take);
   disconnect(stop);
@@ -141,7 +143,9 @@ void CheckView::Refresh() {
                                            .arg(unit));
   live_->setText(Tr(QT_TRANSLATE_NOOP("CheckView", "读数 %1   参考 %2  %3"))
                      .arg(Number(p.reading, p.decimals), Number(p.reference, p.decimals), unit));
-  stable_->setText(p.stable ? Tr(QT_TRANSLATE_NOOP("CheckView", "稳定")) : Tr(QT_TRANSLATE_NOOP("CheckView", "未稳定 (%1)")).arg(p.spread, 0, 'f', p.decimals));
+  stable_->setText(p.stable
+                       ? Tr(QT_TRANSLATE_NOOP("CheckView", "稳定"))
+                       : Tr(QT_TRANSLATE_NOOP("CheckView", "未稳定 (%1)")).arg(p.spread, 0, 'f', p.decimals));
   stable_->setStyleSheet(p.stable ? QStringLiteral("background:#2e7d32;color:white")
                                   : QStringLiteral("background:#f9a825"));
   reference_->setEnabled(p.waiting_for_reference);
@@ -152,9 +156,12 @@ void CheckView::Refresh() {
     const check::PointResult& r = p.done[row];
     QString result = QString::fromStdString(std::string(check::VerdictName(r.passed)));
     if (!r.reason.empty()) result += QStringLiteral(" (") + QString::fromStdString(r.reason) + ')';
-    const QString cells[kColumns] = {QString::number(r.percent),        Number(r.nominal, p.decimals),
-                                     Number(r.reference, p.decimals),   Number(r.reading, p.decimals),
-                                     Number(r.error_percent, check::kErrorDecimals), result};
+    const QString cells[kColumns] = {QString::number(r.percent),
+                                     Number(r.nominal, p.decimals),
+                                     Number(r.reference, p.decimals),
+                                     Number(r.reading, p.decimals),
+                                     Number(r.error_percent, check::kErrorDecimals),
+                                     result};
     for (int column = 0; column < kColumns; ++column) {
       auto* item = new QTableWidgetItem(cells[column]);
       item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);

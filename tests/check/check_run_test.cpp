@@ -37,13 +37,15 @@ class CheckRunTest : public testing_support::DravonFixture {
 
   CheckRunTest() : dir(testing::TempDir() + "/check_run_" + std::to_string(::getpid())) {
     std::filesystem::create_directories(dir);
-    services.files = {{"check", dir + "/plan.ini"}, {"certificate", dir + "/c.pdf"}, {"check-log", dir + "/log.csv"}};
+    services.files = {
+        {"check", dir + "/plan.ini"}, {"certificate", dir + "/c.pdf"}, {"check-log", dir + "/log.csv"}};
     std::filesystem::remove(dir + "/log.csv");
-    check->set_certificate_writer([this](const check::Certificate& c, const std::string&, std::string& error) {
-      certificates.push_back(c);
-      error = "c.pdf: no space left on device";
-      return certificate_writes;
-    });
+    check->set_certificate_writer(
+        [this](const check::Certificate& c, const std::string&, std::string& error) {
+          certificates.push_back(c);
+          error = "c.pdf: no space left on device";
+          return certificate_writes;
+        });
   }
   ~CheckRunTest() override { std::filesystem::remove_all(dir); }
 
@@ -86,7 +88,8 @@ TEST_F(CheckRunTest, ComparesEachPointWithTheReferenceAndLogsAndCertifiesTheVerd
   };
   const Case cases[] = {
       {"in tolerance", 1.0, 0.0, true, "检定合格（as_found）：3 个点全部在允许误差 ±0.25% 之内。"},
-      {"a planted gain error", 1.01, 0.5, false, "检定不合格（as_found）：3 个点中 3 个不合格。0%、50%、100%"},
+      {"a planted gain error", 1.01, 0.5, false,
+       "检定不合格（as_found）：3 个点中 3 个不合格。0%、50%、100%"},
   };
   for (const Case& c : cases) {
     struct One final : CheckRunTest {

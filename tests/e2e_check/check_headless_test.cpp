@@ -18,7 +18,8 @@ constexpr const char* kPlan =
     "[Check]\nPoints=0,25,50,75,100\nDirection=up\nTolerancePercent=0.25\nReadings=3\nStableSpread=0.05\n"
     "Reference=02\nStage=as_found\nOperator=Bench 3\n";
 // The search stops once 01 answered: the check needs it selected, not the whole bus.
-constexpr const char* kScript = "choose cmbCommPort 0\nafter 300 click cmdSEARCH\nclick cmdSEARCH\nclick mnuCheck\n";
+constexpr const char* kScript =
+    "choose cmbCommPort 0\nafter 300 click cmdSEARCH\nclick cmdSEARCH\nclick mnuCheck\n";
 
 std::vector<std::string> Lines(const std::string& path) {
   std::ifstream in(path);
@@ -43,8 +44,8 @@ TEST(CheckHeadless, APlantedGainErrorFailsTheCertificateAndWithoutItTheSameCheck
     const std::string bus =
         std::string("--transmitter 01:9600 --transmitter 02:9600 --manifold 20,40,60,80,90@1200") + c.error;
     const auto run = RunProgram(DRAVON_BINARY,
-                                {"--headless", "--simulate", "--sim-bus", bus, "--check", plan, "--certificate",
-                                 certificate, "--check-log", log},
+                                {"--headless", "--simulate", "--sim-bus", bus, "--check", plan,
+                                 "--certificate", certificate, "--check-log", log},
                                 kScript, std::chrono::minutes(1), {config.Env()});
     ASSERT_EQ(run.exit_status, 0) << c.name << run.stderr_text;
     ASSERT_FALSE(run.stdout_lines.empty());
@@ -52,14 +53,16 @@ TEST(CheckHeadless, APlantedGainErrorFailsTheCertificateAndWithoutItTheSameCheck
               std::string::npos)
         << c.name << ": " << run.stdout_lines.back();
 
-    const auto text = RunProgram("/usr/bin/pdftotext", {"-layout", certificate, "-"}, "", std::chrono::seconds(30));
+    const auto text =
+        RunProgram("/usr/bin/pdftotext", {"-layout", certificate, "-"}, "", std::chrono::seconds(30));
     ASSERT_EQ(text.exit_status, 0) << c.name << text.stderr_text;
     std::string all;
     int failed_points = 0;
     for (const std::string& line : text.stdout_lines) {
       all += line + "\n";
       // A point's row ends with its verdict.
-      if (line.size() > 6 && line.rfind("failed") == line.size() - 6 && line.find("Verdict") == std::string::npos)
+      if (line.size() > 6 && line.rfind("failed") == line.size() - 6 &&
+          line.find("Verdict") == std::string::npos)
         ++failed_points;
     }
     EXPECT_NE(all.find("Serial number: 08000001"), std::string::npos) << all;
@@ -74,8 +77,9 @@ TEST(CheckHeadless, APlantedGainErrorFailsTheCertificateAndWithoutItTheSameCheck
 
     const std::vector<std::string> rows = Lines(log);
     ASSERT_EQ(rows.size(), 6u) << c.name;
-    EXPECT_EQ(rows[0], "time,serial,address,stage,point_percent,nominal,reference,reading,unit,"
-                       "error_percent_span,tolerance_percent,verdict");
+    EXPECT_EQ(rows[0],
+              "time,serial,address,stage,point_percent,nominal,reference,reading,unit,"
+              "error_percent_span,tolerance_percent,verdict");
   }
 }
 
@@ -87,8 +91,9 @@ TEST(CheckHeadless, ABuiltInBusThatDoesNotReadEndsTheProgramSayingWhy) {
   const std::pair<std::string, std::string> cases[] = {
       {"--manifold 10,x", "dravon: --sim-bus: bad --manifold \"10,x\" (want P[,P]...[@MS])\n"},
       {"--manifold 10 --error 07:1.01", "dravon: --sim-bus: --error names no transmitter: 07\n"},
-      {"--link /tmp/bus", "dravon: --sim-bus takes the bus's options only: --transmitter, --fault, --manifold, "
-                          "--error, --turnaround, --echo\n"},
+      {"--link /tmp/bus",
+       "dravon: --sim-bus takes the bus's options only: --transmitter, --fault, --manifold, "
+       "--error, --turnaround, --echo\n"},
   };
   for (const auto& [bus, error] : cases) {
     TempConfigHome config;

@@ -13,8 +13,9 @@ TEST(Manifold, StepsThroughItsPressuresAndEachTransmitterReadsItThroughItsOwnErr
   platform::VirtualClock clock;
   clock.advance_ms(700);  // the schedule starts when the manifold is connected, not at 0
   std::string error;
-  const auto parsed = simbus::ParseServerOptions({"--transmitter", "01:9600", "--transmitter", "02:9600",
-                                                  "--manifold", "10,50.5,90@2000", "--error", "01:1.01:-0.2"});
+  const auto parsed =
+      simbus::ParseServerOptions({"--transmitter", "01:9600", "--transmitter", "02:9600", "--manifold",
+                                  "10,50.5,90@2000", "--error", "01:1.01:-0.2"});
   ASSERT_TRUE(parsed.options) << parsed.error;
   auto bus = simbus::BuildServerBus(*parsed.options, clock, &error);
   ASSERT_TRUE(bus) << error;
@@ -36,9 +37,12 @@ TEST(Manifold, OptionsThatDoNotReadAreRefusedWithWhatIsWrong) {
   const std::pair<std::vector<std::string>, std::string> cases[] = {
       {{"--manifold", "10,,20"}, "bad --manifold \"10,,20\" (want P[,P]...[@MS])"},
       {{"--manifold", "10@0"}, "bad --manifold \"10@0\" (want P[,P]...[@MS])"},
-      {{"--manifold", "10", "--error", "1:1.01"}, "bad --error \"1:1.01\" (want ADDR:GAIN[:OFFSET], GAIN above 0)"},
-      {{"--manifold", "10", "--error", "01:0"}, "bad --error \"01:0\" (want ADDR:GAIN[:OFFSET], GAIN above 0)"},
-      {{"--manifold", "10", "--error", "01:1:x"}, "bad --error \"01:1:x\" (want ADDR:GAIN[:OFFSET], GAIN above 0)"},
+      {{"--manifold", "10", "--error", "1:1.01"},
+       "bad --error \"1:1.01\" (want ADDR:GAIN[:OFFSET], GAIN above 0)"},
+      {{"--manifold", "10", "--error", "01:0"},
+       "bad --error \"01:0\" (want ADDR:GAIN[:OFFSET], GAIN above 0)"},
+      {{"--manifold", "10", "--error", "01:1:x"},
+       "bad --error \"01:1:x\" (want ADDR:GAIN[:OFFSET], GAIN above 0)"},
       {{"--error", "01:1.01"}, "--error needs --manifold"},
   };
   for (const auto& [args, error] : cases) {

@@ -29,7 +29,8 @@ class CheckViewTest : public testing_support::DravonFixture {
  protected:
   CheckViewTest() : dir(testing::TempDir() + "/check_view_" + std::to_string(::getpid())) {
     std::filesystem::create_directories(dir);
-    services.files = {{"check", dir + "/plan.ini"}, {"certificate", dir + "/c.pdf"}, {"check-log", dir + "/log.csv"}};
+    services.files = {
+        {"check", dir + "/plan.ini"}, {"certificate", dir + "/c.pdf"}, {"check-log", dir + "/log.csv"}};
     check->set_certificate_writer(views::WriteCertificatePdf);
     AddTransmitter("01", 9600);
     AddTransmitter("02", 9600);
@@ -83,7 +84,8 @@ TEST_F(CheckViewTest, FillsThePointTableAndShowsTheLiveReadingWithItsStability) 
   ASSERT_EQ(view.table().rowCount(), 5);
   EXPECT_EQ(Cell(view, 0, CheckView::kPercent), "0");
   EXPECT_EQ(Cell(view, 0, CheckView::kResult), "passed")
-      << Cell(view, 0, CheckView::kReference).toStdString() << " " << Cell(view, 0, CheckView::kReading).toStdString();
+      << Cell(view, 0, CheckView::kReference).toStdString() << " "
+      << Cell(view, 0, CheckView::kReading).toStdString();
   EXPECT_EQ(Cell(view, 4, CheckView::kResult), "failed");
   EXPECT_EQ(view.table().item(4, 0)->foreground().color(), QColor(Qt::red));
   EXPECT_FALSE(view.reference_field().isEnabled()) << "no typed reference with a reference transmitter";
