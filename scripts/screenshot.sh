@@ -2,11 +2,20 @@
 # Writes the README's pictures of the two windows: docs/dravon.png and, once Pemliq is
 # built, docs/pemliq.png, and the same in English (docs/dravon_en.png, docs/pemliq_en.png). Each program runs on the simulated bus under a virtual X
 # server, saves a picture of its window as soon as it is shown, and quits.
-#   scripts/screenshot.sh [BUILD_DIR]      (default: build/default)
+# With --at-work it also writes the pictures of Dravon at work, each after a search of the
+# simulated bus (about two minutes, run side by side): the chart and the bus view after a
+# minute of bus polling (docs/chart_bus.png), the chart after a minute of
+# polling one transmitter (docs/chart.png), the traffic monitor at 1200 baud
+# (docs/monitor_dravon.png).
+#   scripts/screenshot.sh [BUILD_DIR] [--at-work]      (default: build/default)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-build="${1:-build/default}"
+build=build/default
+at_work=false
+for arg in "$@"; do
+  if [ "$arg" = --at-work ]; then at_work=true; else build="$arg"; fi
+done
 dravon="$build/apps/dravon/dravon"
 pemliq="$build/apps/pemliq/pemliq"
 
@@ -24,9 +33,14 @@ config="$(mktemp -d)"
 trap 'rm -rf "$config"' EXIT
 
 mkdir -p docs
+# shoot PROGRAM FILE LANGUAGE [SCREEN [OPTION...]]: SCREEN is the virtual screen, as wide
+# and high as the window and a tool window beside or below it need.
 shoot() {
-  env -u QT_QPA_PLATFORM XDG_CONFIG_HOME="$config" xvfb-run -a "$1" --simulate --lang "$3" --snapshot "$2"
-  echo "wrote $2"
+  local program="$1" file="$2" language="$3" screen="${4:-1280x900}"
+  shift 4 2>/dev/null || shift $#
+  env -u QT_QPA_PLATFORM XDG_CONFIG_HOME="$(mktemp -d -p "$config")" \
+    xvfb-run -a -s "-screen 0 ${screen}x24" "$program" --simulate --lang "$language" --snapshot "$file" "$@"
+  echo "wrote $file"
 }
 
 shoot "$dravon" docs/dravon.png zh
@@ -34,4 +48,16 @@ shoot "$dravon" docs/dravon_en.png en
 if [ -x "$pemliq" ]; then
   shoot "$pemliq" docs/pemliq.png zh
   shoot "$pemliq" docs/pemliq_en.png en
+fi
+
+if $at_work; then
+  search="choose cmbCommPort 0; click cmdSEARCH"
+  shoot "$dravon" docs/chart_bus.png zh 1780x600 --open mnuChart \
+    --snapshot-after "$search; click mnuPollAll; wait 60000" &
+  shoot "$dravon" docs/chart.png zh 1780x600 --open mnuChart \
+    --snapshot-after "$search; click cmdON_OFF; wait 60000" &
+  # Transmitter 12 answers at 1200 baud: a reply arrives a few bytes at a time.
+  shoot "$dravon" docs/monitor_dravon.png zh 860x1000 --open mnuTrafficMonitor \
+    --snapshot-after "$search; choose CMB_ADDR 2; click cmdON_OFF; wait 3000" &
+  wait
 fi

@@ -83,6 +83,7 @@ int main(int argc, char** argv) {
   run.tools.items.push_back(gui::LanguageMenuItem(store, std::string(kAppName), language));
   run.snapshot = options.snapshot;
   run.open_tool = options.open_tool;
+  run.snapshot_after = options.snapshot_after;
   // Pemliq opens its port at each send: a new mapping holds from the next one.
   run.tools.items.push_back(app::PortMappingEntry(wiring, form["Cbo_com"]));
   run.tools.items.push_back(

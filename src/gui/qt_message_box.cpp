@@ -1,6 +1,10 @@
 #include "gui/qt_message_box.h"
 
+#include <QApplication>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QPushButton>
+#include <QSpacerItem>
 
 #include "gui/shown_text.h"
 
@@ -29,10 +33,25 @@ QMessageBox::Icon ToQtIcon(ui::MessageBoxIcon icon) {
   return QMessageBox::NoIcon;
 }
 
+int TitleBarWidth(const QString& title) {
+  // Icon, minimise, maximise and close at about 32 px each, and the bar's margins.
+  constexpr int kWindowManagerRoom = 4 * 32 + 32;
+  QFont font = QApplication::font();
+  font.setBold(true);
+  font.setPointSizeF(font.pointSizeF() * 1.2);
+  return QFontMetrics(font).horizontalAdvance(title) + kWindowManagerRoom;
+}
+
 ui::MessageBoxAnswer AskWithQMessageBox(const ui::MessageBoxRequest& request, QWidget* parent) {
   QMessageBox box(ToQtIcon(request.icon), Shown(request.title), MessageBoxText(request.text),
                   QMessageBox::NoButton, parent);
   box.setTextFormat(Qt::PlainText);
+  // QMessageBox sizes itself to its text and takes no minimum width: a spacer across its
+  // grid keeps the box as wide as its title needs.
+  if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
+    grid->addItem(new QSpacerItem(TitleBarWidth(box.windowTitle()), 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+                  grid->rowCount(), 0, 1, grid->columnCount());
+  }
   switch (request.buttons) {
     case ui::MessageBoxButtons::kRetryCancel:
       box.setStandardButtons(QMessageBox::Retry | QMessageBox::Cancel);

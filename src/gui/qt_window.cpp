@@ -6,8 +6,11 @@
 #include <QScreen>
 #include <QTimer>
 #include <iostream>
+#include <string>
+#include <vector>
 
 #include "gui/qt_services.h"
+#include "gui/snapshot_steps.h"
 #include "gui/window_view.h"
 
 namespace gui {
@@ -57,6 +60,15 @@ int RunQtWindow(ui::Window& window, const RunOptions& options) {
     std::cerr << "the window needs a QApplication\n";
     return kStatusFailed;
   }
+  std::vector<ui::headless::Command> steps;
+  if (std::string error; !ReadSnapshotSteps(options.snapshot_after, steps, error)) {
+    std::cerr << "--snapshot-after: " << error << '\n';
+    return kStatusFailed;
+  }
+  if (!steps.empty() && options.snapshot.empty()) {
+    std::cerr << "--snapshot-after comes with --snapshot\n";
+    return kStatusFailed;
+  }
   UseChineseFont();
   QtServices services(window);
   WindowView view(window);
@@ -70,8 +82,18 @@ int RunQtWindow(ui::Window& window, const RunOptions& options) {
   view.main_window().show();
   if (!options.open_tool.empty() && !OpenTool(view, options.open_tool))
     std::cerr << "no tool window named " << options.open_tool << '\n';
-  if (!options.snapshot.empty())
-    TakeSnapshotLater(view.main_window(), options.snapshot, !options.open_tool.empty());
+  if (!options.snapshot.empty()) {
+    QMainWindow& main = view.main_window();
+    RunSnapshotSteps(
+        window, std::move(steps),
+        [&main, path = options.snapshot, whole_screen = !options.open_tool.empty()] {
+          TakeSnapshotLater(main, path, whole_screen);
+        },
+        [](const std::string& why) {
+          std::cerr << "--snapshot-after: " << why << '\n';
+          QCoreApplication::exit(kStatusFailed);
+        });
+  }
   return QApplication::exec();
 }
 

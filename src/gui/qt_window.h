@@ -18,6 +18,9 @@ struct RunOptions {
   // Non-empty: once the window is shown, open the tool window of this entry (with
   // --snapshot, the picture is then of the whole screen, tool window included).
   std::string open_tool;
+  // With `snapshot`: script lines run in the shown window before the picture (see
+  // snapshot_steps.h).
+  std::string snapshot_after;
 };
 
 // Needs a QApplication constructed by the caller. Loads the window (its load handler

@@ -119,7 +119,9 @@ class Builder {
       }
       case ControlKind::kList: {
         auto* combo = new QComboBox(parent);
-        combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+        // Its width is kept by widget_sync from the items it has shown, not recomputed
+        // from the items it has now.
+        combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
         if (control.editable()) {
           combo->setEditable(true);
           combo->setInsertPolicy(QComboBox::NoInsert);
@@ -200,6 +202,9 @@ class Builder {
       auto* panel = new QLabel(bar);
       panel->setTextFormat(Qt::PlainText);
       panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+      // A panel shares out the window's width and never widens the window: a long status
+      // message is cut at the panel's end instead of moving every frame above it.
+      panel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
       bar->addWidget(panel, i == 0 ? 3 : 1);
       bound.panels[i] = panel;
     }

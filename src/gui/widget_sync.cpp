@@ -11,6 +11,7 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QStyleOptionFrame>
 #include <algorithm>
 
@@ -40,6 +41,20 @@ Qt::Alignment ToQtAlignment(ui::Alignment alignment) {
   return Qt::AlignLeft | Qt::AlignVCenter;
 }
 
+// A list, like a box, is as wide as its widest item, at least eight digits, and never
+// narrows: a list emptied for a search and filled by it leaves the window as it was.
+void KeepItemsInView(QComboBox& combo) {
+  const QFontMetrics metrics(combo.font());
+  int text_width = metrics.horizontalAdvance("00000000");
+  for (int i = 0; i < combo.count(); ++i) text_width = std::max(text_width, metrics.horizontalAdvance(combo.itemText(i)));
+  QStyleOptionComboBox option;
+  option.initFrom(&combo);
+  option.editable = combo.isEditable();
+  const int needed =
+      combo.style()->sizeFromContents(QStyle::CT_ComboBox, &option, QSize(text_width, metrics.height()), &combo).width();
+  if (needed > combo.minimumWidth()) combo.setMinimumWidth(needed);
+}
+
 // The items are replaced only when they differ, so a list the user is looking at does not
 // flicker when an unrelated property changes.
 void ShowList(const ui::Control& control, QComboBox& combo) {
@@ -60,6 +75,7 @@ void ShowList(const ui::Control& control, QComboBox& combo) {
   // would otherwise clear it.
   if (combo.isEditable() && combo.currentText() != Shown(control.text()))
     combo.setEditText(Shown(control.text()));
+  KeepItemsInView(combo);
 }
 
 // A box is as wide as its text, and at least eight digits. It never cuts its text: it
@@ -79,6 +95,13 @@ void KeepTextInView(QLineEdit& edit) {
       edit.hasFrame() ? edit.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, &edit) : 0;
   const int needed = edit.style()->sizeFromContents(QStyle::CT_LineEdit, &option, text, &edit).width();
   if (needed > edit.minimumWidth()) edit.setMinimumWidth(needed);
+}
+
+// A label that shows changing values (the pressure's unit) keeps the width of the widest
+// it has shown, so that a shorter value does not narrow the window again.
+void KeepCaptionInView(QLabel& label) {
+  const int needed = label.sizeHint().width();
+  if (needed > label.minimumWidth()) label.setMinimumWidth(needed);
 }
 
 // Shown after the text, which a line edit's setText moves the caret away from.
@@ -109,7 +132,14 @@ void ShowText(BoundControl& bound) {
         const QSignalBlocker blocker(edit);
         edit->setText(text);
       }
-      if (auto* edit = qobject_cast<QLineEdit*>(bound.widget)) KeepTextInView(*edit);
+      // In the shown window, measured once the handler that set the text is done: a box
+      // filled in two steps (the whole reply, then its value cut out) widens for the
+      // value, not for the reply.
+      if (auto* edit = qobject_cast<QLineEdit*>(bound.widget); edit != nullptr && !edit->isVisible()) {
+        KeepTextInView(*edit);
+      } else if (edit != nullptr) {
+        QMetaObject::invokeMethod(edit, [edit] { KeepTextInView(*edit); }, Qt::QueuedConnection);
+      }
       ShowCaret(bound);
       break;
     case ControlKind::kLabel:
@@ -120,6 +150,7 @@ void ShowText(BoundControl& bound) {
         for (std::size_t i = 0; i < parts.size(); ++i) bound.label_pieces[i]->setText(Shown(parts[i]));
       } else if (auto* label = qobject_cast<QLabel*>(bound.widget)) {
         label->setText(text);
+        KeepCaptionInView(*label);
       }
       break;
     case ControlKind::kButton:

@@ -60,6 +60,22 @@ void ReadingHistory::DropOldest() {
   entries_.pop_front();
 }
 
+ReadingHistory::Sample ReadingHistory::sample(std::size_t index) const {
+  const Entry& e = entries_.at(index);
+  const bool temperature = (e.flags & kTemperatureFlag) != 0;
+  return {.time_ms = e.time_ms,
+          .value = e.value,
+          .curve = (std::uint64_t{e.address} << 17) | (std::uint64_t{e.unit} << 1) | (temperature ? 1 : 0),
+          .quantity = temperature ? Quantity::kTemperature : Quantity::kPressure,
+          .failed = (e.flags & kFailedFlag) != 0};
+}
+
+std::size_t ReadingHistory::FirstAtOrAfter(std::int64_t time_ms) const {
+  const auto first = std::partition_point(entries_.begin(), entries_.end(),
+                                          [time_ms](const Entry& e) { return e.time_ms < time_ms; });
+  return static_cast<std::size_t>(first - entries_.begin());
+}
+
 Reading ReadingHistory::at(std::size_t index) const {
   const Entry& e = entries_.at(index);
   Reading r;

@@ -31,6 +31,21 @@ class ReadingHistory {
   // Readings ever added: the index in the whole run of the one after the newest.
   std::uint64_t added() const { return added_; }
 
+  // A reading without its texts, for drawing thousands at a time.
+  struct Sample {
+    std::int64_t time_ms = 0;
+    double value = 0;  // NaN: none (a failed poll or an overflow mark)
+    // The same for every reading of one address, quantity and unit, and for no other.
+    std::uint64_t curve = 0;
+    Quantity quantity = Quantity::kPressure;
+    bool failed = false;
+  };
+  Sample sample(std::size_t index) const;
+  // The first reading at `time_ms` or later (size() when none). Readings come in time
+  // order; after the system clock was set back they do not, and the answer is then one
+  // near it.
+  std::size_t FirstAtOrAfter(std::int64_t time_ms) const;
+
  private:
   static constexpr std::size_t kInlineText = 18;
   struct Entry {

@@ -77,6 +77,10 @@ constexpr std::array kOptionTable{
     OptionRow{"--open", "TOOL",
               "open the tool window TOOL once the window is shown (with --snapshot: whole screen)", kForBoth,
               SetText<&ProgramOptions::open_tool>},
+    OptionRow{"--snapshot-after", "STEPS",
+              "with --snapshot: first run these script lines in the window, separated by ';' "
+              "(click NAME, choose NAME N, type NAME TEXT, background, wait MS)",
+              kForBoth, SetText<&ProgramOptions::snapshot_after>},
     OptionRow{"--lang", "zh|en", "the real window's language for this run (headless output stays Chinese)",
               kForBoth, SetLanguage},
     OptionRow{"--profile", "FILE",

@@ -31,6 +31,7 @@ struct ProgramOptions {
   std::map<int, std::string> ports;  // --port N=TARGET: each a target that reads
   std::string snapshot;              // --snapshot FILE
   std::string open_tool;             // --open NAME
+  std::string snapshot_after;        // --snapshot-after STEPS: what the window does before the picture
   std::string trace;                 // --trace FILE: every record of the ports' traffic, appended
   std::string log;                   // --log FILE: Dravon's measurement readings as CSV
   bool list_ports = false;           // --list-ports: print the devices and the port mapping, then exit

@@ -5,7 +5,7 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDateTime>
-#include <QDateTimeAxis>
+#include <QCategoryAxis>
 #include <QFileDialog>
 #include <QFont>
 #include <QHBoxLayout>
@@ -17,11 +17,15 @@
 #include <QPushButton>
 #include <QScatterSeries>
 #include <QScrollBar>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <QValueAxis>
 #include <algorithm>
+#include <cmath>
+#include <limits>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "gui/last_folder.h"
 #include "views/round_axis.h"
@@ -44,15 +48,57 @@ QFont WithDegreeSign(QFont font) {
   return font;
 }
 
-// One point as it comes; many at once in one replacement, since a series redraws after
-// each point it is given.
-void AppendPoints(QXYSeries& series, QList<QPointF> points) {
-  if (points.size() == 1) {
-    series.append(points.front());
-  } else if (!points.isEmpty()) {
-    series.replace(series.points() + points);
+// One column of a curve across the view: its lowest and highest value, and its first
+// failure, which is all that a column of pixels can show of the readings in it.
+struct Column {
+  qint64 index = -1;
+  QPointF low, high;
+  bool has_value = false;
+  qint64 failure_ms = 0;
+  bool has_failure = false;
+};
+
+// A curve's points for one drawing, gathered column by column.
+struct CurveDrawing {
+  QList<QPointF> points, failures;
+  QList<qint64> failures_before_value;  // marked at the foot of the axis
+  Column column;
+  double last_value = 0.0;
+  bool has_value = false;
+
+  void Flush() {
+    if (column.has_value) {
+      const bool low_first = column.low.x() <= column.high.x();
+      points.append(low_first ? column.low : column.high);
+      if (column.low != column.high) points.append(low_first ? column.high : column.low);
+    }
+    column = {};
   }
-}
+  void Take(qint64 index, const measure::ReadingHistory::Sample& s) {
+    if (index != column.index) {
+      Flush();
+      column.index = index;
+    }
+    const auto t = static_cast<qreal>(s.time_ms);
+    if (s.failed) {
+      if (column.has_failure) return;
+      column.has_failure = true;
+      // Where the curve stood, never at zero.
+      if (has_value) {
+        failures.append(QPointF(t, last_value));
+      } else {
+        failures_before_value.append(s.time_ms);
+      }
+    } else if (!std::isnan(s.value)) {  // an overflow mark has no number: the curve goes on
+      const QPointF point(t, s.value);
+      if (!column.has_value || s.value < column.low.y()) column.low = point;
+      if (!column.has_value || s.value > column.high.y()) column.high = point;
+      column.has_value = true;
+      last_value = s.value;
+      has_value = true;
+    }
+  }
+};
 
 QString QuantityCaption(measure::Quantity quantity) {
   return quantity == measure::Quantity::kPressure ? QCoreApplication::translate("ReadingChart", "压力")
@@ -68,14 +114,14 @@ ReadingChart::ReadingChart(const measure::ReadingHistory& history, measure::Read
       feed_(feed),
       chart_(new QChart),
       view_(new QChartView(chart_)),
-      time_axis_(new QDateTimeAxis),
+      time_axis_(new QCategoryAxis),
       pressure_axis_(new QValueAxis),
       temperature_axis_(new QValueAxis),
       span_(new QComboBox),
-      scroll_(new QScrollBar(Qt::Horizontal)) {
+      scroll_(new QScrollBar(Qt::Horizontal)),
+      redraw_(new QTimer(this)) {
   setObjectName(kObjectName);
   setWindowTitle(QCoreApplication::translate("ReadingChart", "测量曲线"));
-  time_axis_->setFormat("HH:mm:ss");
   time_axis_->setTitleText(QCoreApplication::translate("ReadingChart", "时间"));
   pressure_axis_->setTitleText(QCoreApplication::translate("ReadingChart", "压力"));
   temperature_axis_->setTitleText(QCoreApplication::translate("ReadingChart", "温度 (℃)"));
@@ -116,9 +162,9 @@ ReadingChart::ReadingChart(const measure::ReadingHistory& history, measure::Read
 
   connect(span_, &QComboBox::currentIndexChanged, this, [this] {
     scroll_->setValue(scroll_->maximum());  // a new span starts at the newest readings
-    ShowTimeSpan();
+    Draw();
   });
-  connect(scroll_, &QScrollBar::valueChanged, this, [this] { ShowTimeSpan(); });
+  connect(scroll_, &QScrollBar::valueChanged, this, [this] { Draw(); });
   connect(save_csv, &QPushButton::clicked, this, [this] {
     const QString path =
         QFileDialog::getSaveFileName(this, QCoreApplication::translate("ReadingChart", "保存测量数据"),
@@ -134,12 +180,11 @@ ReadingChart::ReadingChart(const measure::ReadingHistory& history, measure::Read
     if (!path.isEmpty()) SavePng(path);
   });
 
-  for (std::size_t i = 0; i < history_.size(); ++i) Add(history_.at(i));
   Draw();
-  listener_ = feed_.Listen([this](const measure::Reading& r) {
-    Add(r);
-    Draw();
-  });
+  // The history hears of each reading first: it was made and fed before this chart.
+  redraw_->setSingleShot(true);
+  connect(redraw_, &QTimer::timeout, this, [this] { Draw(); });
+  listener_ = feed_.Listen([this](const measure::Reading& r) { TakeReading(r); });
 }
 
 ReadingChart::~ReadingChart() { feed_.Forget(listener_); }
@@ -177,6 +222,9 @@ void ReadingChart::Plot(QXYSeries* series, measure::Quantity quantity) {
 
 void ReadingChart::SetCurveShown(QXYSeries& series, bool shown) {
   series.setVisible(shown);
+  for (auto& [key, curve] : curves_) {
+    if (curve.line == &series && curve.failures != nullptr) curve.failures->setVisible(shown);
+  }
   for (QLegendMarker* marker : chart_->legend()->markers(&series)) {
     marker->setVisible(true);  // the entry stays, to show the curve again
     QColor label = marker->labelBrush().color();
@@ -185,95 +233,151 @@ void ReadingChart::SetCurveShown(QXYSeries& series, bool shown) {
   }
 }
 
-QString ReadingChart::CurveName(const measure::Reading& r) {
-  return QString::fromStdString(r.address) + ' ' + QuantityCaption(r.quantity);
+void ReadingChart::Range::Take(double value) {
+  low = empty ? value : std::min(low, value);
+  high = empty ? value : std::max(high, value);
+  empty = false;
 }
 
-ReadingChart::Curve& ReadingChart::CurveFor(const measure::Reading& r) {
-  const std::string key = r.address + '\n' + std::string(1, static_cast<char>(r.quantity)) + '\n' + r.unit;
-  Curve& curve = curves_[key];
-  if (curve.line == nullptr) {
-    curve.line = new QLineSeries;
-    curve.line->setName(CurveName(r) + " (" + QString::fromStdString(r.unit) + ')');
-    Plot(curve.line, r.quantity);
+// Every curve gets its series and legend entry with its first reading, whether in view
+// or not, so that the legend lists every transmitter of the run.
+void ReadingChart::TakeNewCurves() {
+  const std::uint64_t fresh = std::min<std::uint64_t>(history_.added() - curves_taken_, history_.size());
+  for (std::size_t i = history_.size() - fresh; i < history_.size(); ++i) {
+    if (!curves_.contains(history_.sample(i).curve)) MakeCurve(i);
   }
+  curves_taken_ = history_.added();
+}
+
+ReadingChart::Curve& ReadingChart::MakeCurve(std::size_t index) {
+  const measure::Reading r = history_.at(index);
+  Curve& curve = curves_[history_.sample(index).curve];
+  curve.quantity = r.quantity;
+  curve.name = QString::fromStdString(r.address) + ' ' + QuantityCaption(r.quantity);
+  curve.unit = QString::fromStdString(r.unit);
+  curve.line = new QLineSeries;
+  curve.line->setName(curve.name + " (" + curve.unit + ')');
+  Plot(curve.line, r.quantity);
   return curve;
 }
 
-void ReadingChart::MarkFailure(Curve& curve, const measure::Reading& r) {
-  if (curve.failures == nullptr) {  // made with the first failure: no empty entry in the legend
+QScatterSeries& ReadingChart::FailuresOf(Curve& curve) {
+  if (curve.failures == nullptr) {
     curve.failures = new QScatterSeries;
-    curve.failures->setName(CurveName(r) + ' ' + QCoreApplication::translate("ReadingChart", "失败"));
+    curve.failures->setName(curve.name + ' ' + QCoreApplication::translate("ReadingChart", "失败"));
     curve.failures->setMarkerShape(QScatterSeries::MarkerShapeRectangle);
     curve.failures->setMarkerSize(7);
     curve.failures->setColor(Qt::red);
-    Plot(curve.failures, r.quantity);
+    Plot(curve.failures, curve.quantity);
+    // Red squares need no legend entry of their own, which would double the legend of a
+    // bus: they show and hide with their curve.
+    for (QLegendMarker* marker : chart_->legend()->markers(curve.failures)) marker->setVisible(false);
+    curve.failures->setVisible(curve.line->isVisible());
   }
-  // Where the curve stood, or the foot of its axis before its first value.
-  const Range& range = RangeOf(r.quantity);
-  curve.new_failures.append(QPointF(static_cast<qreal>(r.time_ms), curve.has_value ? curve.last_value
-                                                                   : range.empty   ? 0.0
-                                                                                   : range.low));
+  return *curve.failures;
 }
 
-void ReadingChart::Add(const measure::Reading& r) {
-  if (!has_readings_) {
-    first_ms_ = r.time_ms;
-    has_readings_ = true;
-    chart_->setTitle(QString());
+// Polling one transmitter every 300 ms, each reading is drawn as it comes; a bus poll
+// brings dozens a second, and they are drawn together, a few times a second.
+void ReadingChart::TakeReading(const measure::Reading& r) {
+  if (redraw_->isActive()) return;  // a drawing is due, and takes this reading too
+  if (r.time_ms >= last_drawn_ms_ && r.time_ms - last_drawn_ms_ < kRedrawMs) {
+    redraw_->start(static_cast<int>(kRedrawMs));
+    return;
   }
-  last_ms_ = std::max<qint64>(last_ms_, r.time_ms);
-  Curve& curve = CurveFor(r);
-  if (r.failed) {
-    MarkFailure(curve, r);
-  } else if (r.value) {
-    curve.new_points.append(QPointF(static_cast<qreal>(r.time_ms), *r.value));
-    curve.last_value = *r.value;
-    curve.has_value = true;
-    Range& range = RangeOf(r.quantity);
-    range.low = range.empty ? *r.value : std::min(range.low, *r.value);
-    range.high = range.empty ? *r.value : std::max(range.high, *r.value);
-    range.empty = false;
-  }
-  // An overflow mark has no number: the curve goes on at the next value.
-  if (r.quantity == measure::Quantity::kPressure) pressure_unit_ = QString::fromStdString(r.unit);
+  Draw();
 }
 
 void ReadingChart::Draw() {
-  for (auto& [key, curve] : curves_) {
-    AppendPoints(*curve.line, std::exchange(curve.new_points, {}));
-    if (curve.failures != nullptr) AppendPoints(*curve.failures, std::exchange(curve.new_failures, {}));
-  }
-  for (measure::Quantity q : {measure::Quantity::kPressure, measure::Quantity::kTemperature}) {
-    const Range& range = RangeOf(q);
-    if (range.empty) continue;
-    const double margin = std::max((range.high - range.low) * 0.05, 0.5);
-    ShowRoundTicks(*AxisFor(q), range.low - margin, range.high + margin);
-  }
-  if (!pressure_unit_.isEmpty())
-    pressure_axis_->setTitleText(QCoreApplication::translate("ReadingChart", "压力") + " (" + pressure_unit_ +
-                                 ')');
+  redraw_->stop();
+  last_drawn_ms_ = LastMs();
+  TakeNewCurves();
+  if (history_.size() > 0) chart_->setTitle(QString());  // the hint goes with the first reading
   ShowTimeSpan();
-}
+  const auto [from, to] = TimeInView();
+  const qint64 span = std::max<qint64>(to - from, 1);
+  // The readings in view and, since the curves take turns, about one of each curve on
+  // either side, so that the curves run on to the view's edges.
+  const std::size_t margin = curves_.size();
+  const std::size_t first = history_.FirstAtOrAfter(from);
+  const std::size_t begin = first > margin ? first - margin : 0;
+  const std::size_t end = std::min(history_.FirstAtOrAfter(to + 1) + margin, history_.size());
 
-ReadingChart::Range& ReadingChart::RangeOf(measure::Quantity quantity) {
-  return quantity == measure::Quantity::kPressure ? pressure_range_ : temperature_range_;
+  // A handful of curves, looked up for every reading in view: a short list, searched
+  // from the one the last reading went to, beats a map.
+  std::vector<std::pair<std::uint64_t, CurveDrawing>> drawings;
+  drawings.reserve(curves_.size());
+  std::size_t current = 0;
+  Range pressure, temperature;
+  std::uint64_t newest_pressure_curve = 0;
+  bool has_pressure = false;
+  for (std::size_t i = begin; i < end; ++i) {
+    const measure::ReadingHistory::Sample s = history_.sample(i);
+    if (current >= drawings.size() || drawings[current].first != s.curve) {
+      current = static_cast<std::size_t>(
+          std::find_if(drawings.begin(), drawings.end(), [&s](const auto& d) { return d.first == s.curve; }) -
+          drawings.begin());
+      if (current == drawings.size()) drawings.emplace_back(s.curve, CurveDrawing{});
+    }
+    const qint64 column = std::clamp<qint64>((s.time_ms - from) * kDrawColumns / span, -1, kDrawColumns);
+    drawings[current].second.Take(column, s);
+    if (std::isnan(s.value)) continue;
+    if (s.quantity == measure::Quantity::kPressure) {
+      pressure.Take(s.value);
+      newest_pressure_curve = s.curve;
+      has_pressure = true;
+    } else {
+      temperature.Take(s.value);
+    }
+  }
+
+  for (measure::Quantity q : {measure::Quantity::kPressure, measure::Quantity::kTemperature}) {
+    const Range& range = q == measure::Quantity::kPressure ? pressure : temperature;
+    if (range.empty) continue;  // nothing in view: the axis stays as it was
+    const double pad = std::max((range.high - range.low) * 0.05, 0.5);
+    ShowRoundTicks(*AxisFor(q), range.low - pad, range.high + pad);
+  }
+  for (auto& [key, curve] : curves_) {
+    const auto found = std::find_if(drawings.begin(), drawings.end(), [key](const auto& d) { return d.first == key; });
+    CurveDrawing drawing = found != drawings.end() ? std::move(found->second) : CurveDrawing{};  // empty: none in view
+    drawing.Flush();
+    for (const qint64 at : drawing.failures_before_value)  // before its first value in view
+      drawing.failures.append(QPointF(static_cast<qreal>(at), AxisFor(curve.quantity)->min()));
+    curve.line->replace(drawing.points);
+    if (!drawing.failures.isEmpty() || curve.failures != nullptr) FailuresOf(curve).replace(drawing.failures);
+  }
+  if (const auto newest = curves_.find(newest_pressure_curve); has_pressure && newest != curves_.end())
+    pressure_axis_->setTitleText(QCoreApplication::translate("ReadingChart", "压力") + " (" + newest->second.unit +
+                                 ')');
 }
 
 qint64 ReadingChart::SpanMs() const {
   const int minutes =
       kSpanMinutes[std::clamp(span_->currentIndex(), 0, static_cast<int>(std::size(kSpanMinutes)) - 1)];
-  return minutes == 0 ? std::max<qint64>(last_ms_ - first_ms_, 1000) : qint64{minutes} * 60 * 1000;
+  return minutes == 0 ? std::max<qint64>(LastMs() - FirstMs(), 1000) : qint64{minutes} * 60 * 1000;
+}
+
+qint64 ReadingChart::FirstMs() const { return history_.size() == 0 ? 0 : history_.sample(0).time_ms; }
+
+qint64 ReadingChart::LastMs() const {
+  return history_.size() == 0 ? 0 : history_.sample(history_.size() - 1).time_ms;
+}
+
+qsizetype ReadingChart::PointsHeld() const {
+  qsizetype points = 0;
+  for (const auto& [key, curve] : curves_)
+    points += curve.line->count() + (curve.failures != nullptr ? curve.failures->count() : 0);
+  return points;
 }
 
 std::pair<qint64, qint64> ReadingChart::TimeInView() const {
   const qint64 span = SpanMs();
-  if (!has_readings_) {
+  if (history_.size() == 0) {
     const qint64 now = QDateTime::currentMSecsSinceEpoch();
     return {now - span, now};
   }
   const bool following = scroll_->value() >= scroll_->maximum();
-  const qint64 from = following ? last_ms_ - span : first_ms_ + qint64{scroll_->value()} * 1000;
+  const qint64 from = following ? LastMs() - span : FirstMs() + qint64{scroll_->value()} * 1000;
   return {from, from + span};
 }
 
@@ -282,15 +386,15 @@ void ReadingChart::ShowTimeSpan() {
   // follows the newest reading.
   const bool following = scroll_->value() >= scroll_->maximum();
   const qint64 span = SpanMs();
-  const int last_start = static_cast<int>(std::max<qint64>(0, (last_ms_ - first_ms_ - span + 999) / 1000));
+  const int last_start = static_cast<int>(std::max<qint64>(0, (LastMs() - FirstMs() - span + 999) / 1000));
   {
     const QSignalBlocker quiet(scroll_);
-    scroll_->setRange(0, has_readings_ ? last_start : 0);
+    scroll_->setRange(0, last_start);
     scroll_->setPageStep(static_cast<int>(span / 1000));
     if (following) scroll_->setValue(scroll_->maximum());
   }
   const auto [from, to] = TimeInView();
-  time_axis_->setRange(QDateTime::fromMSecsSinceEpoch(from), QDateTime::fromMSecsSinceEpoch(to));
+  ShowRoundTimeTicks(*time_axis_, from, to);
 }
 
 bool ReadingChart::HintShown() const { return !chart_->title().isEmpty(); }

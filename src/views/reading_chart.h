@@ -5,10 +5,16 @@
 // and a span choice reach the whole history. Failed polls are marked where the curve
 // stood, never drawn as zero. A click on a curve's legend entry hides it. The history
 // can be saved as CSV and the chart as PNG.
+//
+// The chart keeps no readings of its own: each drawing reads the span in view from the
+// history, so it holds no more than the history does (a day) however long it stays open.
+// Its curves get at most two points (the lowest and the highest) per column of
+// kDrawColumns across the view, so that a day in view draws as fast as a few minutes.
 
 #include <QList>
 #include <QPointF>
 #include <QWidget>
+#include <cstdint>
 #include <map>
 #include <string>
 #include <utility>
@@ -16,13 +22,14 @@
 #include "measure/reading_feed.h"
 #include "measure/reading_history.h"
 
+class QCategoryAxis;
 class QComboBox;
 class QScrollBar;
 class QChart;
 class QChartView;
-class QDateTimeAxis;
 class QLineSeries;
 class QScatterSeries;
+class QTimer;
 class QValueAxis;
 class QXYSeries;
 
@@ -32,6 +39,10 @@ class ReadingChart final : public QWidget {
  public:
   // The object name of the tool window, which ShowFor finds again.
   static constexpr const char* kObjectName = "ReadingChart";
+  // More columns than a chart window is pixels wide on an ordinary screen.
+  static constexpr int kDrawColumns = 1200;
+  // Readings closer than this to the last drawn one wait to be drawn with the next ones.
+  static constexpr qint64 kRedrawMs = 250;
 
   ReadingChart(const measure::ReadingHistory& history, measure::ReadingFeed& feed, QWidget* parent = nullptr);
   ~ReadingChart() override;
@@ -45,9 +56,11 @@ class ReadingChart final : public QWidget {
   // The time span in view, milliseconds since 1970-01-01 UTC.
   std::pair<qint64, qint64> TimeInView() const;
   bool HintShown() const;
+  // Points on all curves together, failure marks included: what the chart holds.
+  qsizetype PointsHeld() const;
 
-  // Hides or shows one curve (its legend entry stays, dimmed while hidden), as a click on
-  // the entry does.
+  // Hides or shows one curve and its failure marks (its legend entry stays, dimmed while
+  // hidden), as a click on the entry does.
   void SetCurveShown(QXYSeries& series, bool shown);
 
   // What the buttons do once their file dialog has a name; false after a message box
@@ -58,42 +71,42 @@ class ReadingChart final : public QWidget {
  private:
   struct Curve {
     QLineSeries* line = nullptr;
-    QScatterSeries* failures = nullptr;
-    QList<QPointF> new_points, new_failures;  // not drawn yet
-    double last_value = 0.0;                  // where a failed poll is marked
-    bool has_value = false;
+    QScatterSeries* failures = nullptr;  // made with the first failure: no empty legend entry
+    measure::Quantity quantity = measure::Quantity::kPressure;
+    QString name, unit;
   };
   struct Range {
     double low = 0.0, high = 0.0;
     bool empty = true;
+    void Take(double value);
   };
 
-  void Add(const measure::Reading& reading);
-  Curve& CurveFor(const measure::Reading& reading);
-  void MarkFailure(Curve& curve, const measure::Reading& reading);
-  static QString CurveName(const measure::Reading& reading);
+  void TakeReading(const measure::Reading& reading);
+  void TakeNewCurves();
+  Curve& MakeCurve(std::size_t index);
+  QScatterSeries& FailuresOf(Curve& curve);
   QValueAxis* AxisFor(measure::Quantity quantity) const;
   void Plot(QXYSeries* series, measure::Quantity quantity);
   void Draw();
-  Range& RangeOf(measure::Quantity quantity);
   void ShowTimeSpan();
   qint64 SpanMs() const;
+  qint64 FirstMs() const;
+  qint64 LastMs() const;
 
   const measure::ReadingHistory& history_;
   measure::ReadingFeed& feed_;
   int listener_ = -1;
   QChart* chart_;
   QChartView* view_;
-  QDateTimeAxis* time_axis_;
+  QCategoryAxis* time_axis_;
   QValueAxis* pressure_axis_;
   QValueAxis* temperature_axis_;
   QComboBox* span_;
   QScrollBar* scroll_;
-  std::map<std::string, Curve> curves_;  // by address and quantity
-  Range pressure_range_, temperature_range_;
-  QString pressure_unit_;
-  qint64 first_ms_ = 0, last_ms_ = 0;
-  bool has_readings_ = false;
+  QTimer* redraw_;
+  qint64 last_drawn_ms_ = 0;  // the newest reading's time at the last drawing
+  std::map<std::uint64_t, Curve> curves_;  // by the history's curve number
+  std::uint64_t curves_taken_ = 0;         // readings ever added whose curves are made
 };
 
 }  // namespace views

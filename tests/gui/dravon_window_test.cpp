@@ -2,6 +2,8 @@
 // caption, text, items and state.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
@@ -117,6 +119,35 @@ TEST_F(DravonWindowTest, TheWindowKeepsItsDesignedSizeAndNoBoxCutsItsText) {
     if (!edit->isVisible()) continue;
     SCOPED_TRACE(edit->objectName().toStdString());
     EXPECT_GE(edit->contentsRect().width(), edit->fontMetrics().horizontalAdvance(edit->text()));
+  }
+}
+
+// What a search, a read and a poll do to the window's texts; none may move its frames.
+TEST_F(DravonWindowTest, ValuesFillingInLeaveTheWindowsSizeAsItWas) {
+  ASSERT_TRUE(gui_test::ShowActive(view.main_window()));
+  QCoreApplication::processEvents();
+  const QSize designed = view.main_window().size();
+  const std::function<void()> steps[] = {
+      [&] {  // the search fills the address list, the next one empties it
+        for (const char* address : {"01", "05", "12"}) window.At("CMB_ADDR").add_item(address);
+        window.At("CMB_BAND").set_list_index(3);
+      },
+      [&] { window.At("CMB_ADDR").clear_items(); },
+      [&] {  // a box filled with the whole reply, then with the value cut out of it
+        for (const char* box : {"TXT_DAL", "TXT_DAH", "TXT_DAZF", "TXT_SCZ"}) {
+          window.At(box).set_text("*01+0300.000 12345678\r");
+          window.At(box).set_text("+300.0");
+        }
+      },
+      [&] { window.At("Label3").set_text("kPa"); },  // the unit beside the pressure
+      [&] { window.At("StatusBar1").set_panel_text(1, std::string(300, 'x')); },
+  };
+  for (std::size_t i = 0; i < std::size(steps); ++i) {
+    SCOPED_TRACE(i);
+    steps[i]();
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(view.main_window().size(), designed);
   }
 }
 

@@ -87,6 +87,7 @@ void BoxAnswerer::Look() {
     text = box->text();
     icon = box->icon();
     offered = box->standardButtons();
+    width = box->width();
     box->button(button_)->click();
     return;
   }

@@ -40,6 +40,7 @@ class BoxAnswerer {
   QString title, text;
   QMessageBox::Icon icon = QMessageBox::NoIcon;
   QMessageBox::StandardButtons offered;
+  int width = 0;
 
  private:
   void Look();

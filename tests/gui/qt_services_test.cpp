@@ -72,6 +72,12 @@ TEST(QtMessageBoxTest, TheRealBoxShowsTheRequestAndReturnsTheButtonPressed) {
   gui_test::BoxAnswerer reply_check(QMessageBox::Ok);
   AskWithQMessageBox({"无回应\r$01AD*12\r", "错误", MessageBoxButtons::kOk, MessageBoxIcon::kNone}, nullptr);
   EXPECT_EQ(reply_check.text, QString::fromUtf8("无回应\n$01AD*12\n")) << "a carriage return breaks the line";
+
+  for (const char* title : {"Write factory data", "写入工厂数据区", "The settings file cannot be applied"}) {
+    gui_test::BoxAnswerer short_text(QMessageBox::Ok);
+    AskWithQMessageBox({"OK!", title, MessageBoxButtons::kOk, MessageBoxIcon::kInformation}, nullptr);
+    EXPECT_GE(short_text.width, TitleBarWidth(QString::fromUtf8(title))) << title << ": the title stands whole";
+  }
 }
 
 // Counts what reaches it.

@@ -2,9 +2,12 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <string>
+#include <vector>
 
 #include "gui/qt_window.h"
 #include "tests/gui/probe_window.h"
@@ -40,6 +43,45 @@ TEST(RunWindowTest, ASnapshotRunSavesAPictureOfTheLoadedWindowAndEnds) {
   gui_test::ProbeWindow other;
   options.snapshot = "/nonexistent-folder-of-the-gui-test/x.png";
   EXPECT_EQ(RunQtWindow(other.window, options), 1) << "a snapshot that cannot be written fails the run";
+}
+
+TEST(RunWindowTest, StepsBeforeASnapshotRunInTurnAndABadStepFailsTheRun) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  struct Case {
+    const char* steps;
+    int status;
+    std::vector<std::string> events;  // what the window saw, in order
+    bool picture;
+  };
+  const Case cases[] = {
+      {"click btn; wait 20;choose lst 2 ;  ; background; type txt 9", 0, {"click:btn", "click:lst", "change:txt"}, true},
+      {"# nothing but a comment", 0, {}, true},
+      {"click btn; show txt", 1, {}, false},       // not a step: refused before the window shows
+      {"click btn; click nosuch", 1, {"click:btn"}, false},  // the window cannot do it: no picture
+      {"wait", 1, {}, false},                      // a wait without its time
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.steps);
+    gui_test::ProbeWindow probe;
+    const RunGuard guard;
+    RunOptions options;
+    options.snapshot = dir.filePath("steps.png").toStdString();
+    options.snapshot_after = c.steps;
+    QFile::remove(dir.filePath("steps.png"));
+    EXPECT_EQ(RunQtWindow(probe.window, options), c.status);
+    std::vector<std::string> seen;
+    for (const std::string& e : probe.events) {
+      if (e.rfind("click:", 0) == 0 || e.rfind("change:", 0) == 0) seen.push_back(e);
+    }
+    EXPECT_EQ(seen, c.events);
+    EXPECT_EQ(QFile::exists(dir.filePath("steps.png")), c.picture);
+  }
+  gui_test::ProbeWindow alone;
+  RunOptions without_picture;
+  without_picture.snapshot_after = "click btn";
+  EXPECT_EQ(RunQtWindow(alone.window, without_picture), 1) << "steps come only before a picture";
+  EXPECT_FALSE(alone.window.loaded());
 }
 
 TEST(RunWindowTest, ALoadHandlerThatClosesTheWindowEndsTheRunAtOnce) {

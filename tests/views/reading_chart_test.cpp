@@ -5,11 +5,14 @@
 #include <gtest/gtest.h>
 
 #include <QChart>
+#include <QComboBox>
 #include <QFile>
 #include <QImage>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QXYSeries>
+
+#include <algorithm>
 
 #include "measure/reading_csv.h"
 
@@ -61,12 +64,16 @@ TEST_F(ReadingChartTest, OpensWithAHintThenDrawsASeriesPerAddressAndMarksFailure
   EXPECT_EQ(failures->points(), QList<QPointF>{QPointF(kStart + 600, 40.0)}) << "at the last value, not zero";
   EXPECT_EQ(pressure->attachedAxes().at(1)->titleText(), "压力 (kPa)");
   EXPECT_EQ(Series("01 温度 (℃)")->attachedAxes().at(1)->titleText(), "温度 (℃)") << "an axis of its own";
+  chart->SetCurveShown(*pressure, false);
+  EXPECT_FALSE(failures->isVisible()) << "the failure marks hide with their curve";
+  chart->SetCurveShown(*pressure, true);
+  EXPECT_TRUE(failures->isVisible());
 }
 
 TEST_F(ReadingChartTest, ShowsTheLastMinutesFollowingNewReadingsAndScrollsBackThroughTheWholeHistory) {
   for (int i = 0; i < 2000; ++i) Poll("01", Quantity::kPressure, i);  // ten minutes before it opens
   chart = std::make_unique<ReadingChart>(history, feed);
-  EXPECT_EQ(Series("01 压力 (kPa)")->count(), 2000) << "the history so far";
+  EXPECT_EQ(Series("01 压力 (kPa)")->count(), 1002) << "the five minutes in view, both ends, and one before";
   const qint64 newest = kStart + 300 * 1999;
   EXPECT_EQ(chart->TimeInView(), std::make_pair(newest - 5 * 60 * 1000, newest)) << "five minutes";
   Poll("01", Quantity::kPressure, 1.0);
@@ -86,6 +93,53 @@ TEST_F(ReadingChartTest, ShowsTheLastMinutesFollowingNewReadingsAndScrollsBackTh
   EXPECT_EQ(csv.readAll().count('\n'), 2004) << "the header and the whole history";
   ASSERT_TRUE(chart->SavePng(dir.filePath("c.png")));
   EXPECT_FALSE(QImage(dir.filePath("c.png")).isNull());
+}
+
+TEST_F(ReadingChartTest, HoldsNoMoreThanTheHistoryAndDrawsOnlyWhatItsViewSpans) {
+  measure::ReadingHistory five_minutes(1000);
+  feed.Listen([&](const measure::Reading& r) { five_minutes.Add(r); });
+  chart = std::make_unique<ReadingChart>(five_minutes, feed);
+  auto* span = chart->findChild<QComboBox*>();
+  span->setCurrentIndex(span->count() - 1);  // the whole history
+  for (int i = 0; i < 3000; ++i) {  // fifteen minutes: two transmitters, pressure and temperature
+    const bool failed = i % 37 == 7;
+    Poll(i % 4 < 2 ? "01" : "05", i % 2 == 0 ? Quantity::kPressure : Quantity::kTemperature,
+         failed ? std::nullopt : std::optional<double>(i % 50), failed);
+  }
+  const auto points_in = [this](qint64 from, qint64 to) {
+    qsizetype inside = 0;
+    for (QAbstractSeries* s : chart->chart().series()) {
+      for (const QPointF& p : static_cast<QXYSeries*>(s)->points()) inside += p.x() >= from && p.x() <= to;
+    }
+    return inside;
+  };
+  const qint64 oldest = five_minutes.sample(0).time_ms, newest = kStart + 300 * 2999;
+  EXPECT_LE(chart->PointsHeld(), 1000) << "no more than the history keeps";
+  EXPECT_EQ(points_in(oldest, newest), chart->PointsHeld()) << "nothing older than the history";
+  EXPECT_EQ(chart->chart().series().size(), 8) << "every curve and its failure marks";
+
+  span->setCurrentIndex(0);  // the last minute
+  EXPECT_EQ(chart->TimeInView(), std::make_pair(newest - 60'000, newest));
+  EXPECT_EQ(points_in(newest - 60'000, newest), 201);
+  EXPECT_LE(chart->PointsHeld(), 201 + 4) << "the minute in view and one reading of each curve before it";
+
+  // More readings in view than columns: the lowest and highest of each column stay.
+  chart.reset();
+  measure::ReadingHistory long_run(6 * ReadingChart::kDrawColumns);
+  feed.Listen([&](const measure::Reading& r) { long_run.Add(r); });
+  for (int i = 0; i < 6 * ReadingChart::kDrawColumns; ++i) Poll("09", Quantity::kPressure, (i * 7919) % 1000);
+  chart = std::make_unique<ReadingChart>(long_run, feed);
+  span = chart->findChild<QComboBox*>();
+  span->setCurrentIndex(span->count() - 1);
+  QXYSeries* line = Series("09 压力 (kPa)");
+  ASSERT_TRUE(line);
+  EXPECT_LE(line->count(), 2 * ReadingChart::kDrawColumns + 2);
+  EXPECT_GE(line->count(), ReadingChart::kDrawColumns);
+  const QList<QPointF> points = line->points();
+  const auto [low, high] = std::minmax_element(points.begin(), points.end(),
+                                               [](const QPointF& a, const QPointF& b) { return a.y() < b.y(); });
+  EXPECT_EQ(low->y(), 0);
+  EXPECT_EQ(high->y(), 999);
 }
 
 }  // namespace
