@@ -20,27 +20,27 @@ std::optional<double> Number(std::string_view text) {
 }  // namespace
 
 double Manifold::PressureAt(std::uint64_t now_us) const {
-  if (spec_.pressures.empty()) return 0;
+  if (schedule_.pressures.empty()) return 0;
   const std::uint64_t elapsed = now_us > start_us_ ? now_us - start_us_ : 0;
-  const std::uint64_t hold_us = std::uint64_t{spec_.hold_ms} * 1000;
+  const std::uint64_t hold_us = std::uint64_t{schedule_.hold_ms} * 1000;
   const std::uint64_t step = hold_us == 0 ? 0 : elapsed / hold_us;
-  return spec_.pressures[std::min<std::uint64_t>(step, spec_.pressures.size() - 1)];
+  return schedule_.pressures[std::min<std::uint64_t>(step, schedule_.pressures.size() - 1)];
 }
 
 std::optional<ManifoldSpec> ParseManifold(std::string_view text) {
-  ManifoldSpec spec;
+  ManifoldSpec wanted;
   if (const std::size_t at = text.find('@'); at != std::string_view::npos) {
     const std::string_view ms = text.substr(at + 1);
-    const auto [end, ec] = std::from_chars(ms.data(), ms.data() + ms.size(), spec.hold_ms);
-    if (ec != std::errc() || end != ms.data() + ms.size() || spec.hold_ms == 0) return std::nullopt;
+    const auto [end, ec] = std::from_chars(ms.data(), ms.data() + ms.size(), wanted.hold_ms);
+    if (ec != std::errc() || end != ms.data() + ms.size() || wanted.hold_ms == 0) return std::nullopt;
     text = text.substr(0, at);
   }
   while (true) {
     const std::size_t comma = text.find(',');
     const std::optional<double> p = Number(text.substr(0, comma));
     if (!p) return std::nullopt;
-    spec.pressures.push_back(*p);
-    if (comma == std::string_view::npos) return spec;
+    wanted.pressures.push_back(*p);
+    if (comma == std::string_view::npos) return wanted;
     text.remove_prefix(comma + 1);
   }
 }
@@ -48,25 +48,25 @@ std::optional<ManifoldSpec> ParseManifold(std::string_view text) {
 std::optional<ErrorSpec> ParseError(std::string_view text) {
   const std::size_t colon = text.find(':');
   if (colon != 2 || text[0] < '0' || text[0] > '9' || text[1] < '0' || text[1] > '9') return std::nullopt;
-  ErrorSpec spec{std::string(text.substr(0, 2))};
+  ErrorSpec wanted{std::string(text.substr(0, 2))};
   std::string_view rest = text.substr(colon + 1);
   const std::size_t second = rest.find(':');
   const std::optional<double> gain = Number(rest.substr(0, second));
   if (!gain || *gain <= 0) return std::nullopt;
-  spec.gain = *gain;
+  wanted.gain = *gain;
   if (second != std::string_view::npos) {
     const std::optional<double> offset = Number(rest.substr(second + 1));
     if (!offset) return std::nullopt;
-    spec.offset = *offset;
+    wanted.offset = *offset;
   }
-  return spec;
+  return wanted;
 }
 
-std::optional<std::string> ConnectManifold(Bus& bus, const ManifoldSpec& spec,
+std::optional<std::string> ConnectManifold(Bus& bus, const ManifoldSpec& wanted,
                                            const std::vector<ErrorSpec>& errors) {
   for (const ErrorSpec& e : errors)
     if (bus.Find(e.address) == nullptr) return "--error names no transmitter: " + e.address;
-  auto manifold = std::make_shared<const Manifold>(spec, bus.clock().now_us());
+  auto manifold = std::make_shared<const Manifold>(wanted, bus.clock().now_us());
   for (std::size_t i = 0; i < bus.size(); ++i) {
     Transmitter& t = bus.transmitter(i);
     ErrorSpec own{t.address()};

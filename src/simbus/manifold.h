@@ -37,21 +37,21 @@ inline constexpr double kManifoldNoise = 0.01;
 class Manifold {
  public:
   // Its schedule starts at `start_us`.
-  Manifold(ManifoldSpec spec, std::uint64_t start_us) : spec_(std::move(spec)), start_us_(start_us) {}
+  Manifold(ManifoldSpec wanted, std::uint64_t start_us) : schedule_(std::move(wanted)), start_us_(start_us) {}
   double PressureAt(std::uint64_t now_us) const;
 
  private:
-  ManifoldSpec spec_;
+  ManifoldSpec schedule_;
   std::uint64_t start_us_;
 };
 
 std::optional<ManifoldSpec> ParseManifold(std::string_view text);
 std::optional<ErrorSpec> ParseError(std::string_view text);
 
-// Connects every transmitter of `bus` to one manifold with `spec`, starting now, each
+// Connects every transmitter of `bus` to one manifold with the schedule `wanted`, starting now, each
 // with the error `errors` give for its address. The error text when an error names no
 // transmitter.
-std::optional<std::string> ConnectManifold(Bus& bus, const ManifoldSpec& spec,
+std::optional<std::string> ConnectManifold(Bus& bus, const ManifoldSpec& wanted,
                                            const std::vector<ErrorSpec>& errors);
 
 }  // namespace simbus
