@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Writes the README's pictures of the two windows: docs/dravon.png and, once Pemliq is
 # built, docs/pemliq.png, and the same in English (docs/dravon_en.png, docs/pemliq_en.png). Each program runs on the simulated bus under a virtual X
-# server, saves a picture of its window as soon as it is shown, and quits.
+# server, saves a picture of its window as soon as it is shown, and quits. docs/station.png
+# shows the production station's box after the first transmitter of a simulated batch.
 # With --at-work it also writes the pictures of Dravon at work, each after a search of the
 # simulated bus (about two minutes, run side by side): the chart and the bus view after a
 # minute of bus polling (docs/chart_bus.png), the chart after a minute of
@@ -43,8 +44,25 @@ shoot() {
   echo "wrote $file"
 }
 
+# The station started from its menu item on a batch of two, pictured (whole screen, the
+# screen the window's size) while the first transmitter's box waits for the user; port 1
+# is the one stored, so that the run needs no step of its own to open it.
+station() {
+  local home
+  home="$(mktemp -d -p "$config")"
+  mkdir -p "$home/Halvora"
+  printf '[Transmitter]\nCommPort=1\n' >"$home/Halvora/settings.ini"
+  printf '[Transmitter]\nUnit=4\nDecimalPoint=1\nRangeLow=0\nRangeHigh=250\nOutput4mA=0\nOutput20mA=200\n'\
+'Store=user\n[Station]\nFirstAddress=02\nLastAddress=99\n' >"$home/batch.ini"
+  env -u QT_QPA_PLATFORM XDG_CONFIG_HOME="$home" xvfb-run -a -s "-screen 0 803x541x24" "$dravon" --lang zh \
+    --simulate-batch 08100001 --simulate-batch 08100002 --profile "$home/batch.ini" \
+    --report "$home/batch.csv" --open mnuStation --snapshot docs/station.png --snapshot-after "wait 3000"
+  echo "wrote docs/station.png"
+}
+
 shoot "$dravon" docs/dravon.png zh
 shoot "$dravon" docs/dravon_en.png en
+station
 if [ -x "$pemliq" ]; then
   shoot "$pemliq" docs/pemliq.png zh
   shoot "$pemliq" docs/pemliq_en.png en

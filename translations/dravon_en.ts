@@ -810,14 +810,6 @@ Writing the report file failed: %2</translation>
         <translation>Section name lacks &quot;]&quot;: %1</translation>
     </message>
     <message>
-        <source>未知的节%1，参数文件只有 [Transmitter] 一节</source>
-        <translation>Unknown section %1; a settings file has only the [Transmitter] section</translation>
-    </message>
-    <message>
-        <source>[Transmitter] 节重复（第 %1 行已有）</source>
-        <translation>[Transmitter] section repeated (already on line %1)</translation>
-    </message>
-    <message>
         <source>不是“键=值”的形式：%1</source>
         <translation>Not of the form &quot;key=value&quot;: %1</translation>
     </message>
@@ -836,10 +828,6 @@ Writing the report file failed: %2</translation>
     <message>
         <source>文件中没有 [Transmitter] 节</source>
         <translation>The file has no [Transmitter] section</translation>
-    </message>
-    <message>
-        <source>[Transmitter] 节缺少键 %1</source>
-        <translation>The [Transmitter] section lacks the key %1</translation>
     </message>
     <message>
         <source>端口不存在：%1。请检查串口设备是否已连接。</source>
@@ -1104,6 +1092,138 @@ Log: %3</translation>
     <message>
         <source>参考变送器 %1 无应答：%2。未开始检定。</source>
         <translation>The reference transmitter %1 did not answer: %2. The check did not start.</translation>
+    </message>
+    <message>
+        <source>生产工位(&amp;P)...</source>
+        <translation>&amp;Production station...</translation>
+    </message>
+    <message>
+        <source>参数文件没有 [Station] 节：生产工位需要要给的地址（FirstAddress、LastAddress）。
+%1</source>
+        <translation>The settings file has no [Station] section: the production station needs the addresses to give (FirstAddress, LastAddress).
+%1</translation>
+    </message>
+    <message>
+        <source>无法读取报告文件，工位未开始：%1</source>
+        <translation>Cannot read the report file; the station did not start: %1</translation>
+    </message>
+    <message>
+        <source>未知的节%1，参数文件只有 [Transmitter] 和 [Station] 两节</source>
+        <translation>Unknown section %1; a settings file has only the sections [Transmitter] and [Station]</translation>
+    </message>
+    <message>
+        <source>[%1] 节重复（第 %2 行已有）</source>
+        <translation>Section [%1] given again (already on line %2)</translation>
+    </message>
+    <message>
+        <source>[%1] 节缺少键 %2</source>
+        <translation>Section [%1] lacks the key %2</translation>
+    </message>
+    <message>
+        <source>%1 应为 01 到 99 的地址，而不是%2</source>
+        <translation>%1 must be an address from 01 to 99, not %2</translation>
+    </message>
+    <message>
+        <source>%1 应为 1200、2400、4800 或 9600，而不是%2</source>
+        <translation>%1 must be 1200, 2400, 4800 or 9600, not %2</translation>
+    </message>
+    <message>
+        <source>LastAddress 不能小于 FirstAddress</source>
+        <translation>LastAddress cannot be less than FirstAddress</translation>
+    </message>
+    <message>
+        <source>ProbeAddress %1 不能在 FirstAddress 到 LastAddress 之间</source>
+        <translation>ProbeAddress %1 cannot lie between FirstAddress and LastAddress</translation>
+    </message>
+    <message>
+        <source>生产工位</source>
+        <translation>Production station</translation>
+    </message>
+    <message>
+        <source>工位：%1（已完成 %2 台）</source>
+        <translation>Station: %1 (%2 done)</translation>
+    </message>
+    <message>
+        <source>查找变送器</source>
+        <translation>finding the transmitter</translation>
+    </message>
+    <message>
+        <source>写入参数并读回校验</source>
+        <translation>writing the settings and reading them back</translation>
+    </message>
+    <message>
+        <source>修改地址和波特率</source>
+        <translation>changing the address and baud rate</translation>
+    </message>
+    <message>
+        <source>保存数据区</source>
+        <translation>storing the data area</translation>
+    </message>
+    <message>
+        <source>等待下一台变送器</source>
+        <translation>waiting for the next transmitter</translation>
+    </message>
+    <message>
+        <source>工位结束：通过 %1 台，未通过 %2 台，跳过 %3 台</source>
+        <translation>Station ended: %1 passed, %2 failed, %3 skipped</translation>
+    </message>
+    <message>
+        <source>序列号 %1 已配置为地址 %2，读回校验通过。%3
+
+请取下它，接上下一台变送器，按“确定”继续；按“取消”结束。</source>
+        <translation>Serial number %1 now has address %2 and its settings read back as written. %3
+
+Take it off, connect the next transmitter and press OK to go on; Cancel ends the run.</translation>
+    </message>
+    <message>
+        <source>序列号 %1 未通过，未保存，仍在地址 %2：
+%3
+
+请把它从总线上取下，接上下一台变送器，按“确定”继续；按“取消”结束。</source>
+        <translation>Serial number %1 failed; nothing was stored and it is still at address %2:
+%3
+
+Take it off the bus, connect the next transmitter and press OK to go on; Cancel ends the run.</translation>
+    </message>
+    <message>
+        <source>%1未成功：期望 %2，实际 %3</source>
+        <translation>%1 did not succeed: wanted %2, got %3</translation>
+    </message>
+    <message>
+        <source>序列号 %1 在报告中已有通过的记录，已经配置过：跳过它，不写入。
+
+请取下它，接上下一台变送器，按“确定”继续；按“取消”结束。</source>
+        <translation>Serial number %1 already has a passed row in the report: it was done before and is skipped, nothing written.
+
+Take it off, connect the next transmitter and press OK to go on; Cancel ends the run.</translation>
+    </message>
+    <message>
+        <source>没有找到变送器（地址 %1、%2 波特没有应答，整个总线也没有）。工位结束。</source>
+        <translation>No transmitter found (nothing answered at address %1, %2 baud, nor anywhere on the bus). The station ends.</translation>
+    </message>
+    <message>
+        <source>总线上有 %1 台变送器。工位一次只配置一台：请只接一台，再重新开始。工位结束。</source>
+        <translation>There are %1 transmitters on the bus. The station configures one at a time: connect only one and start again. The station ends.</translation>
+    </message>
+    <message>
+        <source>没有可给的地址了（LastAddress 为 %1）。工位结束。</source>
+        <translation>No address left to give (LastAddress is %1). The station ends.</translation>
+    </message>
+    <message>
+        <source>%1
+
+报告文件写入失败：%2。工位结束。</source>
+        <translation>%1
+
+Writing the report file failed: %2. The station ends.</translation>
+    </message>
+    <message>
+        <source>修改地址</source>
+        <translation>The address change</translation>
+    </message>
+    <message>
+        <source>修改波特率</source>
+        <translation>The baud rate change</translation>
     </message>
     <message>
         <source>参考变送器 %1 的单位（%2）与被检变送器的单位（%3）不同，未开始检定。</source>

@@ -20,17 +20,28 @@ PortWiring::PortWiring(const platform::ProgramOptions& options, platform::Settin
   simbus::ParsedOptions parsed = simbus::ParseServerOptions(args);
   if (!parsed.options) {
     error_ = "--sim-bus: " + parsed.error;
-  } else if (!parsed.options->link.empty() || !parsed.options->device.empty() || parsed.options->help ||
-             parsed.options->version || parsed.options->verbose) {
-    error_ =
-        "--sim-bus takes the bus's options only: --transmitter, --fault, --manifold, --error, "
-        "--turnaround, --echo";
-  } else {
-    bus_options_ = std::move(*parsed.options);
-    // Built once here to find a fault or an error that names no transmitter now, not at the first open.
-    platform::VirtualClock probe;
-    if (!simbus::BuildServerBus(bus_options_, probe, &error_)) error_ = "--sim-bus: " + error_;
+    return;
   }
+  if (!parsed.options->link.empty() || !parsed.options->device.empty() || parsed.options->help ||
+      parsed.options->version || parsed.options->verbose) {
+    error_ =
+        "--sim-bus takes the bus's options only: --transmitter, --fault, --batch, --manifold, --error, "
+        "--turnaround, --echo";
+    return;
+  }
+  bus_options_ = std::move(*parsed.options);
+  // --simulate-batch is the bus's --batch, given on Dravon's own command line.
+  for (const std::string& text : options.simulated_batch) {
+    std::optional<simbus::BatchEntry> entry = simbus::ParseBatchEntry(text, &error_);
+    if (!entry) {
+      error_ = "--simulate-batch: " + error_;
+      return;
+    }
+    bus_options_.batch.push_back(std::move(*entry));
+  }
+  // Built once here to find a fault or an error that names no transmitter now, not at the first open.
+  platform::VirtualClock probe;
+  if (!simbus::BuildServerBus(bus_options_, probe, &error_)) error_ = "--sim-bus: " + error_;
 }
 
 platform::DeviceFactory PortWiring::Factory() {

@@ -6,6 +6,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/clock.h"
 #include "platform/program_options.h"
@@ -31,15 +32,16 @@ class PortWiring {
   platform::PortMap& map() { return map_; }
   // The device that port number N stands for in this run.
   std::string DeviceFor(int port_number) const { return map_.DeviceFor(port_number); }
-  // Why --sim-bus cannot be used ("" when it can): the program then ends with status 2.
+  // Why --simulate-batch or --sim-bus cannot be used ("" when they can): the program then
+  // ends with status 2.
   const std::string& error() const { return error_; }
 
  private:
   platform::PortMap map_;
   platform::Clock& clock_;
-  simbus::ServerOptions bus_options_;  // --sim-bus
+  simbus::ServerOptions bus_options_;  // --sim-bus, with --simulate-batch as its --batch
+  std::unique_ptr<simbus::Bus> bus_;   // made on first use
   std::string error_;
-  std::unique_ptr<simbus::Bus> bus_;  // made on first use
 };
 
 }  // namespace app

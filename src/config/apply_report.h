@@ -7,7 +7,10 @@
 //   time,port,address,type,serial,version,unit,decimal_point,range_low,range_high,
 //   output_4ma,output_20ma,stored,verdict,differences
 
+#include <optional>
+#include <set>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "config/settings_file.h"
@@ -38,5 +41,16 @@ bool ReportWritable(const std::string& path);
 
 // Appends the row, after the header when the file is empty; false when it failed.
 bool AppendReportRow(const std::string& path, const ReportRow& row);
+
+// What a report already holds for a production station to go on from: the highest
+// address of a passed row, and the serial numbers that passed. Rows that are not the
+// report's (too few columns, the header) count for nothing.
+struct ReportHistory {
+  int highest_passed_address = 0;  // 0: no passed row with an address
+  std::set<std::string, std::less<>> passed_serials;
+};
+ReportHistory HistoryOf(std::string_view report_text);
+// Nothing when the file exists but cannot be read; a missing file has no history.
+std::optional<ReportHistory> ReadReportHistory(const std::string& path);
 
 }  // namespace config

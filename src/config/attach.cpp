@@ -34,6 +34,7 @@ void AttachConfigHandlers(shell::MainWindow& m) {
 
   m["mnuSaveProfile"].on_click([&m](ui::UiServices&) { mnuSaveProfile_Click(m); });
   m["mnuApplyProfile"].on_click([&m](ui::UiServices&) { mnuApplyProfile_Click(m); });
+  m["mnuStation"].on_click([&m](ui::UiServices&) { mnuStation_Click(m); });
 }
 
 }  // namespace config

@@ -5,6 +5,7 @@
 
 #include "config/data_areas.h"
 #include "discovery/device_read.h"
+#include "platform/clock.h"
 #include "platform/ui/user_actions.h"
 #include "protocol/commands.h"
 #include "shell/reply_fill.h"
@@ -26,18 +27,6 @@ std::vector<SettingDifference> Merged(std::vector<SettingDifference> read,
     if (!named) read.push_back(e);
   }
   return read;
-}
-
-bool Store(MainWindow& m, StoreArea area) {
-  switch (area) {
-    case StoreArea::kUser:
-      return ConfirmedBySelected(m, cmd::kStoreUser);
-    case StoreArea::kFactory:
-      return ConfirmedBySelected(m, cmd::kStoreFactory);
-    case StoreArea::kNone:
-      break;
-  }
-  return true;
 }
 
 bool Done(const ui::ActionResult& action) { return action.status == ui::ActionStatus::kDone; }
@@ -98,6 +87,31 @@ ApplyResult NotWritten(MainWindow& m, std::vector<SettingDifference> unread) {
 
 }  // namespace
 
+bool StoreDataArea(MainWindow& m, StoreArea area) {
+  switch (area) {
+    case StoreArea::kUser:
+      return ConfirmedBySelected(m, cmd::kStoreUser);
+    case StoreArea::kFactory:
+      return ConfirmedBySelected(m, cmd::kStoreFactory);
+    case StoreArea::kNone:
+      break;
+  }
+  return true;
+}
+
+ReportRow ReportRowFor(MainWindow& m, const ApplyResult& result) {
+  return {platform::LocalIsoTime(m.clock.wall_ms()),
+          m.MSCommBsq.comm_port(),
+          m["CMB_ADDR"].text(),
+          m["TXT_TYPE"].text(),
+          m["TXT_ID"].text(),
+          m["TXT_VER"].text(),
+          result.read_back,
+          result.stored,
+          result.passed(),
+          result.differences};
+}
+
 bool FactoryStoreOpen(MainWindow& m) { return m.window().IsUsable(m["CMD_FACT"]); }
 
 ApplyResult ApplySettings(MainWindow& m, const TransmitterSettings& file) {
@@ -155,7 +169,7 @@ ApplyResult ApplySettings(MainWindow& m, const TransmitterSettings& file) {
                               CompareSettings(wanted, echo, wanted_pattern));
   for (SettingDifference& d : UnreadIdentity(m, kIdentity)) result.differences.push_back(std::move(d));
   if (!result.differences.empty()) return result;
-  if (Store(m, file.store)) {
+  if (StoreDataArea(m, file.store)) {
     result.stored = file.store;
   } else {
     result.differences.push_back({"Store", std::string(StoreAreaName(file.store)), "none"});

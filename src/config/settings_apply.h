@@ -18,6 +18,7 @@
 
 #include <vector>
 
+#include "config/apply_report.h"
 #include "config/settings_file.h"
 #include "config/shown_settings.h"
 #include "shell/main_window.h"
@@ -35,6 +36,13 @@ struct ApplyResult {
 
   bool passed() const { return differences.empty(); }
 };
+
+// Stores the data area (kNone: nothing) in the selected transmitter; true when it
+// confirmed (or nothing was to be stored).
+bool StoreDataArea(shell::MainWindow& main, StoreArea area);
+
+// The report's row for an apply to the selected transmitter, named by what the window shows.
+ReportRow ReportRowFor(shell::MainWindow& main, const ApplyResult& result);
 
 // The factory data area may be stored only while the window shows its store button
 // (the factory access code is open), as for the user.

@@ -11,6 +11,15 @@
 //   Output20mA=+100.0
 //   Store=user         user, factory or none: the data area stored after a passed apply
 //
+// A production station's file adds a section (all but the first two keys optional):
+//
+//   [Station]
+//   FirstAddress=02    the addresses to give, 01-99, in order
+//   LastAddress=99
+//   Baud=9600          the rate to leave each transmitter at; absent: unchanged
+//   ProbeAddress=01    where a new transmitter is looked for first (the factory place,
+//   ProbeBaud=9600     01 at 9600 baud, when absent)
+//
 // The reader is strict: a file with a missing, unknown or repeated key, a value out of its
 // range or a number that is no number is refused whole, with a message naming the line,
 // so that a typing mistake never reaches a transmitter.
@@ -44,9 +53,20 @@ struct TransmitterSettings {
   bool operator==(const TransmitterSettings&) const = default;
 };
 
+struct StationSettings {
+  int first_address = 0;
+  int last_address = 0;
+  std::optional<int> baud;
+  int probe_address = 1;
+  int probe_baud = 9600;
+
+  bool operator==(const StationSettings&) const = default;
+};
+
 struct SettingsFileRead {
   std::optional<TransmitterSettings> settings;
-  std::string error;  // why the file was refused, naming the line ("第 3 行：...")
+  std::optional<StationSettings> station;  // when the file has the section
+  std::string error;                       // why the file was refused, naming the line ("第 3 行：...")
 };
 
 SettingsFileRead ReadSettingsFile(std::string_view text);

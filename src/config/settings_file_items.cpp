@@ -9,6 +9,8 @@
 #include "config/settings_apply.h"
 #include "config/settings_file.h"
 #include "config/shown_settings.h"
+#include "config/station_run.h"
+#include "discovery/bus_search.h"
 #include "discovery/device_read.h"
 #include "platform/clock.h"
 #include "platform/file_contents.h"
@@ -24,6 +26,9 @@ using shell::MainWindow;
 
 constexpr std::string_view kSaveTitle = "保存参数文件";
 constexpr std::string_view kApplyTitle = "应用参数文件";
+constexpr std::string_view kNoStationText =
+    "参数文件没有 [Station] 节：生产工位需要要给的地址（FirstAddress、LastAddress）。\n%1";
+constexpr std::string_view kReportUnreadableText = "无法读取报告文件，工位未开始：%1";
 constexpr std::string_view kReportTitle = "选择报告文件";
 constexpr std::string_view kSettingsFilter = "参数文件 (*.ini)";
 constexpr std::string_view kReportFilter = "报告文件 (*.csv)";
@@ -73,21 +78,57 @@ std::string Origin(MainWindow& m) {
          platform::LocalIsoTime(m.clock.wall_ms());
 }
 
-std::optional<TransmitterSettings> LoadSettingsFile(MainWindow& m, const std::string& path) {
+// The file read; nothing, when it is unreadable or refused, after a box saying why.
+std::optional<SettingsFileRead> LoadSettingsFile(MainWindow& m, const std::string& path,
+                                                 std::string_view title) {
   std::string text;
   const platform::SmallFileRead got = platform::ReadSmallFile(path, kLargestSettingsFile, text);
   if (got != platform::SmallFileRead::kRead) {
     const std::string_view why = got == platform::SmallFileRead::kTooLarge ? kTooLargeText : kUnreadableText;
-    Tell(m, kApplyTitle, ui::FillPattern(why, {path}), ui::MessageBoxIcon::kExclamation);
+    Tell(m, title, ui::FillPattern(why, {path}), ui::MessageBoxIcon::kExclamation);
     return std::nullopt;
   }
   SettingsFileRead read = ReadSettingsFile(text);
-  if (!read.settings)
-    Tell(m, kApplyTitle, ui::FillPattern(kRefusedText, {path, read.error}), ui::MessageBoxIcon::kExclamation);
-  return read.settings;
+  if (!read.settings) {
+    Tell(m, title, ui::FillPattern(kRefusedText, {path, read.error}), ui::MessageBoxIcon::kExclamation);
+    return std::nullopt;
+  }
+  return read;
 }
 
-std::string StoredText(StoreArea area) {
+// The settings file (one with a [Station] section for a `station`) and the report,
+// asked for and checked: nothing when one was not given or cannot be used (a box has said why).
+struct ApplyFiles {
+  SettingsFileRead read;
+  std::string report;
+};
+std::optional<ApplyFiles> AskForApplyFiles(MainWindow& m, std::string_view title, bool station) {
+  const std::optional<std::string> path =
+      AskForFile(m, ui::FilePurpose::kOpen, kSettingsKey, title, kSettingsFilter);
+  if (!path) return std::nullopt;
+  std::optional<SettingsFileRead> read = LoadSettingsFile(m, *path, title);
+  if (!read) return std::nullopt;
+  if (read->settings->store == StoreArea::kFactory && !FactoryStoreOpen(m)) {
+    Tell(m, title, std::string(kFactoryClosedText), ui::MessageBoxIcon::kExclamation);
+    return std::nullopt;
+  }
+  if (station && !read->station) {
+    Tell(m, title, ui::FillPattern(kNoStationText, {*path}), ui::MessageBoxIcon::kExclamation);
+    return std::nullopt;
+  }
+  const std::optional<std::string> report =
+      AskForFile(m, ui::FilePurpose::kAppend, kReportKey, kReportTitle, kReportFilter);
+  if (!report) return std::nullopt;
+  if (!ReportWritable(*report)) {
+    Tell(m, title, ui::FillPattern(kReportUnwritableText, {*report}), ui::MessageBoxIcon::kExclamation);
+    return std::nullopt;
+  }
+  return ApplyFiles{std::move(*read), *report};
+}
+
+}  // namespace
+
+std::string StoredAreaText(StoreArea area) {
   switch (area) {
     case StoreArea::kUser:
       return std::string(kStoredUserText);
@@ -99,8 +140,8 @@ std::string StoredText(StoreArea area) {
   return std::string(kStoredNoneText);
 }
 
-std::string ResultText(const ApplyResult& result) {
-  if (result.passed()) return ui::FillPattern(kPassedText, {StoredText(result.stored)});
+std::string ApplyResultText(const ApplyResult& result) {
+  if (result.passed()) return ui::FillPattern(kPassedText, {StoredAreaText(result.stored)});
   if (std::all_of(result.differences.begin(), result.differences.end(),
                   [](const SettingDifference& d) { return d.unread; })) {
     std::string names;
@@ -114,28 +155,13 @@ std::string ResultText(const ApplyResult& result) {
   return ui::FillPattern(kFailedText, {differences});
 }
 
-ReportRow RowFor(MainWindow& m, const ApplyResult& result) {
-  return {platform::LocalIsoTime(m.clock.wall_ms()),
-          m.MSCommBsq.comm_port(),
-          m["CMB_ADDR"].text(),
-          m["TXT_TYPE"].text(),
-          m["TXT_ID"].text(),
-          m["TXT_VER"].text(),
-          result.read_back,
-          result.stored,
-          result.passed(),
-          result.differences};
-}
-
-}  // namespace
-
 std::vector<std::string_view> SettingsFileTexts() {
   std::vector<std::string_view> texts{
-      kSaveTitle,         kApplyTitle,       kReportTitle,   kSettingsFilter,    kReportFilter,
-      kSelectFirstText,   kUnreadableText,   kTooLargeText,  kRefusedText,       kStoredUserText,
-      kStoredFactoryText, kStoredNoneText,   kPassedText,    kFailedText,        kDifferenceText,
-      kReadFailedText,    kUnwritableText,   kSavedText,     kFactoryClosedText, kReportUnwritableText,
-      kReportFailedText,  kNoValidValueText, kNotWrittenText};
+      kSaveTitle,         kApplyTitle,       kReportTitle,    kSettingsFilter,    kReportFilter,
+      kSelectFirstText,   kUnreadableText,   kTooLargeText,   kRefusedText,       kStoredUserText,
+      kStoredFactoryText, kStoredNoneText,   kPassedText,     kFailedText,        kDifferenceText,
+      kReadFailedText,    kUnwritableText,   kSavedText,      kFactoryClosedText, kReportUnwritableText,
+      kReportFailedText,  kNoValidValueText, kNotWrittenText, kNoStationText,     kReportUnreadableText};
   for (std::string_view text : SettingsFileFaultTexts()) texts.push_back(text);
   return texts;
 }
@@ -169,29 +195,29 @@ void mnuApplyProfile_Click(MainWindow& m) {
   // The apply moves the focus as the user would; a box whose validation keeps it (an
   // address out of range in TXT_ADDR) has said why, and nothing starts.
   if (ui::UserActions(m.window()).Focus({"cmbUnit", -1}).status == ui::ActionStatus::kRefused) return;
-  const std::optional<std::string> path =
-      AskForFile(m, ui::FilePurpose::kOpen, kSettingsKey, kApplyTitle, kSettingsFilter);
-  if (!path) return;
-  const std::optional<TransmitterSettings> settings = LoadSettingsFile(m, *path);
-  if (!settings) return;
-  if (settings->store == StoreArea::kFactory && !FactoryStoreOpen(m)) {
-    Tell(m, kApplyTitle, std::string(kFactoryClosedText), ui::MessageBoxIcon::kExclamation);
-    return;
-  }
-  const std::optional<std::string> report =
-      AskForFile(m, ui::FilePurpose::kAppend, kReportKey, kReportTitle, kReportFilter);
-  if (!report) return;
-  if (!ReportWritable(*report)) {
-    Tell(m, kApplyTitle, ui::FillPattern(kReportUnwritableText, {*report}), ui::MessageBoxIcon::kExclamation);
-    return;
-  }
-  const ApplyResult result = ApplySettings(m, *settings);
-  std::string text = ResultText(result);
-  const bool reported = AppendReportRow(*report, RowFor(m, result));
-  if (!reported) text = ui::FillPattern(kReportFailedText, {text, *report});
+  const std::optional<ApplyFiles> files = AskForApplyFiles(m, kApplyTitle, false);
+  if (!files) return;
+  const std::string& report = files->report;
+  const ApplyResult result = ApplySettings(m, *files->read.settings);
+  std::string text = ApplyResultText(result);
+  const bool reported = AppendReportRow(report, ReportRowFor(m, result));
+  if (!reported) text = ui::FillPattern(kReportFailedText, {text, report});
   // A passed apply without its report row is no success to be filed away.
   Tell(m, kApplyTitle, text,
        result.passed() && reported ? ui::MessageBoxIcon::kInformation : ui::MessageBoxIcon::kExclamation);
+}
+
+void mnuStation_Click(MainWindow& m) {
+  discovery::StopPolling(m);
+  const std::optional<ApplyFiles> files = AskForApplyFiles(m, kStationTitle, true);
+  if (!files) return;
+  const std::optional<ReportHistory> history = ReadReportHistory(files->report);
+  if (!history) {
+    Tell(m, kStationTitle, ui::FillPattern(kReportUnreadableText, {files->report}),
+         ui::MessageBoxIcon::kExclamation);
+    return;
+  }
+  RunStation(m, {*files->read.settings, *files->read.station, files->report, *history});
 }
 
 }  // namespace config

@@ -1,12 +1,14 @@
 #pragma once
-// The two items of the 选项 menu that configure a batch of transmitters with one
-// settings file. The files are asked for through the window's services (file dialogs in
-// the real window, --profile and --report in the headless mode); the last ones chosen
-// are remembered in the settings store.
+// The items of the 选项 menu that configure a batch of transmitters with one settings
+// file: one at a time, or a production station's run. The files are asked for through the window's services
+// (file dialogs in the real window, --profile and --report in the headless mode); the last ones chosen are
+// remembered in the settings store.
 
+#include <string>
 #include <string_view>
 #include <vector>
 
+#include "config/settings_apply.h"
 #include "shell/main_window.h"
 
 namespace config {
@@ -20,6 +22,15 @@ void mnuSaveProfile_Click(shell::MainWindow& main);
 // in one message box. A file that is refused, or that stores in the factory data area
 // while that store is not open, writes nothing.
 void mnuApplyProfile_Click(shell::MainWindow& main);
+
+// Runs the production station (station_run.h) with a settings file that has a [Station]
+// section, appending to a report; the bus poll and the selected transmitter's polling
+// stop first.
+void mnuStation_Click(shell::MainWindow& main);
+
+// What a box says of an apply's result, and of the data area it stored.
+std::string ApplyResultText(const ApplyResult& result);
+std::string StoredAreaText(StoreArea area);
 
 // The titles, file filters and message texts (patterns with their %N) the two items show.
 std::vector<std::string_view> SettingsFileTexts();

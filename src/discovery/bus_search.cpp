@@ -53,6 +53,18 @@ void Probe(MainWindow& m, const std::string& address, int band_index) {
   m.OnlineTable.emplace_back();  // the spare entry
 }
 
+void ForgetFound(MainWindow& m) {
+  m.OnlineTable.assign(1, shell::OnlineEntry{});
+  ui::Control& found = m["CMB_ADDR"];
+  for (int i = found.item_count() - 1; i >= 0; --i) found.remove_item(i);
+}
+
+void SetBand(MainWindow& m, int band_index) {
+  ui::Control& bands = m["CMB_BAND"];
+  bands.set_list_index(band_index);
+  m.MSCommBsq.set_settings(bands.text() + ",N,8,1");
+}
+
 void Finish(MainWindow& m) {
   m["cmdSEARCH"].set_caption(std::string(kSearchIdleCaption));
   ui::Control& status = m["StatusBar1"];
@@ -73,10 +85,29 @@ void Finish(MainWindow& m) {
 
 }  // namespace
 
-void cmdSEARCH_Click(MainWindow& m) {
+void StopPolling(MainWindow& m) {
   m.ReleasePort();  // the bus poll stops before anything else
   m["Timer1"].set_enabled(false);
   m["cmdON_OFF"].set_caption("采集");
+}
+
+bool SearchOneAddress(MainWindow& m, const std::string& address, int band_index) {
+  StopPolling(m);
+  ForgetFound(m);
+  SetBand(m, band_index);
+  Probe(m, address, band_index);
+  ui::Control& found = m["CMB_ADDR"];
+  if (found.item_count() == 0) {
+    m.OnlineTable.clear();
+    return false;
+  }
+  m.OnlineTable.pop_back();  // the spare entry
+  found.set_list_index(0);
+  return true;
+}
+
+void cmdSEARCH_Click(MainWindow& m) {
+  StopPolling(m);
 
   if (!m.MSCommBsq.port_open()) {
     m.MsgBox(std::string(kPortClosedText), std::string(kErrorTitle), ui::MessageBoxIcon::kExclamation);
@@ -90,9 +121,7 @@ void cmdSEARCH_Click(MainWindow& m) {
   button.set_caption(std::string(kSearchRunningCaption));
   m.close_refused_in_search = false;
 
-  m.OnlineTable.assign(1, shell::OnlineEntry{});
-  ui::Control& found = m["CMB_ADDR"];
-  for (int i = found.item_count() - 1; i >= 0; --i) found.remove_item(i);
+  ForgetFound(m);
 
   ui::Control& bands = m["CMB_BAND"];
   const int band_count = bands.item_count();
@@ -100,8 +129,7 @@ void cmdSEARCH_Click(MainWindow& m) {
   for (int b = band_count - 1; b >= 0 && KeepSearching(m); --b) {
     // Behind a raw stream the line runs at the server's speed whatever is set.
     if (fixed && bands.item_text(b) != std::to_string(*fixed)) continue;
-    bands.set_list_index(b);
-    m.MSCommBsq.set_settings(bands.text() + ",N,8,1");
+    SetBand(m, b);
     for (int n = 1; n <= kLastAddress; ++n) {
       m.services().DoEvents();
       if (!KeepSearching(m)) break;

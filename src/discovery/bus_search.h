@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <string_view>
 
 #include "shell/main_window.h"
@@ -26,5 +27,14 @@ inline constexpr std::string_view kErrorTitle = "错误";
 // does closing its port (退出). Window events run once before each probed address. The
 // first transmitter found is selected (and read) only while the port is still open.
 void cmdSEARCH_Click(shell::MainWindow& main);
+
+// What every bus-wide job does first: the bus poll lets go of the port and the selected
+// transmitter's polling stops.
+void StopPolling(shell::MainWindow& main);
+
+// Looks at one address and baud rate (an index into CMB_BAND) only, as the search probes
+// it: when a transmitter answers there, the found list holds it alone and it is selected
+// (and read); otherwise the list is left empty. The port must be open.
+bool SearchOneAddress(shell::MainWindow& main, const std::string& address, int band_index);
 
 }  // namespace discovery

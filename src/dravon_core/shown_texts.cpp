@@ -3,6 +3,7 @@
 #include "check/check_run.h"
 #include "config/data_areas.h"
 #include "config/settings_file_items.h"
+#include "config/station_run.h"
 #include "discovery/address_change.h"
 #include "discovery/bus_search.h"
 #include "discovery/device_read.h"
@@ -42,6 +43,7 @@ std::vector<std::string_view> ShownTexts() {
   for (std::string_view text : config::DataAreaTexts()) texts.push_back(text);
   for (std::string_view text : check::CheckTexts()) texts.push_back(text);
   for (std::string_view text : config::SettingsFileTexts()) texts.push_back(text);
+  for (std::string_view text : config::StationTexts()) texts.push_back(text);
   for (std::string_view text : platform::PortFailureTexts()) texts.push_back(text);
   return texts;
 }

@@ -198,6 +198,7 @@ ui::TimeOfDay QtServices::Now() {
 }
 
 std::optional<std::string> QtServices::ChooseFile(const ui::FileChoiceRequest& request) {
+  if (const auto given = files_.find(request.key); given != files_.end()) return given->second;
   QWidget* parent = DialogParent();
   const InHandlerLoop in_loop(*this);
   // The title and the filter's name are the handler's texts, shown in the window's language.

@@ -41,8 +41,10 @@ class QtServices final : public ui::UiServices {
   // previous one still runs; a QTimer never queues ticks up.
   void TimerChanged(ui::Control& timer) override;
   ui::TimeOfDay Now() override;
-  // A QFileDialog over the window, starting at the suggested file.
+  // A QFileDialog over the window, starting at the suggested file; a file given for the
+  // request's key (set_file) without asking.
   std::optional<std::string> ChooseFile(const ui::FileChoiceRequest& request) override;
+  void set_file(const std::string& key, std::string path) { files_[key] = std::move(path); }
 
   // Message boxes stand over this window once it is shown; its close is held during waits.
   void set_dialog_parent(QWidget* parent);
@@ -71,6 +73,7 @@ class QtServices final : public ui::UiServices {
   QPointer<QWidget> dialog_parent_;
   MessageBoxHook hook_;
   std::map<const ui::Control*, std::unique_ptr<QTimer>> timers_;
+  std::map<std::string, std::string> files_;
   std::unique_ptr<CloseHolder> close_holder_;
   std::unique_ptr<InputHolder> input_holder_;
   QTimer after_wait_;

@@ -17,9 +17,6 @@ namespace gui {
 
 namespace {
 
-// Long enough after showing for the layout and the first paint to have settled.
-constexpr int kSnapshotDelayMs = 300;
-
 constexpr int kStatusFailed = 1;
 
 // Takes the window's services back before they go, whichever way the run ends.
@@ -41,6 +38,9 @@ QPixmap Picture(QMainWindow& main, bool whole_screen) {
   if (!whole_screen || main.screen() == nullptr) return main.grab();
   return main.screen()->grabWindow(0);
 }
+
+// Long enough after showing for the layout and the first paint to have settled.
+constexpr int kSnapshotDelayMs = 300;
 
 void TakeSnapshotLater(QMainWindow& main, const std::string& path, bool whole_screen) {
   QTimer::singleShot(kSnapshotDelayMs, &main, [&main, path, whole_screen] {
@@ -80,8 +80,13 @@ int RunQtWindow(ui::Window& window, const RunOptions& options) {
   if (window.closed()) return 0;
   view.set_on_closed([] { QCoreApplication::exit(0); });
   view.main_window().show();
-  if (!options.open_tool.empty() && !OpenTool(view, options.open_tool))
-    std::cerr << "no tool window named " << options.open_tool << '\n';
+  for (const auto& [key, path] : options.files) services.set_file(key, path);
+  // Opened from the event loop: an entry that runs a long job (the station) then runs
+  // inside it, and a picture taken meanwhile ends the job's boxes and the program alike.
+  if (!options.open_tool.empty())
+    QTimer::singleShot(0, &view.main_window(), [&view, name = options.open_tool] {
+      if (!OpenTool(view, name)) std::cerr << "no tool window named " << name << '\n';
+    });
   if (!options.snapshot.empty()) {
     QMainWindow& main = view.main_window();
     RunSnapshotSteps(

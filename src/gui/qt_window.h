@@ -3,6 +3,7 @@
 // the window closes. Every program's entry point calls this one function; the binding is
 // generic (it walks the window's control table), never written per control.
 
+#include <map>
 #include <string>
 
 #include "gui/tool_menu.h"
@@ -18,6 +19,9 @@ struct RunOptions {
   // Non-empty: once the window is shown, open the tool window of this entry (with
   // --snapshot, the picture is then of the whole screen, tool window included).
   std::string open_tool;
+  // Files given on the command line by their request's key ("profile"): taken in place
+  // of the file dialog that would ask for them.
+  std::map<std::string, std::string> files;
   // With `snapshot`: script lines run in the shown window before the picture (see
   // snapshot_steps.h).
   std::string snapshot_after;

@@ -49,6 +49,7 @@ void AddToolMenu(WindowView& view, const ToolMenu& tools) {
 
 bool OpenTool(WindowView& view, const std::string& name) {
   auto* action = view.main_window().findChild<QAction*>(QString::fromStdString(name));
+  if (action == nullptr) action = view.ActionOf(name, -1);  // an item of the window's own menus
   if (action == nullptr) return false;
   action->trigger();
   return true;

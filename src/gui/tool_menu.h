@@ -40,7 +40,8 @@ struct ToolMenu {
 // Adds the entries to the window's menus; each opens its tool window when triggered.
 void AddToolMenu(WindowView& view, const ToolMenu& tools);
 
-// Triggers the entry named `name`; false when no entry has that name.
+// Triggers the entry named `name`, or else the window's own menu item of that name;
+// false when there is neither.
 bool OpenTool(WindowView& view, const std::string& name);
 
 }  // namespace gui

@@ -52,6 +52,11 @@ std::string SetFile(ProgramOptions& o, const std::string& file) {
   o.files[std::string(key)] = file;
   return {};
 }
+std::string AddBatchTransmitter(ProgramOptions& o, const std::string& text) {
+  o.simulated_batch.push_back(text);
+  return {};
+}
+
 constexpr std::string_view kProfileKey = "profile";
 constexpr std::string_view kReportKey = "report";
 constexpr std::string_view kCheckKey = "check";
@@ -63,6 +68,10 @@ constexpr std::array kOptionTable{
               SetFlag<&ProgramOptions::headless>},
     OptionRow{"--simulate", "", "map every port number to the built-in simulated transmitter bus", kForBoth,
               SetFlag<&ProgramOptions::simulate>},
+    OptionRow{"--simulate-batch", "SERIAL[:FAULTS]",
+              "like --simulate, but the bus holds new transmitters that come one after another at 01, "
+              "9600 baud, for the production station; FAULTS as simbus --fault takes them; repeatable",
+              kForDravon, AddBatchTransmitter},
     OptionRow{"--port", "N=TARGET",
               "port number N is TARGET for this run: DEVICE[,OPTION]... with DEVICE a tty path, sim, "
               "tcp://HOST:PORT or rfc2217://HOST:PORT, OPTION echo=auto|on|off, rs485[=rts-low], baud=N; "
@@ -70,13 +79,14 @@ constexpr std::array kOptionTable{
               kForBoth, AddPortMapping},
     OptionRow{"--sim-bus", "\"ARGS\"",
               "the built-in simulated bus as the simbus program's options give it (--transmitter, --fault, "
-              "--manifold, --error, --turnaround, --echo)",
+              "--batch, --manifold, --error, --turnaround, --echo)",
               kForBoth, SetText<&ProgramOptions::sim_bus>},
     OptionRow{"--snapshot", "FILE.png", "save a picture of the window once it is shown, then quit", kForBoth,
               SetText<&ProgramOptions::snapshot>},
     OptionRow{"--open", "TOOL",
-              "open the tool window TOOL once the window is shown (with --snapshot: whole screen)", kForBoth,
-              SetText<&ProgramOptions::open_tool>},
+              "open the tool window TOOL, or click the window's menu item TOOL, once the window is shown "
+              "(with --snapshot: whole screen)",
+              kForBoth, SetText<&ProgramOptions::open_tool>},
     OptionRow{"--snapshot-after", "STEPS",
               "with --snapshot: first run these script lines in the window, separated by ';' "
               "(click NAME, choose NAME N, type NAME TEXT, background, wait MS)",
@@ -84,16 +94,20 @@ constexpr std::array kOptionTable{
     OptionRow{"--lang", "zh|en", "the real window's language for this run (headless output stays Chinese)",
               kForBoth, SetLanguage},
     OptionRow{"--profile", "FILE",
-              "headless: the settings file that mnuSaveProfile writes and mnuApplyProfile applies",
+              "the settings file that mnuSaveProfile writes and mnuApplyProfile and mnuStation apply, "
+              "in place of the file dialog",
               kForDravon, SetFile<kProfileKey>},
-    OptionRow{"--report", "FILE", "headless: the CSV report that mnuApplyProfile appends a row to",
-              kForDravon, SetFile<kReportKey>},
-    OptionRow{"--check", "FILE", "headless: the check plan that mnuCheck runs", kForDravon,
+    OptionRow{
+        "--report", "FILE",
+        "the CSV report that mnuApplyProfile and mnuStation append rows to, in place of the file dialog",
+        kForDravon, SetFile<kReportKey>},
+    OptionRow{"--check", "FILE", "the check plan that mnuCheck runs, in place of the file dialog", kForDravon,
               SetFile<kCheckKey>},
-    OptionRow{"--certificate", "FILE.pdf", "headless: the PDF certificate that mnuCheck writes", kForDravon,
-              SetFile<kCertificateKey>},
-    OptionRow{"--check-log", "FILE.csv", "headless: the CSV check log that mnuCheck appends a row a point to",
-              kForDravon, SetFile<kCheckLogKey>},
+    OptionRow{"--certificate", "FILE.pdf", "the PDF certificate that mnuCheck writes, in place of the file dialog",
+              kForDravon, SetFile<kCertificateKey>},
+    OptionRow{"--check-log", "FILE.csv",
+              "the CSV check log that mnuCheck appends a row a point to, in place of the file dialog", kForDravon,
+              SetFile<kCheckLogKey>},
     OptionRow{"--trace", "FILE", "append every record of the ports' traffic to FILE as JSON Lines", kForBoth,
               SetText<&ProgramOptions::trace>},
     OptionRow{"--log", "FILE", "append every measurement reading to FILE as CSV", kForDravon,
@@ -145,7 +159,7 @@ bool OptionRow::AppliesTo(Program program) const {
 std::span<const OptionRow> ProgramOptionTable() { return kOptionTable; }
 
 void ProgramOptions::ApplyTo(PortMap& map) const {
-  if (simulate) map.MapEverythingTo(*ParsePortTarget(kSimulatedDevice).target);
+  if (simulate || !simulated_batch.empty()) map.MapEverythingTo(*ParsePortTarget(kSimulatedDevice).target);
   // Each was read when it was given, so it reads again.
   for (const auto& [n, text] : ports)
     if (std::optional<PortTarget> target = ParsePortTarget(text).target) map.Map(n, std::move(*target));

@@ -5,11 +5,11 @@
 //
 // --snapshot makes the real window save a picture of itself once it is shown, then quit
 // (for the README's screenshots). --open NAME opens a tool window beside the real window
-// once it is shown (with --snapshot, the picture is then of the whole screen).
+// (or clicks a menu item of it) once it is shown (with --snapshot, the picture is then of the whole screen).
 // --profile FILE, --report FILE, --check FILE, --certificate FILE.pdf and --check-log
-// FILE.csv (Dravon) name the files that the headless mode takes in place of file dialogs,
-// by the key after "--". --sim-bus "ARGS" describes the built-in simulated bus with the
-// simbus program's options.
+// FILE.csv (Dravon) name the files that both modes take in place of file dialogs, by the
+// key after "--". --sim-bus "ARGS" describes the built-in simulated bus with the simbus
+// program's options.
 
 #include <map>
 #include <optional>
@@ -28,6 +28,9 @@ enum class Program { kDravon, kPemliq };
 struct ProgramOptions {
   bool headless = false;
   bool simulate = false;
+  // --simulate-batch SERIAL[:FAULTS]: new transmitters one after another on the built-in
+  // bus (in place of its demo transmitters); implies --simulate. Read by the simulator.
+  std::vector<std::string> simulated_batch;
   std::map<int, std::string> ports;  // --port N=TARGET: each a target that reads
   std::string snapshot;              // --snapshot FILE
   std::string open_tool;             // --open NAME

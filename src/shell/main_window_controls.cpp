@@ -237,6 +237,9 @@ void AddWindowLevelControls(ui::Window& w) {
          .parent = "Option",
          .text = "巡检全部变送器(&B)"});
   w.Add({.kind = ControlKind::kTimer, .name = "tmrPollAll", .enabled = false, .interval = 1});
+  // A batch of new transmitters numbered, configured and recorded one after another.
+  w.Add(
+      {.kind = ControlKind::kMenuItem, .name = "mnuStation", .parent = "Option", .text = "生产工位(&P)..."});
   // The selected transmitter checked against a reference, for a certificate.
   w.Add({.kind = ControlKind::kMenuItem, .name = "mnuCheck", .parent = "Option", .text = "校准检查(&K)..."});
   w.Add({.kind = ControlKind::kMenuItem, .name = "space1", .parent = "Option", .text = "-"});

@@ -189,6 +189,7 @@ void Bus::FrameComplete(std::uint64_t t_us) {
   const std::string frame = std::move(frame_);
   frame_.clear();
   if (!frame_plain_) return;  // sent at mixed rates or with parity: unreadable for all
+  if (hook_) hook_(frame, frame_baud_);
   const bool anyone_listens = std::any_of(transmitters_.begin(), transmitters_.end(),
                                           [&](const Transmitter& t) { return t.baud() == frame_baud_; });
   if (!anyone_listens) return;

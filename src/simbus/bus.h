@@ -91,6 +91,10 @@ class Bus {
   const BusStats& stats() const { return stats_; }
   // Receives one human-readable line per frame heard and reply sent.
   void set_trace(std::function<void(std::string_view)> trace) { trace_ = std::move(trace); }
+  // Sees every complete frame sent at 8,n,1 (with its rate) before any transmitter
+  // does, whether or not one listens at that rate: what changes the bus itself (a
+  // transmitter plugged in or out) happens here.
+  void set_frame_hook(std::function<void(std::string_view frame, int baud)> hook) { hook_ = std::move(hook); }
 
   // Wire time of one byte at these settings, in microseconds (rounded up); 0 at rate 0.
   static std::uint64_t ByteTimeUs(const platform::LineSettings& line);
@@ -143,6 +147,7 @@ class Bus {
   std::uint64_t seq_ = 0;
   BusStats stats_;
   std::function<void(std::string_view)> trace_;
+  std::function<void(std::string_view, int)> hook_;
 };
 
 }  // namespace simbus

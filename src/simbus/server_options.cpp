@@ -106,6 +106,9 @@ std::optional<std::string> ApplyFaultKinds(std::string_view kinds, Faults& f) {
       }
     } else if (kind == "notemp" && !has_value) {
       f.no_temperature = true;
+    } else if (kind == "stale") {
+      if (!has_value || value.empty()) return bad;
+      f.stale_echo_of = std::string(value);
     } else if (kind == "every") {
       const auto n = number(1000000);
       if (!n || *n < 1) return bad;
@@ -126,9 +129,9 @@ ParsedOptions ParseServerOptions(const std::vector<std::string>& args) {
   const auto fail = [](std::string message) { return ParsedOptions{std::nullopt, std::move(message)}; };
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
-    const bool takes_value = arg == "--transmitter" || arg == "--fault" || arg == "--turnaround" ||
-                             arg == "--link" || arg == "--device" || arg == "--baud" || arg == "--manifold" ||
-                             arg == "--error";
+    const bool takes_value = arg == "--transmitter" || arg == "--fault" || arg == "--batch" ||
+                             arg == "--turnaround" || arg == "--link" || arg == "--device" || arg == "--baud" ||
+                             arg == "--manifold" || arg == "--error";
     if (takes_value && i + 1 >= args.size()) return fail(arg + " needs a value");
     const std::string value = takes_value ? args[++i] : std::string();
 
@@ -148,6 +151,11 @@ ParsedOptions ParseServerOptions(const std::vector<std::string>& args) {
       const std::optional<ErrorSpec> error = ParseError(value);
       if (!error) return fail("bad --error \"" + value + "\" (want ADDR:GAIN[:OFFSET], GAIN above 0)");
       o.errors.push_back(*error);
+    } else if (arg == "--batch") {
+      std::string why;
+      auto entry = ParseBatchEntry(value, &why);
+      if (!entry) return fail(why);
+      o.batch.push_back(*entry);
     } else if (arg == "--turnaround") {
       const auto ms = Number(value, 10000);
       if (!ms) return fail("bad --turnaround \"" + value + "\" (milliseconds)");
@@ -191,6 +199,10 @@ std::string ServerUsage() {
          "        split=N  gap=MS  overflow=+|-  notemp (RT0 answered without a value)\n"
          "        every=N (only every Nth reply; alone: every Nth reply is lost)\n"
          "        once=N (only the Nth reply; alone: that reply is lost)\n"
+         "        stale=MNEMONIC (writes of it answered with the value held before)\n"
+         "  --batch SERIAL[:KIND[,KIND...]]    a new transmitter at 01, 9600 baud (repeatable):\n"
+         "        each stays until 01 is probed (AD) a second time, then the next takes its\n"
+         "        place; KIND as for --fault\n"
          "  --manifold P[,P]...[@MS]  every transmitter reads one shared pressure, stepping\n"
          "                      through P... every MS ms (default 5000), then staying at the last\n"
          "  --error ADDR:GAIN[:OFFSET]  ADDR reads GAIN * pressure + OFFSET (with --manifold)\n"
@@ -210,7 +222,7 @@ std::unique_ptr<Bus> BuildServerBus(const ServerOptions& options, platform::Cloc
   if (options.turnaround_ms) bus_options.turnaround_us = std::uint64_t{*options.turnaround_ms} * 1000;
   bus_options.adapter_echo = options.adapter_echo;
   std::unique_ptr<Bus> bus;
-  if (options.transmitters.empty()) {
+  if (options.transmitters.empty() && options.batch.empty()) {
     bus = MakeDemoBus(clock, bus_options);
   } else {
     bus = std::make_unique<Bus>(clock, bus_options);
@@ -223,6 +235,7 @@ std::unique_ptr<Bus> BuildServerBus(const ServerOptions& options, platform::Cloc
       config.seed = static_cast<std::uint64_t>(std::stoi(wanted.address)) * 7919 + wanted.baud;
       bus->Add(std::move(config));
     }
+    if (!options.batch.empty()) ConnectOneAfterAnother(*bus, options.batch);
   }
   for (const FaultSpec& wanted : options.faults) {
     bool matched = false;

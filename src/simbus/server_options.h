@@ -3,12 +3,12 @@
 // out of main() so it can be tested.
 //
 //   simbus [--transmitter ADDR:BAUD[:VERSION]]... [--fault ADDR[@BAUD]:KIND[,KIND]...]...
-//          [--manifold P[,P]...[@MS]] [--error ADDR:GAIN[:OFFSET]]...
+//          [--batch SERIAL[:KIND[,KIND]...]]... [--manifold P[,P]...[@MS]] [--error ADDR:GAIN[:OFFSET]]...
 //          [--turnaround MS] [--link PATH] [--device PATH [--baud N]] [--echo] [--verbose] [--help]
 //          [--version]
 //
 // Fault kinds: silent, late=MS, badsum, lowercase, noise[=TEXT], trailing[=TEXT],
-// split=N, gap=MS, overflow=+|-, notemp, every=N, once=N (see faults.h).
+// split=N, gap=MS, overflow=+|-, notemp, every=N, once=N, stale=MNEMONIC (see faults.h).
 
 #include <cstdint>
 #include <memory>
@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "platform/clock.h"
+#include "simbus/batch.h"
 #include "simbus/bus.h"
 #include "simbus/faults.h"
 #include "simbus/manifold.h"
@@ -39,6 +40,7 @@ struct FaultSpec {
 struct ServerOptions {
   std::vector<TransmitterSpec> transmitters;  // empty: the demo population
   std::vector<FaultSpec> faults;
+  std::vector<BatchEntry> batch;  // connected one after another at the factory place (batch.h)
   std::optional<ManifoldSpec> manifold;  // every transmitter reads one shared pressure
   std::vector<ErrorSpec> errors;         // their gain and offset errors
   std::optional<std::uint32_t> turnaround_ms;
@@ -63,7 +65,8 @@ std::string ServerUsage();
 // text, or nothing on success.
 std::optional<std::string> ApplyFaultKinds(std::string_view kinds, Faults& faults);
 
-// The bus the options describe, on `clock`; null with *error set when a fault names no
+// The bus the options describe, on `clock` (the demo population only when neither
+// transmitters nor a batch are given); null with *error set when a fault names no
 // transmitter.
 std::unique_ptr<Bus> BuildServerBus(const ServerOptions& options, platform::Clock& clock, std::string* error);
 

@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+#include <string>
+
 namespace {
 
 TEST(ApplyReport, ARowKeepsItsColumnsWhateverTheTransmitterAnswered) {
@@ -25,6 +28,22 @@ TEST(ApplyReport, ARowKeepsItsColumnsWhateverTheTransmitterAnswered) {
       config::ReportHeader(),
       "time,port,address,type,serial,version,unit,decimal_point,range_low,range_high,output_4ma,output_20ma,"
       "stored,verdict,differences\n");
+}
+
+TEST(ApplyReport, TheHistoryKnowsTheHighestPassedAddressAndThePassedSerialNumbers) {
+  const std::string report =
+      config::ReportHeader() +
+      "t,1,07,86000000,08100007,2.10,4,1,+000.0,+250.0,+000.0,+200.0,user,passed,\n"
+      "t,1,01,86000000,08100009,2.10,4,1,+000.0,+250.0,+000.0,+200.0,none,failed,"
+      "\"RangeHigh 250/+100.0; Store user/none\"\n"
+      "t,1,\"0,9\",86000000,08100008,2.10,4,1,,,,,user,passed,\n"  // no address of ours
+      "t,1,12,86000000,\"0810\"\"0012\",2.10,4,1\r\n"              // too few columns
+      "t,1,03,86000000,08100003,2.10,4,1,+000.0,+250.0,+000.0,+200.0,user,passed,\r\n";
+  const config::ReportHistory history = config::HistoryOf(report);
+  EXPECT_EQ(history.highest_passed_address, 7);
+  EXPECT_EQ(history.passed_serials, (std::set<std::string, std::less<>>{"08100003", "08100007", "08100008"}));
+  EXPECT_EQ(config::HistoryOf("").highest_passed_address, 0);
+  EXPECT_EQ(config::ReadReportHistory("/nonexistent-dir/r.csv")->passed_serials.size(), 0u) << "a new report";
 }
 
 }  // namespace

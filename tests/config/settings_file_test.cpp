@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 
 namespace {
@@ -81,11 +82,40 @@ TEST(SettingsFile, AnyFaultRefusesTheWholeFileNamingItsLine) {
       {With("Unit=4", "Unit=\x01\xff"), "第 2 行：Unit 应为 0 到 12 的整数，而不是（无法显示的文字）"},
       {"", "文件中没有 [Transmitter] 节"},
       {"\x89PNG\r\n\x1a\n", "第 1 行：不是“键=值”的形式：（无法显示的文字）"},
+      // The station's section: lines 9 and on.
+      {std::string(kGood) + "[Station]\nLastAddress=09\n", "第 9 行：[Station] 节缺少键 FirstAddress"},
+      {std::string(kGood) + "[Station]\nFirstAddress=00\nLastAddress=09\n",
+       "第 10 行：FirstAddress 应为 01 到 99 的地址，而不是“00”"},
+      {std::string(kGood) + "[Station]\nFirstAddress=02\nLastAddress=100\n",
+       "第 11 行：LastAddress 应为 01 到 99"},
+      {std::string(kGood) + "[Station]\nFirstAddress=05\nLastAddress=04\n",
+       "第 11 行：LastAddress 不能小于 FirstAddress"},
+      {std::string(kGood) + "[Station]\nFirstAddress=02\nLastAddress=09\nBaud=19200\n",
+       "第 12 行：Baud 应为 1200、2400、4800 或 9600，而不是“19200”"},
+      {std::string(kGood) + "[Station]\nFirstAddress=01\nLastAddress=09\n",
+       "第 9 行：ProbeAddress 01 不能在 FirstAddress 到 LastAddress 之间"},
   };
   for (const auto& c : cases) {
     const auto read = ReadSettingsFile(c.text);
     EXPECT_FALSE(read.settings) << c.text;
     EXPECT_EQ(read.error.rfind(c.message, 0), 0u) << read.error << "\nexpected: " << c.message;
+  }
+}
+
+TEST(SettingsFile, TheStationSectionIsOptionalAndFillsInTheFactoryProbePlace) {
+  const struct {
+    std::string section;
+    std::optional<config::StationSettings> station;
+  } cases[] = {
+      {"", std::nullopt},
+      {"[Station]\nFirstAddress=2\nLastAddress=99\n", config::StationSettings{2, 99, std::nullopt, 1, 9600}},
+      {"[Station]\nProbeBaud=1200\nProbeAddress=99\nBaud=4800\nLastAddress=98\nFirstAddress=01\n",
+       config::StationSettings{1, 98, 4800, 99, 1200}},
+  };
+  for (const auto& c : cases) {
+    const auto read = ReadSettingsFile(std::string(kGood) + c.section);
+    ASSERT_TRUE(read.settings) << c.section << read.error;
+    EXPECT_EQ(read.station, c.station) << c.section;
   }
 }
 

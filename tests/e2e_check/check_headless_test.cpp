@@ -92,7 +92,7 @@ TEST(CheckHeadless, ABuiltInBusThatDoesNotReadEndsTheProgramSayingWhy) {
       {"--manifold 10,x", "dravon: --sim-bus: bad --manifold \"10,x\" (want P[,P]...[@MS])\n"},
       {"--manifold 10 --error 07:1.01", "dravon: --sim-bus: --error names no transmitter: 07\n"},
       {"--link /tmp/bus",
-       "dravon: --sim-bus takes the bus's options only: --transmitter, --fault, --manifold, "
+       "dravon: --sim-bus takes the bus's options only: --transmitter, --fault, --batch, --manifold, "
        "--error, --turnaround, --echo\n"},
   };
   for (const auto& [bus, error] : cases) {

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "tests/support/child_process.h"
@@ -144,6 +145,54 @@ TEST(ConfigHeadless, AppliesASettingsFileVerifiesStoresAndReportsOrSaysWhichFile
   const std::vector<std::string> missing = LinesWith(without.stdout_lines, "\"msgbox\"");
   ASSERT_EQ(missing.size(), 1u);
   EXPECT_EQ(JsonStringField(missing[0], "text"), "没有指定文件：请在命令行用 --report FILE 给出。");
+}
+
+// The production station on the built-in simulated bus: three new transmitters, the second
+// one's range echo stale. Each transmitter's exchanges run from one probe of 01 to the next.
+TEST(ConfigHeadless, AStationRunNumbersABatchAndStoresNothingOnTheOneThatFailed) {
+  TempConfig config;
+  const std::string profile = config.dir() + "/station.ini";
+  const std::string report = config.dir() + "/station.csv";
+  const std::string trace = config.dir() + "/station.jsonl";
+  std::ofstream(profile) << "[Transmitter]\nUnit=4\nDecimalPoint=1\nRangeLow=0\nRangeHigh=250\nOutput4mA=0\n"
+                            "Output20mA=200\nStore=user\n[Station]\nFirstAddress=02\nLastAddress=09\n";
+  const std::string script = "choose cmbCommPort 0\nanswer ok\nanswer ok\nanswer cancel\nclick mnuStation\n";
+  const auto run =
+      RunProgram(DRAVON_BINARY,
+                 {"--headless", "--simulate-batch", "08100001", "--simulate-batch", "08100002:stale=DH",
+                  "--simulate-batch", "08100003", "--profile", profile, "--report", report, "--trace", trace},
+                 script, std::chrono::minutes(2), {config.Env()});
+  ASSERT_EQ(run.exit_status, 0) << run.stderr_text;
+  EXPECT_EQ(LinesWith(run.stdout_lines, "\"buttons\":\"okcancel\"").size(), 3u) << "one box a transmitter";
+
+  std::ifstream in(report);
+  std::vector<std::string> rows;
+  for (std::string row; std::getline(in, row);) rows.push_back(row);
+  ASSERT_EQ(rows.size(), 4u);
+  EXPECT_NE(rows[1].find(",1,02,86000000,08100001,2.10,4,1,+000.0,+250.0,+000.0,+200.0,user,passed,"),
+            std::string::npos)
+      << rows[1];
+  EXPECT_NE(rows[2].find(",1,01,86000000,08100002,2.10,4,1,+000.0,+250.0,+000.0,+200.0,none,failed,RangeHigh "
+                         "250/+100.0"),
+            std::string::npos)
+      << rows[2];
+  EXPECT_NE(rows[3].find(",1,03,86000000,08100003,"), std::string::npos) << rows[3];
+
+  // Per stretch between probes: the serial numbers read and the stores sent.
+  std::vector<std::pair<std::string, int>> stretches;
+  std::ifstream lines(trace);
+  for (std::string line; std::getline(lines, line);) {
+    if (line.find("\"exchange\"") == std::string::npos) continue;
+    const std::string address = JsonStringField(line, "address");
+    const std::string command = JsonStringField(line, "command");
+    if (address == "01" && command == "AD") stretches.emplace_back();
+    if (stretches.empty()) continue;
+    if (command == "ID" && JsonStringField(line, "result").find("0810000") != std::string::npos)
+      stretches.back().first = JsonStringField(line, "result").substr(3, 8);
+    if (command == "WU") ++stretches.back().second;
+  }
+  EXPECT_EQ(stretches,
+            (std::vector<std::pair<std::string, int>>{{"08100001", 1}, {"08100002", 0}, {"08100003", 1}}));
 }
 
 }  // namespace

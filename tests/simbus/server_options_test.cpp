@@ -49,6 +49,10 @@ TEST(ServerOptions, RefusesWhatItCannotServe) {
                                              {"--fault", "01@300:silent"},
                                              {"--fault", "silent"},
                                              {"--turnaround", "-3"},
+                                             {"--batch", "0810001"},
+                                             {"--batch", "0810000x"},
+                                             {"--batch", "08100001:stale"},
+                                             {"--batch", "08100001:explode"},
                                              {"--device", "/dev/ttyS0", "--link", "/tmp/x"},
                                              {"--bogus"}}) {
     const auto parsed = ParseServerOptions(args);
