@@ -82,7 +82,7 @@ inline double ExpectedSeconds(const std::vector<LoggingDevice::Exchange>& log) {
 // transmitters and faults; none: the demo bus), port 1 open.
 struct BusRig {
   explicit BusRig(const std::vector<std::string>& simbus_args = {}) : bus(SIMBUS_BINARY, simbus_args) {
-    bus_poll = &dravon::AttachDravonHandlers(main);
+    bus_poll = &dravon::AttachDravonHandlers(main).bus_poll;
     main.window().AttachServices(services);
     main.window().Load();
     main["cmbCommPort"].set_list_index(0);

@@ -2,6 +2,77 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="zh_CN">
 <context>
+    <name>CheckView</name>
+    <message>
+        <source>采用参考值</source>
+        <translation>Take the reference</translation>
+    </message>
+    <message>
+        <source>停止检定</source>
+        <translation>Stop the check</translation>
+    </message>
+    <message>
+        <source>校准检查</source>
+        <translation>Calibration check</translation>
+    </message>
+    <message>
+        <source>点 (%)</source>
+        <translation>Point (%)</translation>
+    </message>
+    <message>
+        <source>标称</source>
+        <translation>Nominal</translation>
+    </message>
+    <message>
+        <source>参考</source>
+        <translation>Reference</translation>
+    </message>
+    <message>
+        <source>读数</source>
+        <translation>Reading</translation>
+    </message>
+    <message>
+        <source>误差 (% 量程)</source>
+        <translation>Error (% span)</translation>
+    </message>
+    <message>
+        <source>结果</source>
+        <translation>Result</translation>
+    </message>
+    <message>
+        <source>参考压力</source>
+        <translation>Reference pressure</translation>
+    </message>
+    <message>
+        <source>参考值:</source>
+        <translation>Reference:</translation>
+    </message>
+    <message>
+        <source>  —  请输入参考值（读数稳定在 %1 %2）</source>
+        <translation>  —  type the reference (the reading settled at %1 %2)</translation>
+    </message>
+    <message>
+        <source>没有正在进行的检定</source>
+        <translation>No check running</translation>
+    </message>
+    <message>
+        <source>第 %1/%2 点：标称 %3 %4</source>
+        <translation>Point %1/%2: nominal %3 %4</translation>
+    </message>
+    <message>
+        <source>读数 %1   参考 %2  %3</source>
+        <translation>Reading %1   reference %2  %3</translation>
+    </message>
+    <message>
+        <source>稳定</source>
+        <translation>Stable</translation>
+    </message>
+    <message>
+        <source>未稳定 (%1)</source>
+        <translation>Settling (%1)</translation>
+    </message>
+</context>
+<context>
     <name>PortMappingDialog</name>
     <message>
         <source>串口映射</source>
@@ -875,6 +946,154 @@ Writing the report file failed: %2</translation>
         <translation>No transmitters found: search the bus first.</translation>
     </message>
     <message>
+        <source>校准检查(&amp;K)...</source>
+        <translation>Calibration chec&amp;k...</translation>
+    </message>
+    <message>
+        <source>校准检查</source>
+        <translation>Calibration check</translation>
+    </message>
+    <message>
+        <source>选择检定计划</source>
+        <translation>Choose the check plan</translation>
+    </message>
+    <message>
+        <source>保存证书</source>
+        <translation>Save the certificate</translation>
+    </message>
+    <message>
+        <source>选择检定记录文件</source>
+        <translation>Choose the check log</translation>
+    </message>
+    <message>
+        <source>检定计划 (*.ini)</source>
+        <translation>Check plans (*.ini)</translation>
+    </message>
+    <message>
+        <source>证书 (*.pdf)</source>
+        <translation>Certificates (*.pdf)</translation>
+    </message>
+    <message>
+        <source>检定记录 (*.csv)</source>
+        <translation>Check logs (*.csv)</translation>
+    </message>
+    <message>
+        <source>无法读取检定计划：%1</source>
+        <translation>Cannot read the check plan: %1</translation>
+    </message>
+    <message>
+        <source>检定计划有误：
+%1
+%2</source>
+        <translation>The check plan is faulty:
+%1
+%2</translation>
+    </message>
+    <message>
+        <source>此检定计划需要手动输入参考值（Reference=typed），无界面模式下不能运行。</source>
+        <translation>This check plan needs typed reference values (Reference=typed) and cannot run headless.</translation>
+    </message>
+    <message>
+        <source>无法写入检定记录文件：%1</source>
+        <translation>Cannot write the check log: %1</translation>
+    </message>
+    <message>
+        <source>无法生成证书：本程序没有证书输出。</source>
+        <translation>Cannot make a certificate: this program has no certificate output.</translation>
+    </message>
+    <message>
+        <source>读取变送器参数失败，未开始检定。</source>
+        <translation>Reading the transmitter failed; the check did not start.</translation>
+    </message>
+    <message>
+        <source>参考变送器的地址 %1 就是被检变送器的地址。</source>
+        <translation>The reference transmitter address %1 is the address of the transmitter under test.</translation>
+    </message>
+    <message>
+        <source>第 %1/%2 点：请将压力设定为 %3 %4（量程的 %5%），稳定后按确定。</source>
+        <translation>Point %1/%2: set the pressure to %3 %4 (%5% of the range), then press OK once it is steady.</translation>
+    </message>
+    <message>
+        <source>检定合格（%1）：%2 个点全部在允许误差 ±%3% 之内。</source>
+        <translation>Check passed (%1): all %2 points within the tolerance of ±%3%.</translation>
+    </message>
+    <message>
+        <source>检定不合格（%1）：%2 个点中 %3 个不合格。%4</source>
+        <translation>Check failed (%1): %3 of %2 points failed. %4</translation>
+    </message>
+    <message>
+        <source>检定未完成（%1）：完成 %2/%3 个点，检定不合格。</source>
+        <translation>Check not completed (%1): %2/%3 points taken; the check failed.</translation>
+    </message>
+    <message>
+        <source>%1
+证书：%2
+记录：%3</source>
+        <translation>%1
+Certificate: %2
+Log: %3</translation>
+    </message>
+    <message>
+        <source>%1无应答：%2</source>
+        <translation>%1 did not answer: %2</translation>
+    </message>
+    <message>
+        <source>读数不稳定</source>
+        <translation>the readings did not settle</translation>
+    </message>
+    <message>
+        <source>被检变送器</source>
+        <translation>the transmitter under test</translation>
+    </message>
+    <message>
+        <source>参考变送器</source>
+        <translation>the reference transmitter</translation>
+    </message>
+    <message>
+        <source>Points 应为 0 到 100 之间的百分数，以逗号分隔（最多 21 个），而不是%1</source>
+        <translation>Points must be percentages from 0 to 100 separated by commas (at most 21), not %1</translation>
+    </message>
+    <message>
+        <source>Direction 应为 up 或 updown，而不是%1</source>
+        <translation>Direction must be up or updown, not %1</translation>
+    </message>
+    <message>
+        <source>%1 应为大于 0 的数，而不是%2</source>
+        <translation>%1 must be a number above 0, not %2</translation>
+    </message>
+    <message>
+        <source>Readings 应为 2 到 50 的整数，而不是%1</source>
+        <translation>Readings must be a whole number from 2 to 50, not %1</translation>
+    </message>
+    <message>
+        <source>Reference 应为 01 到 99 的地址或 typed，而不是%1</source>
+        <translation>Reference must be an address from 01 to 99 or typed, not %1</translation>
+    </message>
+    <message>
+        <source>Stage 应为 as_found 或 as_left，而不是%1</source>
+        <translation>Stage must be as_found or as_left, not %1</translation>
+    </message>
+    <message>
+        <source>未知的节%1，检定计划只有 [Check] 一节</source>
+        <translation>Unknown section %1; a check plan has only the [Check] section</translation>
+    </message>
+    <message>
+        <source>键%1不在 [Check] 节中</source>
+        <translation>Key %1 is outside the [Check] section</translation>
+    </message>
+    <message>
+        <source>文件中没有 [Check] 节</source>
+        <translation>The file has no [Check] section</translation>
+    </message>
+    <message>
+        <source>[Check] 节缺少键 %1</source>
+        <translation>The [Check] section lacks the key %1</translation>
+    </message>
+    <message>
+        <source>参考变送器 %1 无应答：%2。未开始检定。</source>
+        <translation>The reference transmitter %1 did not answer: %2. The check did not start.</translation>
+    </message>
+    <message>
         <source>生产工位(&amp;P)...</source>
         <translation>&amp;Production station...</translation>
     </message>
@@ -1005,6 +1224,10 @@ Writing the report file failed: %2. The station ends.</translation>
     <message>
         <source>修改波特率</source>
         <translation>The baud rate change</translation>
+    </message>
+    <message>
+        <source>参考变送器 %1 的单位（%2）与被检变送器的单位（%3）不同，未开始检定。</source>
+        <translation>The reference transmitter %1 reads in %2, the transmitter under test in %3; the check did not start.</translation>
     </message>
 </context>
 <context>

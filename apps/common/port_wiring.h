@@ -13,8 +13,8 @@
 #include "platform/serial/port_map.h"
 #include "platform/serial/serial_port.h"
 #include "platform/settings/settings_store.h"
-#include "simbus/batch.h"
 #include "simbus/bus.h"
+#include "simbus/server_options.h"
 
 namespace app {
 
@@ -32,14 +32,15 @@ class PortWiring {
   platform::PortMap& map() { return map_; }
   // The device that port number N stands for in this run.
   std::string DeviceFor(int port_number) const { return map_.DeviceFor(port_number); }
-  // Why --simulate-batch does not read; empty when it does (or was not given).
+  // Why --simulate-batch or --sim-bus cannot be used ("" when they can): the program then
+  // ends with status 2.
   const std::string& error() const { return error_; }
 
  private:
   platform::PortMap map_;
   platform::Clock& clock_;
-  std::unique_ptr<simbus::Bus> bus_;       // made on first use
-  std::vector<simbus::BatchEntry> batch_;  // empty: the demo transmitters
+  simbus::ServerOptions bus_options_;  // --sim-bus, with --simulate-batch as its --batch
+  std::unique_ptr<simbus::Bus> bus_;   // made on first use
   std::string error_;
 };
 

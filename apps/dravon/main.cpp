@@ -2,7 +2,7 @@
 // line by line from standard input.
 
 #include <QApplication>
-#include <QCoreApplication>
+#include <QGuiApplication>
 #include <iostream>
 #include <memory>
 
@@ -27,8 +27,10 @@
 #include "platform/ui/headless/headless_driver.h"
 #include "shell/main_window.h"
 #include "shell/port_choice.h"
-#include "views/reading_chart.h"
 #include "views/bus_view.h"
+#include "views/certificate_pdf.h"
+#include "views/check_view.h"
+#include "views/reading_chart.h"
 
 int main(int argc, char** argv) {
   const platform::ProgramOptions options =
@@ -41,7 +43,7 @@ int main(int argc, char** argv) {
   platform::IniSettingsStore store;
   app::PortWiring wiring(options, store, std::string(shell::kAppTitle), clock, platform::EchoMode::kAuto);
   if (!wiring.error().empty()) {
-    std::cerr << "dravon: --simulate-batch: " << wiring.error() << "\n";
+    std::cerr << "dravon: " << wiring.error() << "\n";
     return 2;
   }
   platform::SerialPort port(wiring.Factory(), "MSCommBsq");
@@ -81,9 +83,13 @@ int main(int argc, char** argv) {
 
   if (options.headless) {
     int qt_argc = 1;
-    QCoreApplication qt(qt_argc, argv);  // the serial backend needs one
+    // The serial backend needs an application, the certificate's PDF writer one with fonts;
+    // nothing is ever shown, so no display is needed.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication qt(qt_argc, argv);
     shell::MainWindow main_window(port, clock, store);
-    dravon::AttachDravonHandlers(main_window, &readings);
+    dravon::AttachDravonHandlers(main_window, &readings)
+        .check.set_certificate_writer(views::WriteCertificatePdf);
     ui::headless::HeadlessDriver driver(main_window.window(), clock, std::cin, std::cout,
                                         ui::LocalTimeOfDay());
     for (const auto& [key, path] : options.files) driver.services().set_file(key, path);
@@ -98,8 +104,11 @@ int main(int argc, char** argv) {
   measure::ReadingHistory history;
   readings.Listen([&history](const measure::Reading& r) { history.Add(r); });
   shell::MainWindow main_window(port, clock, store);
-  measure::BusPoll& bus_poll = dravon::AttachDravonHandlers(main_window, &readings);
+  const dravon::DravonParts parts = dravon::AttachDravonHandlers(main_window, &readings);
+  measure::BusPoll& bus_poll = parts.bus_poll;
   views::BusView::ShowWhenStarted(bus_poll);
+  parts.check.set_certificate_writer(views::WriteCertificatePdf);
+  views::CheckView::AttachTo(parts.check);
   app::ShowDevicesInToolTips(main_window["cmbCommPort"], wiring.map());
   // The tool windows' entries stand in the 选项 menu, above its separator.
   gui::RunOptions run;

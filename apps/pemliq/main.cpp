@@ -42,6 +42,10 @@ int main(int argc, char** argv) {
   // Ports) and keeps the window's language.
   platform::IniSettingsStore store;
   app::PortWiring wiring(options, store, std::string(kAppName), clock, platform::EchoMode::kOff);
+  if (!wiring.error().empty()) {
+    std::cerr << "pemliq: " << wiring.error() << "\n";
+    return 2;
+  }
   platform::SerialPort port(wiring.Factory(), "MSComm1");
   app::PortTracing tracing(port, clock, [&wiring](int n) { return wiring.DeviceFor(n); });
   const auto trace_failed = [](const std::string& error) {

@@ -4,6 +4,7 @@
 #include <array>
 
 #include "config/value_normalisation.h"
+#include "platform/text/file_line_text.h"
 #include "platform/text/ini_line.h"
 #include "platform/text/numeric_value.h"
 #include "platform/text/utf8_text.h"
@@ -20,9 +21,6 @@ constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 // Longer numbers are no transmitter value, and parsing them would only lose digits.
 constexpr std::size_t kLongestPressure = 16;
-// A message quotes at most this much of a line.
-constexpr std::size_t kLongestQuote = 32;
-
 // The keys in file order, [Transmitter]'s then [Station]'s; each at most once, and every
 // one up to kLastAddress must be given in its section.
 enum Key : std::size_t {
@@ -52,8 +50,6 @@ constexpr int kBusRates[] = {1200, 2400, 4800, 9600};
 
 // Why a file is refused (ui::FillPattern): a %N is a line number, a key or a quoted text
 // of the file.
-constexpr std::string_view kAtLineText = "第 %1 行：%2";
-constexpr std::string_view kUnreadableQuoteText = "（无法显示的文字）";
 constexpr std::string_view kCodeText = "%1 应为 0 到 %2 的整数，而不是%3";
 constexpr std::string_view kStoreText = "Store 应为 user、factory 或 none，而不是%1";
 constexpr std::string_view kNotNumberText = "%1 不是数字：%2";
@@ -75,26 +71,9 @@ constexpr std::string_view kLastBeforeFirstText = "LastAddress 不能小于 Firs
 // A transmitter given an address in this span would be found again at the probe.
 constexpr std::string_view kProbeInSpanText = "ProbeAddress %1 不能在 FirstAddress 到 LastAddress 之间";
 
-std::string AtLine(int line, const std::string& what) {
-  return ui::FillPattern(kAtLineText, {std::to_string(line), what});
-}
+using platform::AtLine;
 
-// A text of the file as a message shows it: quoted, shortened, and not at all when it is
-// not readable text (control characters or bytes that are not UTF-8).
-std::string Quoted(std::string_view text) {
-  std::string shown;
-  std::size_t count = 0;
-  for (const platform::utf8::Character& c : platform::utf8::SplitCharacters(text)) {
-    const bool stray_byte = c.bytes.size() == 1 && static_cast<unsigned char>(c.bytes[0]) >= 0x80;
-    if (stray_byte || c.code < 0x20 || c.code == 0x7F) return std::string(kUnreadableQuoteText);
-    if (++count > kLongestQuote) {
-      shown += "…";
-      break;
-    }
-    shown += c.bytes;
-  }
-  return "“" + shown + "”";
-}
+std::string Quoted(std::string_view text) { return platform::QuotedFileText(text); }
 
 std::optional<int> Code(std::string_view text, int highest) {
   if (text.empty() || text.size() > 2) return std::nullopt;
@@ -201,7 +180,7 @@ std::string BeyondField(const TransmitterSettings& s, const std::array<int, kKey
 }  // namespace
 
 std::vector<std::string_view> SettingsFileFaultTexts() {
-  return {kAtLineText,          kUnreadableQuoteText, kCodeText,
+  return {platform::kAtLineText, platform::kUnreadableQuoteText, kCodeText,
           kStoreText,           kNotNumberText,       kOutOfRangeText,
           kBeyondFieldText,     kUnclosedSectionText, kUnknownSectionText,
           kSectionAgainText,    kNoKeyValueText,      kKeyBeforeSectionText,

@@ -14,9 +14,9 @@
 #include "discovery/device_read.h"
 #include "platform/clock.h"
 #include "platform/file_contents.h"
-#include "platform/os/file_system.h"
 #include "platform/ui/text_pattern.h"
 #include "platform/ui/user_actions.h"
+#include "shell/asked_file.h"
 
 namespace config {
 
@@ -53,8 +53,7 @@ constexpr std::string_view kFactoryClosedText =
     "参数文件要求写入工厂数据区，但工厂数据区的写入未开放：未写入变送器。";
 constexpr std::string_view kReportUnwritableText = "无法写入报告文件，未写入变送器：%1";
 constexpr std::string_view kReportFailedText = "%1\n\n报告文件写入失败：%2";
-// Where the last choices are remembered: section "Files", one key per kind of file.
-constexpr std::string_view kFilesSection = "Files";
+// The kinds of file whose last choice is remembered.
 constexpr std::string_view kSettingsKey = "profile";
 constexpr std::string_view kReportKey = "report";
 // A settings file is a few lines; anything far larger is not one.
@@ -64,19 +63,7 @@ void Tell(MainWindow& m, std::string_view title, std::string text, ui::MessageBo
   m.MsgBox(std::move(text), std::string(title), icon);
 }
 
-// A file asked for, starting at the last one chosen for the same key; the choice is
-// remembered for the next time.
-std::optional<std::string> AskForFile(MainWindow& m, ui::FilePurpose purpose, std::string_view key,
-                                      std::string_view title, std::string_view filter) {
-  const std::string app(shell::kAppTitle);
-  const ui::FileChoiceRequest request{purpose, std::string(key), std::string(title), std::string(filter),
-                                      m.settings.Get(app, kFilesSection, key)};
-  std::optional<std::string> path = m.services().ChooseFile(request);
-  if (!path || path->empty()) return std::nullopt;
-  // Remembered whole, so a dialog opened from another folder next time still finds it.
-  m.settings.Set(app, kFilesSection, key, platform::os::AbsolutePath(*path));
-  return path;
-}
+using shell::AskForFile;
 
 bool TransmitterSelected(MainWindow& m, std::string_view title) {
   if (discovery::HasSelectedEntry(m)) return true;

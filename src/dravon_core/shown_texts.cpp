@@ -1,5 +1,6 @@
 #include "dravon_core/shown_texts.h"
 
+#include "check/check_run.h"
 #include "config/data_areas.h"
 #include "config/settings_file_items.h"
 #include "config/station_run.h"
@@ -40,6 +41,7 @@ std::vector<std::string_view> ShownTexts() {
       measure::kNothingFoundText,
   };
   for (std::string_view text : config::DataAreaTexts()) texts.push_back(text);
+  for (std::string_view text : check::CheckTexts()) texts.push_back(text);
   for (std::string_view text : config::SettingsFileTexts()) texts.push_back(text);
   for (std::string_view text : config::StationTexts()) texts.push_back(text);
   for (std::string_view text : platform::PortFailureTexts()) texts.push_back(text);

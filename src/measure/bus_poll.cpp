@@ -219,22 +219,4 @@ bool BusPoll::SelectInMainWindow(std::size_t k) {
   return false;
 }
 
-int BusPoll::Listen(std::function<void()> listener) {
-  listeners_.emplace_back(next_listener_, std::make_shared<std::function<void()>>(std::move(listener)));
-  return next_listener_++;
-}
-
-void BusPoll::Forget(int id) {
-  std::erase_if(listeners_, [id](const auto& entry) { return entry.first == id; });
-}
-
-void BusPoll::Notify() {
-  const auto told = listeners_;  // a listener may add or forget listeners
-  for (const auto& [id, listener] : told) {
-    const bool still_listening = std::any_of(listeners_.begin(), listeners_.end(),
-                                             [id = id](const auto& entry) { return entry.first == id; });
-    if (still_listening) (*listener)();
-  }
-}
-
 }  // namespace measure

@@ -24,6 +24,7 @@
 
 #include "measure/poll_outcome.h"
 #include "measure/reading_feed.h"
+#include "platform/listeners.h"
 #include "shell/main_window.h"
 
 namespace measure {
@@ -84,8 +85,8 @@ class BusPoll {
   bool SelectInMainWindow(std::size_t k);
 
   // Told after every exchange and every start and stop; the number forgets it again.
-  int Listen(std::function<void()> listener);
-  void Forget(int id);
+  int Listen(std::function<void()> listener) { return listeners_.Listen(std::move(listener)); }
+  void Forget(int id) { listeners_.Forget(id); }
 
   // tmrPollAll's tick: one cycle.
   void Cycle();
@@ -101,7 +102,7 @@ class BusPoll {
                std::int64_t sent_ms);
   void TakeFoundList();
   int TimerInterval() const { return interval_ms_ > 0 ? interval_ms_ : 1; }
-  void Notify();
+  void Notify() { listeners_.Notify(); }
 
   shell::MainWindow& main_;
   const ReadingFeed* readings_;
@@ -111,9 +112,7 @@ class BusPoll {
   std::uint64_t last_cycle_us_ = 0;
   std::uint64_t cycles_ = 0;
   std::string settings_before_;  // the port's line settings when the poll started
-  // Shared, so that a listener added or forgotten while they are told keeps them whole.
-  std::vector<std::pair<int, std::shared_ptr<std::function<void()>>>> listeners_;
-  int next_listener_ = 0;
+  platform::Listeners listeners_;
 };
 
 }  // namespace measure

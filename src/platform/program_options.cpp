@@ -59,6 +59,9 @@ std::string AddBatchTransmitter(ProgramOptions& o, const std::string& text) {
 
 constexpr std::string_view kProfileKey = "profile";
 constexpr std::string_view kReportKey = "report";
+constexpr std::string_view kCheckKey = "check";
+constexpr std::string_view kCertificateKey = "certificate";
+constexpr std::string_view kCheckLogKey = "check-log";
 
 constexpr std::array kOptionTable{
     OptionRow{"--headless", "", "run without a window: commands on standard input, JSON lines out", kForBoth,
@@ -74,6 +77,10 @@ constexpr std::array kOptionTable{
               "tcp://HOST:PORT or rfc2217://HOST:PORT, OPTION echo=auto|on|off, rs485[=rts-low], baud=N; "
               "repeatable",
               kForBoth, AddPortMapping},
+    OptionRow{"--sim-bus", "\"ARGS\"",
+              "the built-in simulated bus as the simbus program's options give it (--transmitter, --fault, "
+              "--batch, --manifold, --error, --turnaround, --echo)",
+              kForBoth, SetText<&ProgramOptions::sim_bus>},
     OptionRow{"--snapshot", "FILE.png", "save a picture of the window once it is shown, then quit", kForBoth,
               SetText<&ProgramOptions::snapshot>},
     OptionRow{"--open", "TOOL",
@@ -94,6 +101,13 @@ constexpr std::array kOptionTable{
         "--report", "FILE",
         "the CSV report that mnuApplyProfile and mnuStation append rows to, in place of the file dialog",
         kForDravon, SetFile<kReportKey>},
+    OptionRow{"--check", "FILE", "the check plan that mnuCheck runs, in place of the file dialog", kForDravon,
+              SetFile<kCheckKey>},
+    OptionRow{"--certificate", "FILE.pdf", "the PDF certificate that mnuCheck writes, in place of the file dialog",
+              kForDravon, SetFile<kCertificateKey>},
+    OptionRow{"--check-log", "FILE.csv",
+              "the CSV check log that mnuCheck appends a row a point to, in place of the file dialog", kForDravon,
+              SetFile<kCheckLogKey>},
     OptionRow{"--trace", "FILE", "append every record of the ports' traffic to FILE as JSON Lines", kForBoth,
               SetText<&ProgramOptions::trace>},
     OptionRow{"--log", "FILE", "append every measurement reading to FILE as CSV", kForDravon,

@@ -6,8 +6,10 @@
 // --snapshot makes the real window save a picture of itself once it is shown, then quit
 // (for the README's screenshots). --open NAME opens a tool window beside the real window
 // (or clicks a menu item of it) once it is shown (with --snapshot, the picture is then of the whole screen).
-// --profile FILE and --report FILE (Dravon) name the files that both modes take in place
-// of file dialogs, by the key after "--".
+// --profile FILE, --report FILE, --check FILE, --certificate FILE.pdf and --check-log
+// FILE.csv (Dravon) name the files that both modes take in place of file dialogs, by the
+// key after "--". --sim-bus "ARGS" describes the built-in simulated bus with the simbus
+// program's options.
 
 #include <map>
 #include <optional>
@@ -37,6 +39,7 @@ struct ProgramOptions {
   std::string log;                   // --log FILE: Dravon's measurement readings as CSV
   bool list_ports = false;           // --list-ports: print the devices and the port mapping, then exit
   std::string language;              // --lang zh|en: the real window's language; empty: not given
+  std::string sim_bus;               // --sim-bus "ARGS": the built-in simulated bus, as simbus's options
   std::map<std::string, std::string> files;  // --profile FILE, --report FILE, by key ("profile")
   bool help = false;                         // --help: print the options and exit
   bool version = false;                      // --version: print the version and exit

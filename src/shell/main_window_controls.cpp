@@ -240,6 +240,8 @@ void AddWindowLevelControls(ui::Window& w) {
   // A batch of new transmitters numbered, configured and recorded one after another.
   w.Add(
       {.kind = ControlKind::kMenuItem, .name = "mnuStation", .parent = "Option", .text = "生产工位(&P)..."});
+  // The selected transmitter checked against a reference, for a certificate.
+  w.Add({.kind = ControlKind::kMenuItem, .name = "mnuCheck", .parent = "Option", .text = "校准检查(&K)..."});
   w.Add({.kind = ControlKind::kMenuItem, .name = "space1", .parent = "Option", .text = "-"});
   w.Add({.kind = ControlKind::kMenuItem, .name = "Exit", .parent = "Option", .text = "退出(&X)"});
 }

@@ -130,7 +130,8 @@ ParsedOptions ParseServerOptions(const std::vector<std::string>& args) {
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
     const bool takes_value = arg == "--transmitter" || arg == "--fault" || arg == "--batch" ||
-                             arg == "--turnaround" || arg == "--link" || arg == "--device" || arg == "--baud";
+                             arg == "--turnaround" || arg == "--link" || arg == "--device" || arg == "--baud" ||
+                             arg == "--manifold" || arg == "--error";
     if (takes_value && i + 1 >= args.size()) return fail(arg + " needs a value");
     const std::string value = takes_value ? args[++i] : std::string();
 
@@ -143,6 +144,13 @@ ParsedOptions ParseServerOptions(const std::vector<std::string>& args) {
       auto wanted = ParseFault(value);
       if (!wanted) return fail("bad --fault \"" + value + "\" (want ADDR[@BAUD]:KIND[,KIND...])");
       o.faults.push_back(*wanted);
+    } else if (arg == "--manifold") {
+      o.manifold = ParseManifold(value);
+      if (!o.manifold) return fail("bad --manifold \"" + value + "\" (want P[,P]...[@MS])");
+    } else if (arg == "--error") {
+      const std::optional<ErrorSpec> error = ParseError(value);
+      if (!error) return fail("bad --error \"" + value + "\" (want ADDR:GAIN[:OFFSET], GAIN above 0)");
+      o.errors.push_back(*error);
     } else if (arg == "--batch") {
       std::string why;
       auto entry = ParseBatchEntry(value, &why);
@@ -172,6 +180,7 @@ ParsedOptions ParseServerOptions(const std::vector<std::string>& args) {
       return fail("unknown option \"" + arg + "\"");
     }
   }
+  if (!o.errors.empty() && !o.manifold) return fail("--error needs --manifold");
   if (!o.device.empty() && !o.link.empty())
     return fail("--link works with a pseudo-terminal only, not with --device");
   return ParsedOptions{o, {}};
@@ -194,6 +203,9 @@ std::string ServerUsage() {
          "  --batch SERIAL[:KIND[,KIND...]]    a new transmitter at 01, 9600 baud (repeatable):\n"
          "        each stays until 01 is probed (AD) a second time, then the next takes its\n"
          "        place; KIND as for --fault\n"
+         "  --manifold P[,P]...[@MS]  every transmitter reads one shared pressure, stepping\n"
+         "                      through P... every MS ms (default 5000), then staying at the last\n"
+         "  --error ADDR:GAIN[:OFFSET]  ADDR reads GAIN * pressure + OFFSET (with --manifold)\n"
          "  --turnaround MS     delay from request end to reply (default 3)\n"
          "  --link PATH         also make PATH a symlink to the slave\n"
          "  --device PATH       serve on a real serial port instead of a pty ...\n"
@@ -235,6 +247,12 @@ std::unique_ptr<Bus> BuildServerBus(const ServerOptions& options, platform::Cloc
     }
     if (!matched) {
       if (error) *error = "--fault names no transmitter: " + wanted.address;
+      return nullptr;
+    }
+  }
+  if (options.manifold) {
+    if (std::optional<std::string> why = ConnectManifold(*bus, *options.manifold, options.errors)) {
+      if (error) *error = std::move(*why);
       return nullptr;
     }
   }

@@ -3,8 +3,8 @@
 // out of main() so it can be tested.
 //
 //   simbus [--transmitter ADDR:BAUD[:VERSION]]... [--fault ADDR[@BAUD]:KIND[,KIND]...]...
-//          [--batch SERIAL[:KIND[,KIND]...]]... [--turnaround MS] [--link PATH] [--device PATH [--baud N]]
-//          [--echo] [--verbose] [--help]
+//          [--batch SERIAL[:KIND[,KIND]...]]... [--manifold P[,P]...[@MS]] [--error ADDR:GAIN[:OFFSET]]...
+//          [--turnaround MS] [--link PATH] [--device PATH [--baud N]] [--echo] [--verbose] [--help]
 //          [--version]
 //
 // Fault kinds: silent, late=MS, badsum, lowercase, noise[=TEXT], trailing[=TEXT],
@@ -21,6 +21,7 @@
 #include "simbus/batch.h"
 #include "simbus/bus.h"
 #include "simbus/faults.h"
+#include "simbus/manifold.h"
 
 namespace simbus {
 
@@ -40,6 +41,8 @@ struct ServerOptions {
   std::vector<TransmitterSpec> transmitters;  // empty: the demo population
   std::vector<FaultSpec> faults;
   std::vector<BatchEntry> batch;  // connected one after another at the factory place (batch.h)
+  std::optional<ManifoldSpec> manifold;  // every transmitter reads one shared pressure
+  std::vector<ErrorSpec> errors;         // their gain and offset errors
   std::optional<std::uint32_t> turnaround_ms;
   std::string link;           // symlink to the pty's slave
   std::string device;         // serve on this serial device instead of a pty

@@ -89,6 +89,10 @@ Outcome Transmitter::Handle(std::string_view command, std::uint64_t now_us, bool
 }
 
 double Transmitter::RawPressureAt(std::uint64_t now_us) const {
+  if (manifold_) {
+    const Signal noise{.base = 0, .amplitude = 0, .period_s = 0, .noise = kManifoldNoise};
+    return gain_ * manifold_->PressureAt(now_us) + offset_ + SignalAt(noise, config_.seed, 0, now_us);
+  }
   return SignalAt(config_.pressure, config_.seed, 0, now_us);
 }
 

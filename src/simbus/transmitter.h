@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "simbus/faults.h"
+#include "simbus/manifold.h"
 
 namespace simbus {
 
@@ -107,6 +108,13 @@ class Transmitter {
   // pressure in another form ("+40.0", "+4.0"); empty: the live reading again.
   void set_pressure_text(std::string text) { pressure_text_ = std::move(text); }
   double TemperatureAt(std::uint64_t now_us) const;
+  // From now on the pressure is the manifold's, read as gain * pressure + offset with a
+  // little noise (kManifoldNoise) in place of the signal of its configuration.
+  void ConnectManifold(std::shared_ptr<const Manifold> manifold, double gain, double offset) {
+    manifold_ = std::move(manifold);
+    gain_ = gain;
+    offset_ = offset;
+  }
 
   // The commands heard, oldest first; only the latest kHeardLimit are kept.
   static constexpr std::size_t kHeardLimit = 10000;
@@ -129,6 +137,9 @@ class Transmitter {
   Faults faults_;
   FaultCounters counters_;
   std::string pressure_text_;
+  std::shared_ptr<const Manifold> manifold_;
+  double gain_ = 1.0;
+  double offset_ = 0.0;
   std::deque<HeardCommand> heard_;
 };
 

@@ -149,7 +149,9 @@ class DravonFixture : public ::testing::Test {
         services(main.window(), clock),
         user(main.window()) {
     main.window().AttachServices(services);
-    bus_poll = &dravon::AttachDravonHandlers(main);
+    const dravon::DravonParts parts = dravon::AttachDravonHandlers(main);
+    bus_poll = &parts.bus_poll;
+    check = &parts.check;
   }
   ~DravonFixture() override { main.window().DetachServices(); }
 
@@ -195,6 +197,7 @@ class DravonFixture : public ::testing::Test {
   RecordingServices services;
   ui::UserActions user;
   measure::BusPoll* bus_poll = nullptr;
+  check::CheckRun* check = nullptr;
 };
 
 }  // namespace testing_support
