@@ -3,29 +3,34 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <map>
 
 #include "platform/text/file_line_text.h"
-#include "platform/text/ini_line.h"
+#include "platform/text/ini_document.h"
 #include "platform/text/numeric_value.h"
+#include "platform/text/trim.h"
 #include "platform/ui/text_pattern.h"
 
 namespace check {
 
 namespace {
 
-using platform::AtLine;
-
-constexpr std::string_view kSection = "Check";
-constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 constexpr std::string_view kTyped = "typed";
 constexpr int kFewestReadings = 2;
 constexpr int kMostReadings = 50;
 constexpr std::size_t kMostPoints = 21;
 
-constexpr std::array<std::string_view, 8> kKeys{
-    "Points", "Direction", "TolerancePercent", "Readings", "StableSpread", "Reference", "Stage", "Operator"};
-constexpr std::array<std::string_view, 3> kRequired{"TolerancePercent", "StableSpread", "Reference"};
+// The plan's one section and its keys.
+constexpr std::array<platform::IniSection, 1> kSections{{{"Check", true}}};
+constexpr std::array<platform::IniKey, 8> kKeys{{
+    {0, "Points", false},
+    {0, "Direction", false},
+    {0, "TolerancePercent", true},
+    {0, "Readings", false},
+    {0, "StableSpread", true},
+    {0, "Reference", true},
+    {0, "Stage", false},
+    {0, "Operator", false},
+}};
 
 constexpr std::string_view kPointsText =
     "Points 应为 0 到 100 之间的百分数，以逗号分隔（最多 21 个），而不是%1";
@@ -34,14 +39,21 @@ constexpr std::string_view kPositiveText = "%1 应为大于 0 的数，而不是
 constexpr std::string_view kReadingsText = "Readings 应为 2 到 50 的整数，而不是%1";
 constexpr std::string_view kReferenceText = "Reference 应为 01 到 99 的地址或 typed，而不是%1";
 constexpr std::string_view kStageText = "Stage 应为 as_found 或 as_left，而不是%1";
-constexpr std::string_view kUnclosedSectionText = "节名缺少“]”：%1";
 constexpr std::string_view kUnknownSectionText = "未知的节%1，检定计划只有 [Check] 一节";
-constexpr std::string_view kNoKeyValueText = "不是“键=值”的形式：%1";
 constexpr std::string_view kKeyOutsideText = "键%1不在 [Check] 节中";
-constexpr std::string_view kUnknownKeyText = "未知的键%1";
-constexpr std::string_view kKeyAgainText = "键 %1 重复（第 %2 行已给出）";
 constexpr std::string_view kNoSectionText = "文件中没有 [Check] 节";
 constexpr std::string_view kMissingKeyText = "[Check] 节缺少键 %1";
+
+constexpr platform::IniLayout kLayout{kSections, kKeys,
+                                      platform::IniTexts{
+                                          .unknown_section = kUnknownSectionText,
+                                          // A second [Check] is refused as an unknown
+                                          // section: one plan, one section.
+                                          .section_again = {},
+                                          .key_outside = kKeyOutsideText,
+                                          .no_section = kNoSectionText,
+                                          .missing_key = kMissingKeyText,
+                                      }};
 
 std::string Quoted(std::string_view text) { return platform::QuotedFileText(text); }
 
@@ -113,48 +125,17 @@ std::vector<double> CheckPlan::Sequence() const {
 }
 
 std::vector<std::string_view> CheckPlanFaultTexts() {
-  return {kPointsText,     kDirectionText,       kPositiveText,       kReadingsText,   kReferenceText,
-          kStageText,      kUnclosedSectionText, kUnknownSectionText, kNoKeyValueText, kKeyOutsideText,
-          kUnknownKeyText, kKeyAgainText,        kNoSectionText,      kMissingKeyText};
+  return platform::WithIniFaultTexts({kPointsText, kDirectionText, kPositiveText, kReadingsText,
+                                      kReferenceText, kStageText, kUnknownSectionText, kKeyOutsideText,
+                                      kNoSectionText, kMissingKeyText});
 }
 
 CheckPlanRead ReadCheckPlan(std::string_view text) {
-  if (text.starts_with(kByteOrderMark)) text.remove_prefix(kByteOrderMark.size());
   CheckPlan plan;
-  std::map<std::string_view, int> given_at;  // the line of each key given
-  int section_at = 0;
-  for (int line = 1; !text.empty(); ++line) {
-    const std::size_t eol = text.find('\n');
-    const platform::IniLine row = platform::ReadIniLine(text.substr(0, eol));
-    text = eol == std::string_view::npos ? std::string_view() : text.substr(eol + 1);
-    switch (row.kind) {
-      case platform::IniLine::Kind::kNothing:
-        continue;
-      case platform::IniLine::Kind::kUnclosedSection:
-        return Refused(AtLine(line, ui::FillPattern(kUnclosedSectionText, {Quoted(row.text)})));
-      case platform::IniLine::Kind::kNoKeyValue:
-        return Refused(AtLine(line, ui::FillPattern(kNoKeyValueText, {Quoted(row.text)})));
-      case platform::IniLine::Kind::kSection:
-        // A second [Check] is refused as an unknown one would be: one plan, one section.
-        if (row.name != kSection || section_at != 0)
-          return Refused(AtLine(line, ui::FillPattern(kUnknownSectionText, {Quoted(row.name)})));
-        section_at = line;
-        continue;
-      case platform::IniLine::Kind::kKeyValue:
-        break;
-    }
-    if (section_at == 0) return Refused(AtLine(line, ui::FillPattern(kKeyOutsideText, {Quoted(row.name)})));
-    const auto key = std::find(kKeys.begin(), kKeys.end(), row.name);
-    if (key == kKeys.end())
-      return Refused(AtLine(line, ui::FillPattern(kUnknownKeyText, {Quoted(row.name)})));
-    if (const auto before = given_at.find(*key); before != given_at.end())
-      return Refused(AtLine(line, ui::FillPattern(kKeyAgainText, {*key, std::to_string(before->second)})));
-    if (const std::string why = Take(*key, row.value, plan); !why.empty()) return Refused(AtLine(line, why));
-    given_at[*key] = line;
-  }
-  if (section_at == 0) return Refused(std::string(kNoSectionText));
-  for (std::string_view key : kRequired)
-    if (!given_at.contains(key)) return Refused(AtLine(section_at, ui::FillPattern(kMissingKeyText, {key})));
+  const platform::IniDocumentRead read = platform::ReadIniDocument(
+      text, kLayout,
+      [&plan](std::size_t key, std::string_view value) { return Take(kKeys[key].name, value, plan); });
+  if (!read.refusal.empty()) return Refused(read.refusal);
   return {plan, ""};
 }
 
