@@ -17,6 +17,7 @@ packages=(
   locales  # localedef and de_DE: tests write numbers under a comma-decimal locale
   libgensio-dev  # tcp:// and rfc2217:// ports
   ser2net        # the serial device server the network-port tests run through
+  poppler-utils  # pdftotext: the tests read the certificate's text
 )
 
 missing=()
