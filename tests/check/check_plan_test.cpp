@@ -32,6 +32,19 @@ TEST(CheckPlan, ReadsEveryKeyAndTakesDefaultsForTheOptionalOnes) {
   EXPECT_EQ(least.plan->readings, 5);
   EXPECT_EQ(least.plan->Sequence(), (std::vector<double>{0, 50, 100, 50, 0}))
       << "rising, then falling without the top point twice";
+
+  // The limits themselves are plans.
+  const std::pair<std::string, std::string> edges[] = {
+      {"Readings=5", "Readings=2"},
+      {"Readings=5", "Readings=50"},
+      {"Points=0,25,50,75,100", "Points=0,1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,20"},
+  };
+  for (const auto& [line, edge] : edges) {
+    std::string text = kHeadless;
+    text.replace(text.find(line), line.size(), edge);
+    const check::CheckPlanRead read = ReadCheckPlan(text);
+    EXPECT_TRUE(read.plan) << edge << read.error;
+  }
 }
 
 TEST(CheckPlan, RefusesABadValueOrShapeNamingItsLine) {
@@ -42,6 +55,10 @@ TEST(CheckPlan, RefusesABadValueOrShapeNamingItsLine) {
   };
   const Case cases[] = {
       {"readings below two", "Readings=1", "第 5 行：Readings 应为 2 到 50 的整数，而不是“1”"},
+      {"readings above fifty", "Readings=51", "第 5 行：Readings 应为 2 到 50 的整数，而不是“51”"},
+      {"twenty-two points", "Points=0,1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,20,21",
+       "第 2 行：Points 应为 0 到 100 之间的百分数，以逗号分隔（最多 21 "
+       "个），而不是“0,1,2,3,4,5,6,7,8,9,10,11,12,13,…”"},
       {"readings not whole", "Readings=4.5", "第 5 行：Readings 应为 2 到 50 的整数，而不是“4.5”"},
       {"point above the range", "Points=0,50,101",
        "第 2 行：Points 应为 0 到 100 之间的百分数，以逗号分隔（最多 21 个），而不是“0,50,101”"},
