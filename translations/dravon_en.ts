@@ -1176,11 +1176,11 @@ Log: %3</translation>
 Take it off, connect the next transmitter and press OK to go on; Cancel ends the run.</translation>
     </message>
     <message>
-        <source>序列号 %1 未通过，未保存，仍在地址 %2：
+        <source>序列号 %1 未通过，未保存，现在地址 %2：
 %3
 
 请把它从总线上取下，接上下一台变送器，按“确定”继续；按“取消”结束。</source>
-        <translation>Serial number %1 failed; nothing was stored and it is still at address %2:
+        <translation>Serial number %1 failed; nothing was stored and it is now at address %2:
 %3
 
 Take it off the bus, connect the next transmitter and press OK to go on; Cancel ends the run.</translation>

@@ -30,7 +30,7 @@ constexpr std::string_view kEndedText = "工位结束：通过 %1 台，未通�
 constexpr std::string_view kPassedText =
     "序列号 %1 已配置为地址 %2，读回校验通过。%3\n\n请取下它，接上下一台变送器，按“确定”继续；按“取消”结束。";
 constexpr std::string_view kFailedText =
-    "序列号 %1 未通过，未保存，仍在地址 %2：\n%3\n\n请把它从总线上取下，接上下一台变送器，"
+    "序列号 %1 未通过，未保存，现在地址 %2：\n%3\n\n请把它从总线上取下，接上下一台变送器，"
     "按“确定”继续；按“取消”结束。";
 constexpr std::string_view kStepFailedText = "%1未成功：期望 %2，实际 %3";
 constexpr std::string_view kDoneBeforeText =
@@ -138,13 +138,14 @@ class StationRun {
       return AskForNext(ui::FillPattern(kDoneBeforeText, {serial}), ui::MessageBoxIcon::kExclamation);
     }
     failed_step_ = {};
+    where_now_ = found_at;
     ApplyResult result = Configure();
     ReportRow row = ReportRowFor(m_, result);
     const bool passed = result.passed();
     if (!passed) row.address = found_at;
     std::string text =
         passed ? ui::FillPattern(kPassedText, {row.serial, row.address, StoredAreaText(result.stored)})
-               : ui::FillPattern(kFailedText, {row.serial, found_at, FailureText(result)});
+               : ui::FillPattern(kFailedText, {row.serial, where_now_, FailureText(result)});
     if (!AppendReportRow(job_.report, row)) {
       End(ui::FillPattern(kReportFailedText, {text, job_.report}));
       return false;
@@ -173,7 +174,11 @@ class StationRun {
     const std::string baud = job_.station.baud ? std::to_string(*job_.station.baud) : m_["TXT_BAND"].text();
     m_["TXT_ADDR"].set_text(address);
     m_["CMB_BAND"].set_list_index(BandIndexOf(m_, std::stoi(baud)));
+    // Once the address is sent the transmitter may answer at either: an unanswered change
+    // may still have taken, and one that answered has moved it for the steps after it.
+    where_now_ = m_["CMB_ADDR"].text() + "/" + address;
     discovery::COM_ADDR_Click(m_);
+    if (m_["CMB_ADDR"].text() == address) where_now_ = address;
     if (m_["CMB_ADDR"].text() != address || m_["TXT_ADDR"].text() != address)
       return Failed(std::move(result), kAddressChangeText,
                     {std::string(kAddressName), address, m_["TXT_ADDR"].text(), true});
@@ -208,6 +213,7 @@ class StationRun {
   std::set<std::string, std::less<>> done_;
   StationTally tally_;
   std::string_view failed_step_;  // of the transmitter at hand; empty: none, or the apply
+  std::string where_now_;         // the address it answers at, or "found/given" when unsure
 };
 
 }  // namespace

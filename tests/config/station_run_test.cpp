@@ -135,11 +135,13 @@ struct FailureCase {
   const char* command;  // the fault starts as this is sent
   bool cable_pulled;    // else the transmitter falls silent
   const char* difference;
+  const char* where;  // where the box says it is left
 };
 
 class StationFailure : public StationTest, public testing::WithParamInterface<FailureCase> {};
 
-// A step that fails leaves the transmitter unstored, reported failed where it was found.
+// A step that fails leaves the transmitter unstored, reported failed where it was found;
+// the box says where it answers now.
 TEST_P(StationFailure, NoStoreFollowsAFailedStepAndTheRowSaysWhatFailed) {
   const FailureCase& c = GetParam();
   services.on_repaint = [this, &c] {
@@ -162,16 +164,17 @@ TEST_P(StationFailure, NoStoreFollowsAFailedStepAndTheRowSaysWhatFailed) {
     EXPECT_EQ(changes.back(), "WU") << "nothing after the store";
   }
   ASSERT_FALSE(services.boxes.empty());
-  EXPECT_NE(services.boxes.back().text.find("未通过，未保存，仍在地址 01"), std::string::npos)
+  EXPECT_NE(services.boxes.back().text.find(std::string("未通过，未保存，现在地址 ") + c.where + "："),
+            std::string::npos)
       << services.boxes.back().text;
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Station, StationFailure,
-    testing::Values(FailureCase{"AddressChangeUnanswered", "01AD02", false, "Address 02/"},
-                    FailureCase{"BaudChangeUnanswered", "02BD2", false, "Baud 4800/9600"},
-                    FailureCase{"StoreUnanswered", "02WU", false, "Store user/none"},
-                    FailureCase{"CablePulledAtTheAddressChange", "01AD02", true, "Address 02/"}),
+    testing::Values(FailureCase{"AddressChangeUnanswered", "01AD02", false, "Address 02/", "01/02"},
+                    FailureCase{"BaudChangeUnanswered", "02BD2", false, "Baud 4800/9600", "02"},
+                    FailureCase{"StoreUnanswered", "02WU", false, "Store user/none", "02"},
+                    FailureCase{"CablePulledAtTheAddressChange", "01AD02", true, "Address 02/", "01/02"}),
     [](const testing::TestParamInfo<FailureCase>& info) { return std::string(info.param.name); });
 
 TEST_F(StationTest, RefusesABusWithTwoTransmitters) {
